@@ -1,0 +1,80 @@
+#include "common/utf8.h"
+
+namespace vorlix {
+
+namespace {
+
+constexpr char32_t replacement = 0xFFFD;
+
+bool isContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+} // namespace
+
+std::u32string toCodePoints(std::string_view utf8) {
+    std::u32string out;
+    out.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        int length = 0;
+        char32_t cp = 0;
+        char32_t minimum = 0;
+        if (lead < 0x80) {
+            out.push_back(lead);
+            ++i;
+            continue;
+        } else if ((lead & 0xE0) == 0xC0) {
+            length = 2, cp = lead & 0x1F, minimum = 0x80;
+        } else if ((lead & 0xF0) == 0xE0) {
+            length = 3, cp = lead & 0x0F, minimum = 0x800;
+        } else if ((lead & 0xF8) == 0xF0) {
+            length = 4, cp = lead & 0x07, minimum = 0x10000;
+        }
+        bool ok = length > 0 && i + length <= utf8.size();
+        for (int k = 1; ok && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(utf8[i + k]);
+            ok = isContinuation(next);
+            cp = (cp << 6) | (next & 0x3F);
+        }
+        ok = ok && cp >= minimum && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
+        if (ok) {
+            out.push_back(cp);
+            i += length;
+        } else {
+            out.push_back(replacement);
+            ++i;
+        }
+    }
+    return out;
+}
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+std::string toUtf8(std::u32string_view codePoints) {
+    std::string out;
+    out.reserve(codePoints.size());
+    for (const char32_t cp : codePoints) {
+        appendUtf8(out, cp);
+    }
+    return out;
+}
+
+} // namespace vorlix

@@ -1,0 +1,15 @@
+#pragma once
+// Code-point view of the UTF-8 texts the core works on. A "character" of the
+// tool is one Unicode code point, whatever its encoded length.
+
+#include <string>
+#include <string_view>
+
+namespace vorlix {
+
+// Malformed bytes decode to U+FFFD, one per offending byte.
+std::u32string toCodePoints(std::string_view utf8);
+std::string toUtf8(std::u32string_view codePoints);
+void appendUtf8(std::string& out, char32_t codePoint);
+
+} // namespace vorlix

@@ -1,0 +1,18 @@
+#pragma once
+// The library file is 8-bit text in Windows-1252, so libraries made on
+// Windows read back character for character. The five bytes that 1252 leaves
+// undefined map to the C1 controls of the same value, as Windows does, so
+// every byte survives a read and a write.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vorlix {
+
+std::string cp1252ToUtf8(std::string_view bytes);
+
+// Empty when the text holds a character that 1252 cannot store.
+std::optional<std::string> utf8ToCp1252(std::string_view utf8);
+
+} // namespace vorlix

@@ -1,0 +1,55 @@
+#include "library/library_edit.h"
+
+#include <algorithm>
+
+namespace vorlix {
+
+FONTREC recordToAppend(const std::string& ch, const std::array<std::string, 5>& columns,
+                       bool invertColumns) {
+    FONTREC record{ch, columns};
+    if (invertColumns) {
+        std::reverse(record.HEX.begin(), record.HEX.end());
+    }
+    return record;
+}
+
+namespace {
+
+std::optional<Rewrite> rewritten(ParsedLibrary parsed) {
+    auto bytes = libraryBytes(parsed.records);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return Rewrite{std::move(*bytes), std::move(parsed.damage)};
+}
+
+} // namespace
+
+std::optional<Rewrite> appendedBytes(std::string_view fileBytes, const FONTREC& record) {
+    const auto line = recordLine(record);
+    if (!line) {
+        return std::nullopt;
+    }
+    ParsedLibrary parsed = parseLibrary(fileBytes);
+    if (parsed.damage) {
+        parsed.records.push_back(record);
+        return rewritten(std::move(parsed));
+    }
+    std::string bytes(fileBytes);
+    if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r') {
+        bytes += "\r\n";
+    }
+    return Rewrite{bytes + *line, std::nullopt};
+}
+
+std::optional<Rewrite> replacedBytes(std::string_view fileBytes, const FONTREC& record) {
+    ParsedLibrary parsed = parseLibrary(fileBytes);
+    if (const auto index = findRecord(parsed.records, record.CHAR)) {
+        parsed.records[*index] = record;
+    } else {
+        parsed.records.push_back(record);
+    }
+    return rewritten(std::move(parsed));
+}
+
+} // namespace vorlix

@@ -1,0 +1,244 @@
+#include "library/library_format.h"
+
+#include "library/cp1252.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace vorlix {
+
+namespace {
+
+constexpr int fieldsPerRecord = 6;
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+bool isControl(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return (b < 0x20 && c != '\t' && c != '\r' && c != '\n') || b == 0x7F;
+}
+
+std::string controlByteMessage(char c) {
+    char text[80];
+    std::snprintf(text, sizeof text, "unreadable byte 0x%02X; this does not look like a font library",
+                  static_cast<unsigned>(static_cast<unsigned char>(c)));
+    return text;
+}
+
+enum class End { comma, lineEnd, file };
+
+class Reader {
+public:
+    explicit Reader(std::string_view bytes) : bytes_(bytes) {}
+
+    ParsedLibrary read() {
+        ParsedLibrary result;
+        result.records.reserve(std::count(bytes_.begin(), bytes_.end(), '\n') + 1);
+        while (true) {
+            skipBlanksAndLineEnds();
+            if (atEnd()) {
+                break;
+            }
+            auto record = readRecord();
+            if (!record) {
+                result.damage = damage_;
+                break;
+            }
+            result.records.push_back(std::move(*record));
+        }
+        return result;
+    }
+
+private:
+    std::optional<FONTREC> readRecord() {
+        const int startLine = line_;
+        FONTREC record;
+        for (int f = 0; f < fieldsPerRecord; ++f) {
+            std::string* field = f == 0 ? &record.CHAR : &record.HEX[f - 1];
+            const auto end = readField(*field);
+            if (!end) {
+                return std::nullopt;
+            }
+            const bool last = f == fieldsPerRecord - 1;
+            if (*end == End::file && !last) {
+                return fail(startLine, "the file ends inside a record (" + std::to_string(f + 1) +
+                                           " of its 6 fields)");
+            }
+            if (*end == End::comma && last) {
+                return fail(line_, "more than six fields in a record");
+            }
+            if (*end == End::lineEnd && !last) {
+                skipBlanksAndLineEnds();
+            }
+        }
+        return record;
+    }
+
+    // Reads one field into value; returns what ended it, or nothing on damage.
+    std::optional<End> readField(std::string& value) {
+        skipBlanks();
+        if (!atEnd() && bytes_[pos_] == '"') {
+            const int openLine = line_;
+            const std::size_t close = bytes_.find('"', pos_ + 1);
+            if (close == std::string_view::npos) {
+                fail(openLine, "a quote is opened but never closed");
+                return std::nullopt;
+            }
+            const std::string_view raw = bytes_.substr(pos_ + 1, close - pos_ - 1);
+            for (std::size_t i = 0; i < raw.size(); ++i) {
+                if (isControl(raw[i])) {
+                    fail(line_, controlByteMessage(raw[i]));
+                    return std::nullopt;
+                }
+                if (raw[i] == '\n' || (raw[i] == '\r' && (i + 1 == raw.size() || raw[i + 1] != '\n'))) {
+                    ++line_;
+                }
+            }
+            value = cp1252ToUtf8(raw);
+            pos_ = close + 1;
+            skipBlanks();
+            if (!atEnd() && bytes_[pos_] != ',' && !isLineEnd(bytes_[pos_])) {
+                fail(line_, "unexpected text after a closing quote");
+                return std::nullopt;
+            }
+        } else {
+            const std::size_t start = pos_;
+            while (!atEnd() && bytes_[pos_] != ',' && !isLineEnd(bytes_[pos_])) {
+                const char c = bytes_[pos_];
+                if (c == '"') {
+                    fail(line_, "a double quote inside an unquoted field");
+                    return std::nullopt;
+                }
+                if (isControl(c)) {
+                    fail(line_, controlByteMessage(c));
+                    return std::nullopt;
+                }
+                ++pos_;
+            }
+            std::string_view raw = bytes_.substr(start, pos_ - start);
+            while (!raw.empty() && isBlank(raw.back())) {
+                raw.remove_suffix(1);
+            }
+            value = cp1252ToUtf8(raw);
+        }
+        return consumeTerminator();
+    }
+
+    End consumeTerminator() {
+        if (atEnd()) {
+            return End::file;
+        }
+        if (bytes_[pos_] == ',') {
+            ++pos_;
+            return End::comma;
+        }
+        consumeLineEnd();
+        return End::lineEnd;
+    }
+
+    void consumeLineEnd() {
+        if (bytes_[pos_] == '\r' && pos_ + 1 < bytes_.size() && bytes_[pos_ + 1] == '\n') {
+            ++pos_;
+        }
+        ++pos_;
+        ++line_;
+    }
+
+    void skipBlanks() {
+        while (!atEnd() && isBlank(bytes_[pos_])) {
+            ++pos_;
+        }
+    }
+
+    void skipBlanksAndLineEnds() {
+        while (!atEnd()) {
+            if (isBlank(bytes_[pos_])) {
+                ++pos_;
+            } else if (isLineEnd(bytes_[pos_])) {
+                consumeLineEnd();
+            } else {
+                break;
+            }
+        }
+    }
+
+    std::nullopt_t fail(int line, std::string what) {
+        damage_ = Damage{line, std::move(what)};
+        return std::nullopt;
+    }
+
+    bool atEnd() const { return pos_ >= bytes_.size(); }
+
+    std::string_view bytes_;
+    std::size_t pos_ = 0;
+    int line_ = 1;
+    Damage damage_;
+};
+
+} // namespace
+
+ParsedLibrary parseLibrary(std::string_view bytes) { return Reader(bytes).read(); }
+
+std::optional<std::string> fieldProblem(std::string_view text) {
+    if (text.find('"') != std::string_view::npos) {
+        return "it contains a double quote (\"), which the library file cannot store";
+    }
+    if (!utf8ToCp1252(text)) {
+        return "it contains a character that the library file (Windows-1252) cannot store";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> recordLine(const FONTREC& record) {
+    std::string line;
+    for (int f = 0; f < fieldsPerRecord; ++f) {
+        const std::string& field = f == 0 ? record.CHAR : record.HEX[f - 1];
+        const auto encoded = utf8ToCp1252(field);
+        if (!encoded || encoded->find('"') != std::string::npos) {
+            return std::nullopt;
+        }
+        if (f > 0) {
+            line += ',';
+        }
+        line += '"';
+        line += *encoded;
+        line += '"';
+    }
+    line += "\r\n";
+    return line;
+}
+
+std::optional<std::string> libraryBytes(const FontTable& table) {
+    std::string bytes;
+    bytes.reserve(table.size() * 40);
+    for (const FONTREC& record : table) {
+        const auto line = recordLine(record);
+        if (!line) {
+            return std::nullopt;
+        }
+        bytes += *line;
+    }
+    return bytes;
+}
+
+std::string listLine(const FONTREC& record) {
+    return record.CHAR + "    =  " + record.HEX[0] + ",  " + record.HEX[1] + ",  " + record.HEX[2] +
+           ",   " + record.HEX[3] + ",  " + record.HEX[4];
+}
+
+std::optional<std::size_t> findRecord(const FontTable& table, std::string_view ch) {
+    const auto it = std::find_if(table.begin(), table.end(),
+                                 [ch](const FONTREC& record) { return record.CHAR == ch; });
+    if (it == table.end()) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(it - table.begin());
+}
+
+FONTREC GETFONT(const FontTable& table, std::string_view ch) {
+    const auto index = findRecord(table, ch);
+    return index ? table[*index] : FONTREC{};
+}
+
+} // namespace vorlix

@@ -1,0 +1,420 @@
+#include "ui/form1.h"
+
+#include "editor/column_encoding.h"
+#include "library/library_edit.h"
+#include "library/library_store.h"
+#include "library/preview.h"
+#include "table/make_table.h"
+#include "ui/app_icon.h"
+#include "ui/pixel_button.h"
+#include "ui/twips.h"
+#include "ui/wrapping_check_box.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringListModel>
+#include <QTimer>
+
+namespace vorlix {
+
+namespace {
+
+const QString windowCaption = QStringLiteral("Propeller Vorlix Generator");
+
+QString indexed(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+template <typename Widget>
+Widget* place(Widget* widget, const QString& name, const QRect& geometry) {
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+    return place(new QLabel(text, parent), QLatin1String(name), geometry);
+}
+
+QLineEdit* centredBox(QWidget* parent, const QString& name, const QRect& geometry) {
+    auto* box = place(new QLineEdit(parent), name, geometry);
+    box->setAlignment(Qt::AlignCenter);
+    return box;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption,
+                    const QRect& geometry) {
+    return place(new QPushButton(caption, parent), QLatin1String(name), geometry);
+}
+
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption,
+                    const QRect& geometry) {
+    return place(new WrappingCheckBox(caption, parent), QLatin1String(name), geometry);
+}
+
+// The 5x8 grids: index i runs down a column, then on to the next column.
+QRect pixelGeometry(int i) {
+    return twipRect(120 + 240 * (i / 8), 240 + 240 * (i % 8), 192, 192);
+}
+
+// The layout was made for a narrow dialog font about 11 pixels high; a
+// narrow face keeps every caption whole inside its box.
+QFont dialogFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(11);
+    return font;
+}
+
+QString forDisplay(const std::string& text) {
+    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString fileName(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+Form1::Form1(QString libraryPath, MessageBoxHandler showMessage, QWidget* parent)
+    : QWidget(parent), libraryPath_(std::move(libraryPath)), showMessage_(std::move(showMessage)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(windowCaption);
+    setWindowIcon(appIcon());
+    setFont(dialogFont());
+    setFixedSize(twipsToPixels(7350), twipsToPixels(6525));
+
+    buildEditor();
+    buildMessageArea();
+    buildFontsList();
+    Form_Load();
+}
+
+void Form1::buildEditor() {
+    // Everything the fonts list covers when shown, so it can be shut off then.
+    editorRegion_ = place(new QWidget(this), QStringLiteral("editorRegion"),
+                          twipRect(0, 0, 7215, 2775));
+    QWidget* region = editorRegion_;
+
+    fraFont0 = place(new QGroupBox(QStringLiteral("5x8 Font"), region), indexed("fraFont", 0),
+                     twipRect(120, 120, 1410, 2250));
+    for (int i = 0; i < 40; ++i) {
+        auto* pixel = place(new PixelButton(fraFont0), indexed("cmdPixel", i + 1), pixelGeometry(i));
+        connect(pixel, &PixelButton::clicked, this, [this, i] { cmdPixel_Click(i + 1); });
+        cmdPixel[i] = pixel;
+    }
+
+    Label1[0] = place(new QLabel(QStringLiteral("lsb  Binary  msb"), region), indexed("Label1", 0),
+                      twipRect(1920, 0, 1095, 195));
+    Label1[1] = place(new QLabel(QStringLiteral("Hex"), region), indexed("Label1", 1),
+                      twipRect(3720, 0, 285, 195));
+    Label1[2] = place(new QLabel(QStringLiteral("Dec"), region), indexed("Label1", 2),
+                      twipRect(4800, 0, 300, 195));
+    for (int k = 0; k < 5; ++k) {
+        const int top = 240 + 360 * k;
+        col[k] = centredBox(region, indexed("col", k + 1), twipRect(1560, top, 1695, 285));
+        txtHEX[k] = centredBox(region, indexed("txtHEX", k + 1), twipRect(3360, top, 1095, 285));
+        txtDec[k] = centredBox(region, indexed("txtDec", k + 1), twipRect(4560, top, 735, 285));
+    }
+
+    chkInvert = checkBox(region, "chkInvert", QStringLiteral("Invert &Bits"),
+                         twipRect(5520, 240, 1575, 255));
+    chkINVCOLS = checkBox(region, "chkINVCOLS", QStringLiteral("Invert Columns in &file"),
+                          twipRect(5520, 600, 1575, 375));
+    chkMSB = checkBox(region, "chkMSB", QStringLiteral("&Swap MSB/ LSB"),
+                      twipRect(5520, 1080, 1575, 375));
+    connect(chkInvert, &QCheckBox::clicked, this, &Form1::chkInvert_Click);
+    connect(chkMSB, &QCheckBox::clicked, this, &Form1::chkMSB_Click);
+
+    label(region, "Label2", QStringLiteral("CHAR:"), twipRect(360, 2400, 495, 195));
+    txtABC = place(new QLineEdit(region), QStringLiteral("txtABC"), twipRect(960, 2400, 495, 285));
+    txtABC->setToolTip(QStringLiteral("Enter Char here that represents the font data created."));
+    cmdSAVE = button(region, "cmdSAVE", QStringLiteral("&Append to file"),
+                     twipRect(1560, 2400, 3735, 255));
+    Command2 = button(region, "Command2", QStringLiteral("&Clear Font Data"),
+                      twipRect(5400, 2400, 1695, 255));
+    connect(cmdSAVE, &QPushButton::clicked, this, &Form1::cmdSAVE_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+}
+
+void Form1::buildMessageArea() {
+    auto* line = place(new QFrame(this), QStringLiteral("Line1"),
+                       QRect(0, twipsToPixels(2760), twipsToPixels(7200), 1));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+
+    label(this, "Label4", QStringLiteral("Message Editor"), twipRect(120, 2880, 1095, 195));
+    cmdLIST = button(this, "cmdLIST", QStringLiteral("View Font &List"),
+                     twipRect(5400, 2880, 1815, 255));
+    txtMSG = place(new QLineEdit(QStringLiteral("Hello World!"), this), QStringLiteral("txtMSG"),
+                   twipRect(120, 3120, 5175, 375));
+    txtMSG->setMaxLength(42);
+    txtDATA = place(new QPlainTextEdit(this), QStringLiteral("txtDATA"),
+                    twipRect(120, 3600, 5175, 2535));
+    txtDATA->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtDATA->setLineWrapMode(QPlainTextEdit::NoWrap);
+    chkBLANK = checkBox(this, "chkBLANK", QStringLiteral("Add blank Column after each Char."),
+                        twipRect(5400, 3600, 1815, 495));
+    label(this, "Label3", QStringLiteral("Hex Prefix"), twipRect(5400, 4200, 720, 195));
+    txtPrefix = place(new QLineEdit(QStringLiteral("0x"), this), QStringLiteral("txtPrefix"),
+                      twipRect(6240, 4200, 375, 285));
+    txtPrefix->setMaxLength(2);
+    cmdTABLE = button(this, "cmdTABLE", QStringLiteral("Convert &Text"),
+                      twipRect(5400, 5520, 1815, 255));
+    Command1 = button(this, "Command1", QStringLiteral("Copy Data to Clipboard"),
+                      twipRect(5400, 5880, 1815, 255));
+    connect(cmdLIST, &QPushButton::clicked, this, &Form1::cmdLIST_Click);
+    connect(cmdTABLE, &QPushButton::clicked, this, &Form1::cmdTABLE_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+}
+
+void Form1::buildFontsList() {
+    fraFONTS = place(new QGroupBox(QStringLiteral("Fonts List"), this), QStringLiteral("fraFONTS"),
+                     twipRect(0, 0, 7215, 2775));
+    fraFONTS->setAutoFillBackground(true);
+    fraFONTS->hide();
+
+    fontLines_ = new QStringListModel(this);
+    lstFONTS = place(new QListView(fraFONTS), QStringLiteral("lstFONTS"),
+                     twipRect(120, 240, 5415, 2400));
+    lstFONTS->setModel(fontLines_);
+    lstFONTS->setUniformItemSizes(true);
+    lstFONTS->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(lstFONTS->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &Form1::lstFONTS_Click);
+
+    auto* preview = place(new QGroupBox(QStringLiteral("Font Preview"), fraFONTS),
+                          indexed("fraFont", 1), twipRect(5640, 240, 1410, 2250));
+    for (int i = 0; i < 40; ++i) {
+        cmdPIX[i] = place(new PixelButton(preview), indexed("cmdPIX", i), pixelGeometry(i));
+        cmdPIX[i]->setFocusPolicy(Qt::NoFocus);
+    }
+}
+
+void Form1::showCentred() {
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    show();
+}
+
+QMessageBox::StandardButton Form1::message(const QString& text, QMessageBox::Icon icon,
+                                           QMessageBox::StandardButtons buttons,
+                                           const QString& title) {
+    const auto defaultButton =
+        buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
+    return showMessage_(this, {title.isEmpty() ? windowTitle() : title, text, icon, buttons,
+                               defaultButton});
+}
+
+void Form1::Form_Load() {
+    LitBit = 0;
+    DarkBit = 1;
+    const QString problem = LOADDATA();
+    fraFONTS->move(0, 0);
+    fraFONTS->raise();
+    if (!problem.isEmpty()) {
+        // Told once the window is up, so the user sees what it is about.
+        QTimer::singleShot(0, this, [this, problem] { message(problem, QMessageBox::Warning); });
+    }
+}
+
+void Form1::CONVERT() {
+    PixelStates pixels;
+    for (int i = 0; i < 40; ++i) {
+        pixels[i] = cmdPixel[i]->isLit();
+    }
+    const auto columns = encodeColumns(pixels, chkMSB->isChecked(), {LitBit, DarkBit});
+    for (int c = 0; c < 5; ++c) {
+        col[c]->setText(QString::fromStdString(columns[c].binary));
+        txtHEX[c]->setText(QString::fromStdString(columns[c].hex));
+        txtDec[c]->setText(QString::fromStdString(columns[c].decimal));
+    }
+}
+
+void Form1::cmdPixel_Click(int index) {
+    PixelButton* pixel = cmdPixel[index - 1];
+    pixel->setColour(pixel->isLit() ? PixelButton::dark() : PixelButton::lit());
+    CONVERT();
+}
+
+void Form1::chkInvert_Click() {
+    LitBit = chkInvert->isChecked() ? 1 : 0;
+    DarkBit = 1 - LitBit;
+    CONVERT();
+}
+
+void Form1::chkMSB_Click() {
+    Label1[0]->setText(chkMSB->isChecked() ? QStringLiteral("msb  Binary   lsb")
+                                           : QStringLiteral("lsb  Binary   msb"));
+    CONVERT();
+}
+
+void Form1::Command2_Click() {
+    for (PixelButton* pixel : cmdPixel) {
+        pixel->setColour(PixelButton::dark());
+    }
+    for (int c = 0; c < 5; ++c) {
+        col[c]->clear();
+        txtHEX[c]->clear();
+        txtDec[c]->clear();
+    }
+    txtABC->clear();
+}
+
+void Form1::cmdSAVE_Click() {
+    if (txtABC->text().isEmpty()) {
+        message(QStringLiteral("You must enter a char representing the data you entered!"),
+                QMessageBox::Critical);
+        txtABC->setFocus();
+        return;
+    }
+    CONVERT();
+    SAVEDATA();
+    const QString problem = LOADDATA();
+    if (!problem.isEmpty()) {
+        message(problem, QMessageBox::Warning);
+    }
+}
+
+void Form1::SAVEDATA() {
+    FONTREC record{txtABC->text().toStdString(), {}};
+    for (int c = 0; c < 5; ++c) {
+        record.HEX[c] = txtHEX[c]->text().toStdString();
+    }
+    if (const auto problem = fieldProblem(record.CHAR)) {
+        message(QStringLiteral("The character \"%1\" cannot be saved: %2.")
+                    .arg(txtABC->text(), QString::fromStdString(*problem)),
+                QMessageBox::Critical);
+        return;
+    }
+
+    SaveOutcome outcome;
+    if (findRecord(fontTable_, record.CHAR)) {
+        const auto answer =
+            message(QStringLiteral("The font data is already in the list. \r\nWould you like to "
+                                   "replace it?"),
+                    QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+                    QStringLiteral("Replace Font Data?"));
+        if (answer != QMessageBox::Yes) {
+            return;
+        }
+        outcome = replaceInLibrary(libraryPath_, record);
+    } else {
+        outcome = appendToLibrary(libraryPath_,
+                                  recordToAppend(record.CHAR, record.HEX, chkINVCOLS->isChecked()));
+    }
+
+    if (!outcome.error.isEmpty()) {
+        message(QStringLiteral("The glyph could not be saved to\r\n%1\r\n\r\n%2\r\n\r\n"
+                               "The library file is unchanged.")
+                    .arg(fileName(libraryPath_), outcome.error),
+                QMessageBox::Critical);
+    } else if (!outcome.backupPath.isEmpty()) {
+        message(QStringLiteral("Part of %1 could not be read (line %2: %3).\r\n\r\nThe old file "
+                               "was kept as\r\n%4\r\nand the library was written anew from the "
+                               "glyphs that could be read, with this one saved.")
+                    .arg(fileName(libraryPath_))
+                    .arg(outcome.dropped.line)
+                    .arg(QString::fromStdString(outcome.dropped.what),
+                         fileName(outcome.backupPath)),
+                QMessageBox::Information);
+    }
+}
+
+QString Form1::LOADDATA() {
+    LibraryLoad load = loadLibrary(libraryPath_);
+    fontTable_ = std::move(load.parsed.records);
+
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(fontTable_.size()));
+    for (const FONTREC& record : fontTable_) {
+        lines.append(QString::fromStdString(listLine(record)));
+    }
+    fontLines_->setStringList(lines);
+
+    if (!load.error.isEmpty()) {
+        return QStringLiteral("The font library\r\n%1\r\ncould not be read: %2\r\n\r\nThe fonts "
+                              "list stays empty until the file can be read.")
+            .arg(fileName(libraryPath_), load.error);
+    }
+    if (load.parsed.damage == reportedDamage_) {
+        return {};
+    }
+    reportedDamage_ = load.parsed.damage;
+    if (!reportedDamage_) {
+        return {};
+    }
+    return QStringLiteral("Reading the font library\r\n%1\r\nstopped at line %2: %3.\r\n\r\n"
+                          "The %4 glyphs before that point were loaded. The file is left as it "
+                          "is; mend or remove the damaged part with a text editor.")
+        .arg(fileName(libraryPath_))
+        .arg(reportedDamage_->line)
+        .arg(QString::fromStdString(reportedDamage_->what))
+        .arg(fontTable_.size());
+}
+
+void Form1::lstFONTS_Click(const QModelIndex& current) {
+    // Line k of the list shows record k of the table: both are in file order.
+    if (!current.isValid() || static_cast<std::size_t>(current.row()) >= fontTable_.size()) {
+        return;
+    }
+    const Preview preview = previewGlyph(fontTable_[current.row()], BinDigits);
+    BinDigits = preview.digits;
+    for (int i = 0; i < 40; ++i) {
+        cmdPIX[i]->setColour(preview.lit[i] ? PixelButton::lit() : PixelButton::dark());
+    }
+}
+
+void Form1::cmdTABLE_Click() {
+    txtDATA->clear();
+    tableText_ = MAKETABLE(txtMSG->text().toStdString(), txtPrefix->text().toStdString(),
+                           chkBLANK->isChecked(), fontTable_);
+    txtDATA->setPlainText(forDisplay(tableText_));
+}
+
+void Form1::Command1_Click() {
+    const QString shown = txtDATA->toPlainText();
+    if (shown.isEmpty()) {
+        message(QStringLiteral("You must convert the typed text first,\r\nBefore you can copy it "
+                               "to the system clipboard."),
+                QMessageBox::Information);
+        return;
+    }
+    // The box shows lines joined by LF; the table itself joins them by CR LF.
+    QString text = shown == forDisplay(tableText_)
+                       ? QString::fromStdString(tableText_)
+                       : QString(shown).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+    if (clipboard->text() != text) {
+        message(QStringLiteral("The system clipboard could not be written; another program may "
+                               "be holding it.\r\nPlease try again."),
+                QMessageBox::Warning);
+        return;
+    }
+    message(QStringLiteral("The data has been copied to the system clipboard."),
+            QMessageBox::NoIcon);
+}
+
+void Form1::cmdLIST_Click() {
+    const bool show = fraFONTS->isHidden();
+    cmdLIST->setText(show ? QStringLiteral("Hide fonts list") : QStringLiteral("View fonts list"));
+    fraFONTS->setVisible(show);
+    editorRegion_->setEnabled(!show);
+}
+
+} // namespace vorlix

@@ -1,0 +1,104 @@
+#pragma once
+// The tool's one window: the glyph editor, the message area and the fonts
+// list. Handlers read the controls, call the core and write the controls.
+
+#include "library/converter.h"
+#include "library/font_record.h"
+#include "library/library_format.h"
+#include "ui/message_box.h"
+
+#include <QWidget>
+
+#include <array>
+#include <optional>
+#include <string>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QModelIndex;
+class QPlainTextEdit;
+class QPushButton;
+class QStringListModel;
+
+namespace vorlix {
+
+class PixelButton;
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    // libraryPath is the FONTSDAT.txt to use; showMessage shows every modal
+    // message and returns the button chosen.
+    explicit Form1(QString libraryPath, MessageBoxHandler showMessage = modalMessageBox,
+                   QWidget* parent = nullptr);
+
+    // Centres the window on its screen and shows it.
+    void showCentred();
+
+private:
+    void buildEditor();
+    void buildMessageArea();
+    void buildFontsList();
+
+    void Form_Load();
+    void cmdPixel_Click(int index);
+    void chkInvert_Click();
+    void chkMSB_Click();
+    void Command2_Click();
+    void cmdSAVE_Click();
+    void SAVEDATA();
+    void lstFONTS_Click(const QModelIndex& current);
+    void cmdTABLE_Click();
+    void Command1_Click();
+    void cmdLIST_Click();
+    void CONVERT();
+
+    // Reloads the table and the list; returns what went wrong, if anything.
+    QString LOADDATA();
+
+    QMessageBox::StandardButton message(const QString& text, QMessageBox::Icon icon,
+                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                        const QString& title = {});
+
+    const QString libraryPath_;
+    const MessageBoxHandler showMessage_;
+
+    int LitBit = 0;
+    int DarkBit = 1;
+    FontTable fontTable_;
+    std::optional<Damage> reportedDamage_;
+    BINREC BinDigits;
+    std::string tableText_;
+
+    QWidget* editorRegion_ = nullptr;
+    QGroupBox* fraFont0 = nullptr;
+    std::array<PixelButton*, 40> cmdPixel{};
+    std::array<QLabel*, 3> Label1{};
+    std::array<QLineEdit*, 5> col{};
+    std::array<QLineEdit*, 5> txtHEX{};
+    std::array<QLineEdit*, 5> txtDec{};
+    QCheckBox* chkInvert = nullptr;
+    QCheckBox* chkINVCOLS = nullptr;
+    QCheckBox* chkMSB = nullptr;
+    QLineEdit* txtABC = nullptr;
+    QPushButton* cmdSAVE = nullptr;
+    QPushButton* Command2 = nullptr;
+
+    QPushButton* cmdLIST = nullptr;
+    QLineEdit* txtMSG = nullptr;
+    QPlainTextEdit* txtDATA = nullptr;
+    QCheckBox* chkBLANK = nullptr;
+    QLineEdit* txtPrefix = nullptr;
+    QPushButton* cmdTABLE = nullptr;
+    QPushButton* Command1 = nullptr;
+
+    QGroupBox* fraFONTS = nullptr;
+    QListView* lstFONTS = nullptr;
+    QStringListModel* fontLines_ = nullptr;
+    std::array<PixelButton*, 40> cmdPIX{};
+};
+
+} // namespace vorlix

@@ -1,0 +1,29 @@
+#include "ui/pixel_button.h"
+
+#include <QPainter>
+
+namespace vorlix {
+
+PixelButton::PixelButton(QWidget* parent) : QAbstractButton(parent) {
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void PixelButton::setColour(const QColor& colour) {
+    if (colour != colour_) {
+        colour_ = colour;
+        update();
+    }
+}
+
+void PixelButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), colour_);
+    painter.setPen(isDown() ? palette().color(QPalette::Highlight) : QColor(96, 96, 96));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
+}
+
+} // namespace vorlix

@@ -1,0 +1,43 @@
+#include "gui/form_fixture.h"
+
+#include "library/library_store.h"
+
+#include <QFile>
+#include <QTest>
+
+FormFixture::FormFixture(const char* libraryBytes, qsizetype size)
+    : libraryPath(vorlix::libraryPathBeside(dir.path())) {
+    if (libraryBytes != nullptr) {
+        writeLibrary(QByteArray(libraryBytes, size));
+    }
+    form = std::make_unique<vorlix::Form1>(
+        libraryPath, [this](QWidget*, const vorlix::MessageBoxRequest& request) {
+            shown.append(request);
+            return answers.isEmpty() ? QMessageBox::Ok : answers.takeFirst();
+        });
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get())) {
+        qWarning("the window was not exposed");
+    }
+}
+
+void FormFixture::click(const QString& buttonName) const {
+    auto* button = find<QAbstractButton>(buttonName);
+    QVERIFY2(button != nullptr, qPrintable(buttonName));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void FormFixture::clickPixel(int index) const {
+    click(QStringLiteral("cmdPixel(%1)").arg(index));
+}
+
+QByteArray FormFixture::library() const {
+    QFile file(libraryPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void FormFixture::writeLibrary(const QByteArray& bytes) const {
+    QFile file(libraryPath);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
