@@ -15,14 +15,17 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::optional<double> hexValue(std::string_view digits) {
     if (digits.empty() || digits.size() > 8) {
         return std::nullopt;
     }
     std::uint32_t value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
+    const auto [end, error] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
     if (error != std::errc{} || end != digits.data() + digits.size()) {
         return std::nullopt;
     }

@@ -23,8 +23,8 @@ struct BINREC {
 std::optional<double> numberValue(std::string_view text);
 
 struct Dec2BinResult {
-    std::string text;   // empty when value is no number or 2^30.5 or more
-    BINREC digits;      // the first eight characters written into the fields
+    std::string text; // empty when value is no number or 2^30.5 or more
+    BINREC digits;    // the first eight characters written into the fields
 };
 
 // Binary digits of value without leading zeros of its own, at most places

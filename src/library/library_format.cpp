@@ -11,8 +11,12 @@ namespace {
 
 constexpr int fieldsPerRecord = 6;
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 
 bool isControl(char c) {
     const auto b = static_cast<unsigned char>(c);
@@ -21,7 +25,8 @@ bool isControl(char c) {
 
 std::string controlByteMessage(char c) {
     char text[80];
-    std::snprintf(text, sizeof text, "unreadable byte 0x%02X; this does not look like a font library",
+    std::snprintf(text, sizeof text,
+                  "unreadable byte 0x%02X; this does not look like a font library",
                   static_cast<unsigned>(static_cast<unsigned char>(c)));
     return text;
 }
@@ -91,7 +96,8 @@ private:
                     fail(line_, controlByteMessage(raw[i]));
                     return std::nullopt;
                 }
-                if (raw[i] == '\n' || (raw[i] == '\r' && (i + 1 == raw.size() || raw[i + 1] != '\n'))) {
+                if (raw[i] == '\n' ||
+                    (raw[i] == '\r' && (i + 1 == raw.size() || raw[i + 1] != '\n'))) {
                     ++line_;
                 }
             }
@@ -178,7 +184,9 @@ private:
 
 } // namespace
 
-ParsedLibrary parseLibrary(std::string_view bytes) { return Reader(bytes).read(); }
+ParsedLibrary parseLibrary(std::string_view bytes) {
+    return Reader(bytes).read();
+}
 
 std::optional<std::string> fieldProblem(std::string_view text) {
     if (text.find('"') != std::string_view::npos) {

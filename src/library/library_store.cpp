@@ -47,7 +47,8 @@ QString writeBytes(const QString& path, const std::string& bytes) {
     return {};
 }
 
-const QString unstorable = QStringLiteral("a field holds a character the library file cannot store");
+const QString unstorable =
+    QStringLiteral("a field holds a character the library file cannot store");
 
 } // namespace
 

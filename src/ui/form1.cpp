@@ -101,14 +101,15 @@ Form1::Form1(QString libraryPath, MessageBoxHandler showMessage, QWidget* parent
 
 void Form1::buildEditor() {
     // Everything the fonts list covers when shown, so it can be shut off then.
-    editorRegion_ = place(new QWidget(this), QStringLiteral("editorRegion"),
-                          twipRect(0, 0, 7215, 2775));
+    editorRegion_ =
+        place(new QWidget(this), QStringLiteral("editorRegion"), twipRect(0, 0, 7215, 2775));
     QWidget* region = editorRegion_;
 
     fraFont0 = place(new QGroupBox(QStringLiteral("5x8 Font"), region), indexed("fraFont", 0),
                      twipRect(120, 120, 1410, 2250));
     for (int i = 0; i < 40; ++i) {
-        auto* pixel = place(new PixelButton(fraFont0), indexed("cmdPixel", i + 1), pixelGeometry(i));
+        auto* pixel =
+            place(new PixelButton(fraFont0), indexed("cmdPixel", i + 1), pixelGeometry(i));
         connect(pixel, &PixelButton::clicked, this, [this, i] { cmdPixel_Click(i + 1); });
         cmdPixel[i] = pixel;
     }
@@ -153,13 +154,13 @@ void Form1::buildMessageArea() {
     line->setFrameShadow(QFrame::Plain);
 
     label(this, "Label4", QStringLiteral("Message Editor"), twipRect(120, 2880, 1095, 195));
-    cmdLIST = button(this, "cmdLIST", QStringLiteral("View Font &List"),
-                     twipRect(5400, 2880, 1815, 255));
+    cmdLIST =
+        button(this, "cmdLIST", QStringLiteral("View Font &List"), twipRect(5400, 2880, 1815, 255));
     txtMSG = place(new QLineEdit(QStringLiteral("Hello World!"), this), QStringLiteral("txtMSG"),
                    twipRect(120, 3120, 5175, 375));
     txtMSG->setMaxLength(42);
-    txtDATA = place(new QPlainTextEdit(this), QStringLiteral("txtDATA"),
-                    twipRect(120, 3600, 5175, 2535));
+    txtDATA =
+        place(new QPlainTextEdit(this), QStringLiteral("txtDATA"), twipRect(120, 3600, 5175, 2535));
     txtDATA->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtDATA->setLineWrapMode(QPlainTextEdit::NoWrap);
     chkBLANK = checkBox(this, "chkBLANK", QStringLiteral("Add blank Column after each Char."),
@@ -168,8 +169,8 @@ void Form1::buildMessageArea() {
     txtPrefix = place(new QLineEdit(QStringLiteral("0x"), this), QStringLiteral("txtPrefix"),
                       twipRect(6240, 4200, 375, 285));
     txtPrefix->setMaxLength(2);
-    cmdTABLE = button(this, "cmdTABLE", QStringLiteral("Convert &Text"),
-                      twipRect(5400, 5520, 1815, 255));
+    cmdTABLE =
+        button(this, "cmdTABLE", QStringLiteral("Convert &Text"), twipRect(5400, 5520, 1815, 255));
     Command1 = button(this, "Command1", QStringLiteral("Copy Data to Clipboard"),
                       twipRect(5400, 5880, 1815, 255));
     connect(cmdLIST, &QPushButton::clicked, this, &Form1::cmdLIST_Click);
@@ -184,8 +185,8 @@ void Form1::buildFontsList() {
     fraFONTS->hide();
 
     fontLines_ = new QStringListModel(this);
-    lstFONTS = place(new QListView(fraFONTS), QStringLiteral("lstFONTS"),
-                     twipRect(120, 240, 5415, 2400));
+    lstFONTS =
+        place(new QListView(fraFONTS), QStringLiteral("lstFONTS"), twipRect(120, 240, 5415, 2400));
     lstFONTS->setModel(fontLines_);
     lstFONTS->setUniformItemSizes(true);
     lstFONTS->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -214,8 +215,8 @@ QMessageBox::StandardButton Form1::message(const QString& text, QMessageBox::Ico
                                            const QString& title) {
     const auto defaultButton =
         buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
-    return showMessage_(this, {title.isEmpty() ? windowTitle() : title, text, icon, buttons,
-                               defaultButton});
+    return showMessage_(
+        this, {title.isEmpty() ? windowTitle() : title, text, icon, buttons, defaultButton});
 }
 
 void Form1::Form_Load() {
@@ -322,14 +323,14 @@ void Form1::SAVEDATA() {
                     .arg(fileName(libraryPath_), outcome.error),
                 QMessageBox::Critical);
     } else if (!outcome.backupPath.isEmpty()) {
-        message(QStringLiteral("Part of %1 could not be read (line %2: %3).\r\n\r\nThe old file "
-                               "was kept as\r\n%4\r\nand the library was written anew from the "
-                               "glyphs that could be read, with this one saved.")
-                    .arg(fileName(libraryPath_))
-                    .arg(outcome.dropped.line)
-                    .arg(QString::fromStdString(outcome.dropped.what),
-                         fileName(outcome.backupPath)),
-                QMessageBox::Information);
+        message(
+            QStringLiteral("Part of %1 could not be read (line %2: %3).\r\n\r\nThe old file "
+                           "was kept as\r\n%4\r\nand the library was written anew from the "
+                           "glyphs that could be read, with this one saved.")
+                .arg(fileName(libraryPath_))
+                .arg(outcome.dropped.line)
+                .arg(QString::fromStdString(outcome.dropped.what), fileName(outcome.backupPath)),
+            QMessageBox::Information);
     }
 }
 

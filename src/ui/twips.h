@@ -7,7 +7,9 @@
 
 namespace vorlix {
 
-constexpr int twipsToPixels(int twips) { return (twips + 7) / 15; }
+constexpr int twipsToPixels(int twips) {
+    return (twips + 7) / 15;
+}
 
 // Left, top, width and height in twips, rounded so that neighbouring edges
 // given in twips stay neighbours in pixels.

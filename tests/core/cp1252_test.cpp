@@ -23,9 +23,9 @@ TEST(Cp1252, MapsTheWindowsCharacters) {
 }
 
 TEST(Cp1252, RefusesWhatItCannotStore) {
-    EXPECT_FALSE(utf8ToCp1252("\u0416"));     // Cyrillic
+    EXPECT_FALSE(utf8ToCp1252("\u0416"));      // Cyrillic
     EXPECT_FALSE(utf8ToCp1252("A\U0001F600")); // outside the BMP
-    EXPECT_FALSE(utf8ToCp1252("\xFF"));       // not UTF-8 at all
+    EXPECT_FALSE(utf8ToCp1252("\xFF"));        // not UTF-8 at all
 }
 
 } // namespace

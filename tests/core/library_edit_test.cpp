@@ -33,14 +33,13 @@ TEST_P(Appending, AddsOneLineAndKeepsEveryByteBefore) {
     EXPECT_FALSE(rewrite->dropped);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, Appending,
-    testing::Values(AppendCase{"", lineC}, AppendCase{lineA, lineA + lineC},
-                    AppendCase{lineA + lineB, lineA + lineB + lineC},
-                    // An unterminated last line is ended first.
-                    AppendCase{lineA.substr(0, 38), lineA + lineC},
-                    // Hand-edited forms are kept as they are.
-                    AppendCase{"A,1,2,3,4,5\n", "A,1,2,3,4,5\n" + lineC}));
+INSTANTIATE_TEST_SUITE_P(Files, Appending,
+                         testing::Values(AppendCase{"", lineC}, AppendCase{lineA, lineA + lineC},
+                                         AppendCase{lineA + lineB, lineA + lineB + lineC},
+                                         // An unterminated last line is ended first.
+                                         AppendCase{lineA.substr(0, 38), lineA + lineC},
+                                         // Hand-edited forms are kept as they are.
+                                         AppendCase{"A,1,2,3,4,5\n", "A,1,2,3,4,5\n" + lineC}));
 
 TEST(Appending, DamagedFileIsRewrittenFromWhatCouldBeRead) {
     const auto rewrite = appendedBytes(lineA + "\"B\",\"&H1", recordC);

@@ -60,7 +60,8 @@ TEST(LibraryFormat, EmptyAndBlankFilesAreEmptyLibraries) {
 }
 
 TEST(LibraryFormat, QuotedFieldsKeepCommasBlanksAndLineBreaks) {
-    const FontTable table{{"a, b ", {"", "x y", ",", "  ", "&H0"}}, {"\r\n", {"1", "2", "3", "4", "5"}}};
+    const FontTable table{{"a, b ", {"", "x y", ",", "  ", "&H0"}},
+                          {"\r\n", {"1", "2", "3", "4", "5"}}};
     const auto bytes = libraryBytes(table);
     ASSERT_TRUE(bytes);
     const ParsedLibrary parsed = parseLibrary(*bytes);
@@ -98,7 +99,10 @@ INSTANTIATE_TEST_SUITE_P(
                     DamageCase{good + "B\"C,1,2,3,4,5\r\n", 1, 2, "double quote"},
                     DamageCase{good + "\"B\",1,2,3,4,5,6\r\n", 1, 2, "more than six"},
                     DamageCase{good + std::string("\0\x01\x02junk", 7), 1, 2, "0x00"},
-                    DamageCase{std::string("\x7F" "ELF\x02\x01", 6), 0, 1, "0x7F"}));
+                    DamageCase{std::string("\x7F"
+                                           "ELF\x02\x01",
+                                           6),
+                               0, 1, "0x7F"}));
 
 TEST(LibraryFormat, ListLineHasItsExactSeparators) {
     EXPECT_EQ(listLine(letterA), "A    =  &H7E,  &H11,  &H11,   &H11,  &H7E");

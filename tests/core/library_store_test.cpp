@@ -30,7 +30,8 @@ protected:
 };
 
 TEST_F(LibraryStore, LivesBesideTheProgram) {
-    EXPECT_EQ(libraryPathBeside(QStringLiteral("/opt/tool")), QStringLiteral("/opt/tool/FONTSDAT.txt"));
+    EXPECT_EQ(libraryPathBeside(QStringLiteral("/opt/tool")),
+              QStringLiteral("/opt/tool/FONTSDAT.txt"));
 }
 
 TEST_F(LibraryStore, MissingFileIsAnEmptyLibraryAndFirstAppendCreatesIt) {

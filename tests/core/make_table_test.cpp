@@ -28,11 +28,11 @@ TEST(MakeTable, WorkedExampleWithoutBlank) {
 }
 
 TEST(MakeTable, WorkedExampleWithBlank) {
-    EXPECT_EQ(MAKETABLE("AB?", "0x", true, library),
-              lines({";AB?", ";Total Columns = 18",
-                     "       dt  0x7E,  0x9,   0x9,   0x9,   0x7E,   0xFF",
-                     "       dt  0x7F,  0x49,   0x49,   0x49,   0x36,   0xFF",
-                     "       dt  0x,  0x,   0x,   0x,   0x,   0xFF"}));
+    EXPECT_EQ(
+        MAKETABLE("AB?", "0x", true, library),
+        lines({";AB?", ";Total Columns = 18", "       dt  0x7E,  0x9,   0x9,   0x9,   0x7E,   0xFF",
+               "       dt  0x7F,  0x49,   0x49,   0x49,   0x36,   0xFF",
+               "       dt  0x,  0x,   0x,   0x,   0x,   0xFF"}));
 }
 
 struct Case {
@@ -53,21 +53,34 @@ TEST_P(Tables, AreExact) {
 INSTANTIATE_TEST_SUITE_P(
     Edges, Tables,
     testing::Values(
-        Case{"A", "", false, library, lines({";A", ";Total Columns = 5", "       dt  7E,  9,   9,   9,   7E"})},
+        Case{"A", "", false, library,
+             lines({";A", ";Total Columns = 5", "       dt  7E,  9,   9,   9,   7E"})},
         Case{"", "0x", false, library, lines({";", ";Total Columns = 0"})},
         Case{"", "0x", true, {}, lines({";", ";Total Columns = 0"})},
-        Case{"a", "0x", false, library, lines({";a", ";Total Columns = 5", "       dt  0x,  0x,   0x,   0x,   0x"})},
+        Case{"a", "0x", false, library,
+             lines({";a", ";Total Columns = 5", "       dt  0x,  0x,   0x,   0x,   0x"})},
         Case{"AA", "$", true, library,
              lines({";AA", ";Total Columns = 12", "       dt  $7E,  $9,   $9,   $9,   $7E,   $FF",
                     "       dt  $7E,  $9,   $9,   $9,   $7E,   $FF"})},
         // Stored texts lose their first two characters, whatever they are.
-        Case{"x", "0x", false, {{"x", {"0x7E", "&H0", "7", "", "\u00E9\u00E9F"}}},
+        Case{"x",
+             "0x",
+             false,
+             {{"x", {"0x7E", "&H0", "7", "", "\u00E9\u00E9F"}}},
              lines({";x", ";Total Columns = 5", "       dt  0x7E,  0x0,   0x,   0x,   0xF"})},
         // A space is looked up like any other character.
-        Case{" ", "0x", false, {{" ", {"&HFF", "&HFF", "&HFF", "&HFF", "&HFF"}}},
+        Case{" ",
+             "0x",
+             false,
+             {{" ", {"&HFF", "&HFF", "&HFF", "&HFF", "&HFF"}}},
              lines({"; ", ";Total Columns = 5", "       dt  0xFF,  0xFF,   0xFF,   0xFF,   0xFF"})},
         // One character outside the BMP counts once.
-        Case{"\U0001F600", "0x", false, {}, lines({";\U0001F600", ";Total Columns = 5", "       dt  0x,  0x,   0x,   0x,   0x"})}));
+        Case{
+            "\U0001F600",
+            "0x",
+            false,
+            {},
+            lines({";\U0001F600", ";Total Columns = 5", "       dt  0x,  0x,   0x,   0x,   0x"})}));
 
 TEST(MakeTable, FortyTwoCharactersWithBlankCount252) {
     const std::string text = MAKETABLE(std::string(42, 'B'), "0x", true, library);

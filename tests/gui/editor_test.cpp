@@ -49,8 +49,10 @@ private slots:
         QVERIFY(!f->form->windowIcon().isNull());
         QCOMPARE(columns(), same(QStringLiteral("  ")));
         for (int i = 1; i <= 40; ++i) {
-            QCOMPARE(f->find<PixelButton>(QStringLiteral("cmdPixel(%1)").arg(i))->colour(), PixelButton::dark());
-            QCOMPARE(f->find<PixelButton>(QStringLiteral("cmdPIX(%1)").arg(i - 1))->colour(), PixelButton::dark());
+            QCOMPARE(f->find<PixelButton>(QStringLiteral("cmdPixel(%1)").arg(i))->colour(),
+                     PixelButton::dark());
+            QCOMPARE(f->find<PixelButton>(QStringLiteral("cmdPIX(%1)").arg(i - 1))->colour(),
+                     PixelButton::dark());
         }
         QCOMPARE(caption(), QStringLiteral("lsb  Binary  msb"));
         QVERIFY(f->find<QLineEdit>(QStringLiteral("txtABC"))->text().isEmpty());
@@ -89,10 +91,14 @@ private slots:
 
     void captionsCarryTheirAccessKeys() {
         const QList<QPair<const char*, const char*>> captions{
-            {"chkInvert", "Invert &Bits"},         {"chkINVCOLS", "Invert Columns in &file"},
-            {"chkMSB", "&Swap MSB/ LSB"},          {"cmdSAVE", "&Append to file"},
-            {"Command2", "&Clear Font Data"},      {"cmdLIST", "View Font &List"},
-            {"cmdTABLE", "Convert &Text"},         {"Command1", "Copy Data to Clipboard"},
+            {"chkInvert", "Invert &Bits"},
+            {"chkINVCOLS", "Invert Columns in &file"},
+            {"chkMSB", "&Swap MSB/ LSB"},
+            {"cmdSAVE", "&Append to file"},
+            {"Command2", "&Clear Font Data"},
+            {"cmdLIST", "View Font &List"},
+            {"cmdTABLE", "Convert &Text"},
+            {"Command1", "Copy Data to Clipboard"},
             {"chkBLANK", "Add blank Column after each Char."}};
         for (const auto& [name, text] : captions) {
             QCOMPARE(f->find<QAbstractButton>(QLatin1String(name))->text(), QLatin1String(text));
@@ -102,8 +108,9 @@ private slots:
     void pixelClickRewritesAllFifteenBoxes() {
         f->clickPixel(1);
         QCOMPARE(f->find<PixelButton>(QStringLiteral("cmdPixel(1)"))->colour(), PixelButton::lit());
-        QCOMPARE(columns(), QStringList({"01111111 &H7F 127", "11111111 &HFF 255", "11111111 &HFF 255",
-                                         "11111111 &HFF 255", "11111111 &HFF 255"}));
+        QCOMPARE(columns(),
+                 QStringList({"01111111 &H7F 127", "11111111 &HFF 255", "11111111 &HFF 255",
+                              "11111111 &HFF 255", "11111111 &HFF 255"}));
         f->clickPixel(40);
         QCOMPARE(column(5), QStringLiteral("11111110 &HFE 254"));
         f->clickPixel(40);
@@ -133,12 +140,14 @@ private slots:
         f->click(QStringLiteral("Command2"));
         QCOMPARE(columns(), same(QStringLiteral("  ")));
         QVERIFY(f->find<QLineEdit>(QStringLiteral("txtABC"))->text().isEmpty());
-        QCOMPARE(f->find<PixelButton>(QStringLiteral("cmdPixel(5)"))->colour(), PixelButton::dark());
+        QCOMPARE(f->find<PixelButton>(QStringLiteral("cmdPixel(5)"))->colour(),
+                 PixelButton::dark());
         QVERIFY(check("chkMSB")->isChecked());
         QCOMPARE(caption(), QStringLiteral("msb  Binary   lsb"));
         f->clickPixel(9); // top of column 2, the bottom bit with Swap on
-        QCOMPARE(columns(), QStringList({"11111111 &HFF 255", "11111110 &HFE 254", "11111111 &HFF 255",
-                                         "11111111 &HFF 255", "11111111 &HFF 255"}));
+        QCOMPARE(columns(),
+                 QStringList({"11111111 &HFF 255", "11111110 &HFE 254", "11111111 &HFF 255",
+                              "11111111 &HFF 255", "11111111 &HFF 255"}));
     }
 
     void accessKeysAreAltShortcuts() {
@@ -169,7 +178,8 @@ private slots:
         }
         // Covered pixels do not take clicks.
         QTest::mouseClick(f->form.get(), Qt::LeftButton, {}, QPoint(22, 30));
-        QCOMPARE(f->find<PixelButton>(QStringLiteral("cmdPixel(1)"))->colour(), PixelButton::dark());
+        QCOMPARE(f->find<PixelButton>(QStringLiteral("cmdPixel(1)"))->colour(),
+                 PixelButton::dark());
         QCOMPARE(list->geometry().topLeft(), QPoint(0, 0));
     }
 

@@ -5,11 +5,14 @@
 #include <QFile>
 #include <QTest>
 
-FormFixture::FormFixture(const char* libraryBytes, qsizetype size)
+FormFixture::FormFixture() : FormFixture([](const QString&) {}) {}
+
+FormFixture::FormFixture(const QByteArray& libraryBytes)
+    : FormFixture([this, &libraryBytes](const QString&) { writeLibrary(libraryBytes); }) {}
+
+FormFixture::FormFixture(const std::function<void(const QString& libraryPath)>& prepare)
     : libraryPath(vorlix::libraryPathBeside(dir.path())) {
-    if (libraryBytes != nullptr) {
-        writeLibrary(QByteArray(libraryBytes, size));
-    }
+    prepare(libraryPath);
     form = std::make_unique<vorlix::Form1>(
         libraryPath, [this](QWidget*, const vorlix::MessageBoxRequest& request) {
             shown.append(request);

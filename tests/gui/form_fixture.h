@@ -10,12 +10,16 @@
 #include <QList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 class FormFixture {
 public:
-    // Writes libraryBytes as FONTSDAT.txt first, unless it is null.
-    explicit FormFixture(const char* libraryBytes = nullptr, qsizetype size = -1);
+    // Without a library file, with one holding these bytes, or with whatever
+    // prepare makes of the library's path before the window opens.
+    FormFixture();
+    explicit FormFixture(const QByteArray& libraryBytes);
+    explicit FormFixture(const std::function<void(const QString& libraryPath)>& prepare);
 
     template <typename Widget> Widget* find(const QString& name) const {
         return form->findChild<Widget*>(name);
