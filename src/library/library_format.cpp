@@ -45,25 +45,24 @@ public:
             if (atEnd()) {
                 break;
             }
-            auto record = readRecord();
-            if (!record) {
+            // Read in place: a library is mostly records, moved once is enough.
+            if (!readRecord(result.records.emplace_back())) {
+                result.records.pop_back();
                 result.damage = damage_;
                 break;
             }
-            result.records.push_back(std::move(*record));
         }
         return result;
     }
 
 private:
-    std::optional<FONTREC> readRecord() {
+    bool readRecord(FONTREC& record) {
         const int startLine = line_;
-        FONTREC record;
         for (int f = 0; f < fieldsPerRecord; ++f) {
             std::string* field = f == 0 ? &record.CHAR : &record.HEX[f - 1];
             const auto end = readField(*field);
             if (!end) {
-                return std::nullopt;
+                return false;
             }
             const bool last = f == fieldsPerRecord - 1;
             if (*end == End::file && !last) {
@@ -77,7 +76,7 @@ private:
                 skipBlanksAndLineEnds();
             }
         }
-        return record;
+        return true;
     }
 
     // Reads one field into value; returns what ended it, or nothing on damage.
@@ -91,17 +90,14 @@ private:
                 return std::nullopt;
             }
             const std::string_view raw = bytes_.substr(pos_ + 1, close - pos_ - 1);
-            for (std::size_t i = 0; i < raw.size(); ++i) {
-                if (isControl(raw[i])) {
-                    fail(line_, controlByteMessage(raw[i]));
+            if (isPlainText(raw)) {
+                value.assign(raw);
+            } else {
+                if (!checkQuotedText(raw)) {
                     return std::nullopt;
                 }
-                if (raw[i] == '\n' ||
-                    (raw[i] == '\r' && (i + 1 == raw.size() || raw[i + 1] != '\n'))) {
-                    ++line_;
-                }
+                value = cp1252ToUtf8(raw);
             }
-            value = cp1252ToUtf8(raw);
             pos_ = close + 1;
             skipBlanks();
             if (!atEnd() && bytes_[pos_] != ',' && !isLineEnd(bytes_[pos_])) {
@@ -129,6 +125,28 @@ private:
             value = cp1252ToUtf8(raw);
         }
         return consumeTerminator();
+    }
+
+    // The common case: printable ASCII on one line, kept as it stands.
+    static bool isPlainText(std::string_view raw) {
+        return std::all_of(raw.begin(), raw.end(), [](char c) {
+            const auto b = static_cast<unsigned char>(c);
+            return b >= 0x20 && b < 0x7F;
+        });
+    }
+
+    // Control bytes are damage; line ends inside quotes are kept and counted.
+    bool checkQuotedText(std::string_view raw) {
+        for (std::size_t i = 0; i < raw.size(); ++i) {
+            if (isControl(raw[i])) {
+                fail(line_, controlByteMessage(raw[i]));
+                return false;
+            }
+            if (raw[i] == '\n' || (raw[i] == '\r' && (i + 1 == raw.size() || raw[i + 1] != '\n'))) {
+                ++line_;
+            }
+        }
+        return true;
     }
 
     End consumeTerminator() {
@@ -169,9 +187,9 @@ private:
         }
     }
 
-    std::nullopt_t fail(int line, std::string what) {
+    bool fail(int line, std::string what) {
         damage_ = Damage{line, std::move(what)};
-        return std::nullopt;
+        return false;
     }
 
     bool atEnd() const { return pos_ >= bytes_.size(); }
