@@ -23,14 +23,28 @@ FileBytes readBytes(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return {{}, file.errorString()};
     }
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    std::string bytes(static_cast<std::size_t>(file.size()), '\0');
+    const qint64 read = file.read(bytes.data(), static_cast<qint64>(bytes.size()));
+    if (read < 0 || file.error() != QFileDevice::NoError) {
         return {{}, file.errorString()};
     }
-    return {data.toStdString(), {}};
+    bytes.resize(static_cast<std::size_t>(read));
+    return {std::move(bytes), {}};
+}
+
+// A file nobody may write is one the user protected: respect it even when
+// running with the rights to replace it.
+bool isReadOnly(const QString& path) {
+    // The mode bits alone: WriteUser reports what the current user may do.
+    constexpr auto anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return QFile::exists(path) && (QFile::permissions(path) & anyWrite) == 0;
 }
 
 QString writeBytes(const QString& path, const std::string& bytes) {
+    if (isReadOnly(path)) {
+        return QStringLiteral("The file is read-only.");
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return file.errorString();

@@ -166,6 +166,15 @@ private slots:
         QVERIFY(listLines(f).isEmpty()); // the list matches the file, which is gone
     }
 
+    void replaceKeepsLinesAnotherProgramAdded() {
+        FormFixture f(lineA);
+        f.writeLibrary(lineA + lineB);
+        f.answers = {QMessageBox::Yes};
+        save(f, QStringLiteral("A"));
+        QCOMPARE(f.library(), "\"A\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\"\r\n" + lineB);
+        QCOMPARE(listLines(f).size(), 2);
+    }
+
     void appendKeepsLinesAnotherProgramAdded() {
         FormFixture f(lineA);
         f.writeLibrary(lineA + lineB);
