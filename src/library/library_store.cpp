@@ -23,12 +23,17 @@ FileBytes readBytes(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return {{}, file.errorString()};
     }
-    std::string bytes(static_cast<std::size_t>(file.size()), '\0');
-    const qint64 read = file.read(bytes.data(), static_cast<qint64>(bytes.size()));
-    if (read < 0 || file.error() != QFileDevice::NoError) {
+    // Read to the end rather than trusting size(): a pipe reports none.
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(file.size()));
+    char chunk[64 * 1024];
+    qint64 read = 0;
+    while ((read = file.read(chunk, sizeof chunk)) > 0) {
+        bytes.append(chunk, static_cast<std::size_t>(read));
+    }
+    if (read < 0) {
         return {{}, file.errorString()};
     }
-    bytes.resize(static_cast<std::size_t>(read));
     return {std::move(bytes), {}};
 }
 

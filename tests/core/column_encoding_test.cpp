@@ -78,16 +78,5 @@ TEST(EncodeColumns, MatchesIndependentByteForRandomGridsInEveryMode) {
     }
 }
 
-TEST(EncodeColumns, ColumnsAreIndependentAndInGridOrder) {
-    PixelStates pixels{};
-    pixels[8 * 2 + 7] = true; // bottom pixel of column 3
-    const auto columns = encodeColumns(pixels, false, {0, 1});
-    EXPECT_EQ(columns[0].hex, "&HFF");
-    EXPECT_EQ(columns[1].hex, "&HFF");
-    EXPECT_EQ(columns[2].binary, "11111110");
-    EXPECT_EQ(columns[3].hex, "&HFF");
-    EXPECT_EQ(columns[4].hex, "&HFF");
-}
-
 } // namespace
 } // namespace vorlix

@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+#include <thread>
+
 namespace vorlix {
 namespace {
 
@@ -61,6 +64,21 @@ TEST_F(LibraryStore, WriteFailureReportsAndLeavesNoFile) {
     const SaveOutcome outcome = appendToLibrary(nowhere, recordA);
     EXPECT_FALSE(outcome.error.isEmpty());
     EXPECT_FALSE(QFile::exists(nowhere));
+}
+
+TEST_F(LibraryStore, ReadsAPipeToItsEnd) {
+    const QString fifo = QDir(dir.path()).filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    std::thread writer([&] {
+        QFile file(fifo);
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(lineA + lineA);
+        }
+    });
+    const LibraryLoad load = loadLibrary(fifo);
+    writer.join();
+    EXPECT_TRUE(load.error.isEmpty());
+    EXPECT_EQ(load.parsed.records.size(), 2u);
 }
 
 TEST_F(LibraryStore, UnreadableFileIsAnErrorNotAnEmptyLibrary) {

@@ -89,20 +89,45 @@ private slots:
         QCOMPARE(widget->geometry(), geometry);
     }
 
-    void captionsCarryTheirAccessKeys() {
-        const QList<QPair<const char*, const char*>> captions{
-            {"chkInvert", "Invert &Bits"},
-            {"chkINVCOLS", "Invert Columns in &file"},
-            {"chkMSB", "&Swap MSB/ LSB"},
-            {"cmdSAVE", "&Append to file"},
-            {"Command2", "&Clear Font Data"},
-            {"cmdLIST", "View Font &List"},
-            {"cmdTABLE", "Convert &Text"},
-            {"Command1", "Copy Data to Clipboard"},
-            {"chkBLANK", "Add blank Column after each Char."}};
-        for (const auto& [name, text] : captions) {
-            QCOMPARE(f->find<QAbstractButton>(QLatin1String(name))->text(), QLatin1String(text));
-        }
+    void captionsAndTheirAltShortcuts_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shortcut");
+        QTest::newRow("chkInvert") << "chkInvert"
+                                   << "Invert &Bits"
+                                   << "Alt+B";
+        QTest::newRow("chkINVCOLS") << "chkINVCOLS"
+                                    << "Invert Columns in &file"
+                                    << "Alt+F";
+        QTest::newRow("chkMSB") << "chkMSB"
+                                << "&Swap MSB/ LSB"
+                                << "Alt+S";
+        QTest::newRow("cmdSAVE") << "cmdSAVE"
+                                 << "&Append to file"
+                                 << "Alt+A";
+        QTest::newRow("Command2") << "Command2"
+                                  << "&Clear Font Data"
+                                  << "Alt+C";
+        QTest::newRow("cmdLIST") << "cmdLIST"
+                                 << "View Font &List"
+                                 << "Alt+L";
+        QTest::newRow("cmdTABLE") << "cmdTABLE"
+                                  << "Convert &Text"
+                                  << "Alt+T";
+        QTest::newRow("Command1") << "Command1"
+                                  << "Copy Data to Clipboard"
+                                  << "";
+        QTest::newRow("chkBLANK") << "chkBLANK"
+                                  << "Add blank Column after each Char."
+                                  << "";
+    }
+    void captionsAndTheirAltShortcuts() {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, shortcut);
+        auto* button = f->find<QAbstractButton>(name);
+        QCOMPARE(button->text(), caption);
+        QCOMPARE(button->shortcut(), QKeySequence(shortcut));
     }
 
     void pixelClickRewritesAllFifteenBoxes() {
@@ -148,17 +173,6 @@ private slots:
         QCOMPARE(columns(),
                  QStringList({"11111111 &HFF 255", "11111110 &HFE 254", "11111111 &HFF 255",
                               "11111111 &HFF 255", "11111111 &HFF 255"}));
-    }
-
-    void accessKeysAreAltShortcuts() {
-        const QList<QPair<const char*, const char*>> keys{
-            {"chkInvert", "Alt+B"}, {"chkINVCOLS", "Alt+F"}, {"chkMSB", "Alt+S"},
-            {"cmdSAVE", "Alt+A"},   {"Command2", "Alt+C"},   {"cmdLIST", "Alt+L"},
-            {"cmdTABLE", "Alt+T"}};
-        for (const auto& [name, key] : keys) {
-            QCOMPARE(f->find<QAbstractButton>(QLatin1String(name))->shortcut(),
-                     QKeySequence(QLatin1String(key)));
-        }
     }
 
     void fontsListToggleCoversTheEditor() {
