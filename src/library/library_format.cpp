@@ -40,17 +40,20 @@ public:
     ParsedLibrary read() {
         ParsedLibrary result;
         result.records.reserve(std::count(bytes_.begin(), bytes_.end(), '\n') + 1);
+        result.lines.reserve(result.records.capacity());
         while (true) {
             skipBlanksAndLineEnds();
             if (atEnd()) {
                 break;
             }
+            const int startLine = line_;
             // Read in place: a library is mostly records, moved once is enough.
             if (!readRecord(result.records.emplace_back())) {
                 result.records.pop_back();
                 result.damage = damage_;
                 break;
             }
+            result.lines.push_back(startLine);
         }
         return result;
     }

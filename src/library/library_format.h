@@ -19,6 +19,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vorlix {
 
@@ -31,6 +32,7 @@ struct Damage {
 
 struct ParsedLibrary {
     FontTable records;
+    std::vector<int> lines; // 1-based line each record starts on, parallel to records
     std::optional<Damage> damage;
 };
 

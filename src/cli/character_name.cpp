@@ -1,0 +1,49 @@
+#include "cli/character_name.h"
+
+#include "common/utf8.h"
+
+#include <cstdio>
+
+namespace vorlix::cli {
+
+namespace {
+
+bool shows(char32_t c) {
+    return c >= 0x20 && c != 0x7F && !(c >= 0x80 && c < 0xA0);
+}
+
+std::string codePoint(char32_t c) {
+    char text[16];
+    std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(c));
+    return text;
+}
+
+} // namespace
+
+std::string characterName(char32_t character) {
+    if (!shows(character)) {
+        return codePoint(character);
+    }
+    std::string name = "'";
+    appendUtf8(name, character);
+    return name + "' (" + codePoint(character) + ")";
+}
+
+std::string quotedText(std::string_view utf8) {
+    std::string name = "\"";
+    for (const char32_t c : toCodePoints(utf8)) {
+        if (shows(c)) {
+            appendUtf8(name, c);
+        } else {
+            name += "<" + codePoint(c) + ">";
+        }
+    }
+    return name + "\"";
+}
+
+std::string fieldName(std::string_view utf8) {
+    const std::u32string characters = toCodePoints(utf8);
+    return characters.size() == 1 ? characterName(characters[0]) : quotedText(utf8);
+}
+
+} // namespace vorlix::cli

@@ -1,0 +1,151 @@
+#include "cli/options.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace vorlix::cli {
+
+namespace {
+
+Stop usageError(const QString& what) {
+    return {QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
+                .arg(QCoreApplication::applicationName(), what),
+            exitUsage};
+}
+
+QString modeName(Mode mode) {
+    return mode == Mode::check ? QStringLiteral("--check") : QStringLiteral("--render");
+}
+
+} // namespace
+
+std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Writes the column table of a message for the 5x8 LED stick, as the "
+                       "window's Convert Text does, checks a font library, or draws a "
+                       "message as the stick shows it."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+
+    const QCommandLineOption library(
+        {"l", "library"}, "The font library (default: FONTSDAT.txt beside the program).", "file");
+    const QCommandLineOption prefix({"p", "prefix"}, "Put before every column value (default: 0x).",
+                                    "prefix");
+    const QCommandLineOption blank({"b", "blank"}, "Add a blank column (FF) after each character.");
+    const QCommandLineOption output({"o", "output"},
+                                    "Write the table to file instead of standard output.", "file");
+    const QCommandLineOption format({"f", "format"}, "asm (default): the dt table; c: a C array.",
+                                    "asm|c");
+    const QCommandLineOption strict({"s", "strict"},
+                                    "Fail when a character is missing, a column is no byte "
+                                    "(&H and 1 or 2 hex digits) or the library is damaged.");
+    const QCommandLineOption check({"c", "check"}, "Report what is wrong in the library, by line.");
+    const QCommandLineOption render(
+        {"r", "render"}, "Draw the message as the stick shows it into a PNG file.", "file");
+    const QCommandLineOption invert(QStringLiteral("invert"),
+                                    "For --render: a 1 bit is a lit dot (default: a 0 bit is).");
+    const QCommandLineOption swap(QStringLiteral("swap"),
+                                  "For --render: the bottom row is the most significant bit.");
+    const QCommandLineOption round(QStringLiteral("round"),
+                                   "For --render: draw the columns on a ring, as the stick spins.");
+    parser.addOptions(
+        {library, prefix, blank, output, format, strict, check, render, invert, swap, round});
+    parser.addPositionalArgument(
+        QStringLiteral("message"),
+        QStringLiteral("The text to convert or draw, as one argument (not with --check). "
+                       "Put -- before a message that starts with a dash."));
+
+    if (!parser.parse(arguments)) {
+        return usageError(parser.errorText());
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        return Stop{parser.helpText(), exitOk};
+    }
+    if (parser.isSet(version)) {
+        return Stop{QCoreApplication::applicationName() + QLatin1Char(' ') +
+                        QCoreApplication::applicationVersion() + QLatin1Char('\n'),
+                    exitOk};
+    }
+
+    Request request;
+    if (parser.isSet(check) && parser.isSet(render)) {
+        return usageError(QStringLiteral("--check and --render do not go together"));
+    }
+    request.mode = parser.isSet(check)    ? Mode::check
+                   : parser.isSet(render) ? Mode::render
+                                          : Mode::table;
+
+    struct Fit {
+        const QCommandLineOption& option;
+        std::initializer_list<Mode> modes;
+    };
+    for (const Fit& fit : {Fit{prefix, {Mode::table}}, Fit{blank, {Mode::table, Mode::render}},
+                           Fit{output, {Mode::table}}, Fit{format, {Mode::table}},
+                           Fit{strict, {Mode::table, Mode::render}}, Fit{invert, {Mode::render}},
+                           Fit{swap, {Mode::render}}, Fit{round, {Mode::render}}}) {
+        if (!parser.isSet(fit.option) || std::ranges::count(fit.modes, request.mode) > 0) {
+            continue;
+        }
+        const QString name = QStringLiteral("--") + fit.option.names().constLast();
+        return usageError(request.mode == Mode::table
+                              ? name + QStringLiteral(" needs --render")
+                              : name + QStringLiteral(" does not go with ") +
+                                    modeName(request.mode));
+    }
+
+    request.libraryPath = parser.value(library);
+    request.blank = parser.isSet(blank);
+    request.strict = parser.isSet(strict);
+    request.outputPath = parser.value(output);
+    request.imagePath = parser.value(render);
+    request.encoding = {parser.isSet(invert), parser.isSet(swap)};
+    request.round = parser.isSet(round);
+    if (parser.isSet(prefix)) {
+        request.prefix = parser.value(prefix).toStdString();
+    }
+    if (parser.isSet(format)) {
+        const QString value = parser.value(format);
+        if (value != QStringLiteral("asm") && value != QStringLiteral("c")) {
+            return usageError(QStringLiteral("--format is asm or c, not '%1'").arg(value));
+        }
+        request.format = value == QStringLiteral("c") ? Format::c : Format::assembler;
+        if (request.format == Format::c && parser.isSet(prefix)) {
+            return usageError(QStringLiteral("--prefix does not go with --format c"));
+        }
+    }
+
+    const QStringList messages = parser.positionalArguments();
+    if (request.mode == Mode::check) {
+        if (!messages.isEmpty()) {
+            return usageError(QStringLiteral("--check takes no message"));
+        }
+        return request;
+    }
+    if (messages.size() != 1) {
+        return usageError(messages.isEmpty()
+                              ? QStringLiteral("no message given")
+                              : QStringLiteral("give the message as one argument, in quotes "
+                                               "(%1 arguments were given)")
+                                    .arg(messages.size()));
+    }
+    request.message = messages.constFirst().toStdString();
+    // A line break would end the table's comment line and leave the rest of the
+    // message to the assembler as code.
+    if (request.mode == Mode::table && request.format == Format::assembler &&
+        request.message.find_first_of("\r\n") != std::string::npos) {
+        return usageError(QStringLiteral("the message holds a line break, which would end the "
+                                         "table's comment line; use one line"));
+    }
+    if (request.message.empty() && (request.mode == Mode::render || request.format == Format::c)) {
+        return usageError(request.mode == Mode::render
+                              ? QStringLiteral("the message is empty: there is nothing to draw")
+                              : QStringLiteral("the message is empty: C has no empty array"));
+    }
+    return request;
+}
+
+} // namespace vorlix::cli

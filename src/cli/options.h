@@ -1,0 +1,45 @@
+#pragma once
+// The command line of vorlix-table.
+
+#include "cli/stick_columns.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <string>
+#include <variant>
+
+namespace vorlix::cli {
+
+// 1: the content falls short (a character missing under --strict, findings of
+// --check); 2: the command could not be carried out as given (usage, files).
+enum ExitCode : int { exitOk = 0, exitContent = 1, exitUsage = 2 };
+
+enum class Mode { table, check, render };
+enum class Format { assembler, c };
+
+struct Request {
+    Mode mode = Mode::table;
+    QString libraryPath; // empty: FONTSDAT.txt beside the program
+    std::string message; // UTF-8
+    std::string prefix = "0x";
+    bool blank = false;
+    bool strict = false;
+    Format format = Format::assembler;
+    QString outputPath; // empty: standard output
+    QString imagePath;  // the picture, for Mode::render
+    DotEncoding encoding;
+    bool round = false;
+};
+
+// Help, the version or a usage error: the text to print before exiting, on
+// standard output for exitOk and standard error otherwise.
+struct Stop {
+    QString text;
+    int exitCode = exitOk;
+};
+
+// arguments[0] is the program.
+std::variant<Request, Stop> parseArguments(const QStringList& arguments);
+
+} // namespace vorlix::cli

@@ -1,0 +1,85 @@
+#include "cli/render.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace vorlix::cli {
+
+namespace {
+
+constexpr int pitch = 12;
+constexpr double dotRadius = 5.0;
+constexpr int rows = 8;
+constexpr double smallestRing = 96.0;
+const QColor litColour(255, 0, 0);
+const QColor hubColour(48, 48, 48);
+
+double innerRadius(int columns) {
+    return std::max(smallestRing, pitch * columns / (2 * std::numbers::pi));
+}
+
+int roundImageSide(int columns) {
+    return 2 * static_cast<int>(std::ceil(innerRadius(columns) + pitch * (rows - 1) + pitch));
+}
+
+QImage blackImage(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    return image;
+}
+
+template <typename Centre>
+void drawDots(QImage& image, const std::vector<Dots>& columns, Centre centre) {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(litColour);
+    for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
+        for (int r = 0; r < rows; ++r) {
+            if (columns[c][r]) {
+                painter.drawEllipse(centre(c, r), dotRadius, dotRadius);
+            }
+        }
+    }
+}
+
+} // namespace
+
+QPointF straightDotCentre(int column, int row) {
+    return {pitch / 2.0 + pitch * column, pitch / 2.0 + pitch * row};
+}
+
+QImage renderStraight(const std::vector<Dots>& columns) {
+    QImage image = blackImage(pitch * static_cast<int>(columns.size()), pitch * rows);
+    drawDots(image, columns, straightDotCentre);
+    return image;
+}
+
+QPointF roundDotCentre(int columns, int column, int row) {
+    const double inner = innerRadius(columns);
+    const double angle = (column - (columns - 1) / 2.0) * pitch / inner;
+    const double radius = inner + pitch * (rows - 1 - row);
+    const double middle = roundImageSide(columns) / 2.0;
+    return {middle + radius * std::sin(angle), middle - radius * std::cos(angle)};
+}
+
+QImage renderRound(const std::vector<Dots>& columns) {
+    const int count = static_cast<int>(columns.size());
+    const int side = roundImageSide(count);
+    QImage image = blackImage(side, side);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(hubColour);
+        painter.drawEllipse(QPointF(side / 2.0, side / 2.0), pitch, pitch);
+    }
+    drawDots(image, columns,
+             [count](int column, int row) { return roundDotCentre(count, column, row); });
+    return image;
+}
+
+} // namespace vorlix::cli

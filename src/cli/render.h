@@ -1,0 +1,31 @@
+#pragma once
+// Pictures of the stick's columns: red dots on black, one per lit LED, 10 px
+// across on a 12 px pitch. Unlit LEDs are not drawn. There must be at least
+// one column.
+
+#include "cli/stick_columns.h"
+
+#include <QImage>
+#include <QPointF>
+
+#include <vector>
+
+namespace vorlix::cli {
+
+// The columns side by side, as the stick writes them when swept flat: an
+// image 12 * columns wide and 96 high.
+QImage renderStraight(const std::vector<Dots>& columns);
+
+// (6 + 12 * column, 6 + 12 * row).
+QPointF straightDotCentre(int column, int row);
+
+// The columns on a ring, as the spinning stick shows them: the top row
+// outermost, the message centred on twelve o'clock and read clockwise. The
+// bottom row runs on a circle of radius max(96, 12 * columns / 2 pi) with
+// neighbouring columns 12 px apart along it, so a long message closes the
+// ring. The image is the square around the ring plus a 12 px margin.
+QImage renderRound(const std::vector<Dots>& columns);
+
+QPointF roundDotCentre(int columns, int column, int row);
+
+} // namespace vorlix::cli

@@ -1,0 +1,227 @@
+// Runs the real vorlix-table and compares what it writes with the core's own
+// functions and with the documented forms.
+
+#include "cli/render.h"
+#include "common/utf8.h"
+#include "library/library_format.h"
+#include "table/make_table.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace vorlix {
+namespace {
+
+struct Outcome {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+Outcome run(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(VORLIX_TABLE), arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+        return {};
+    }
+    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
+            process.readAllStandardError().toStdString()};
+}
+
+const FontTable workedLibrary{{"A", {"&H7E", "&H9", "&H9", "&H9", "&H7E"}},
+                              {"B", {"&H7F", "&H49", "&H49", "&H49", "&H36"}}};
+
+// Line 2 is no byte, line 3 repeats A, line 4 is a byte 1252 leaves
+// undefined, line 5 opens a quote it never closes.
+const std::string damagedLibrary = "\"A\",\"&H7E\",\"&H9\",\"&H9\",\"&H9\",\"&H7E\"\r\n"
+                                   "\"B\",\"&H1FF\",\"&H49\",\"&H49\",\"&H49\",\"&H36\"\r\n"
+                                   "\"A\",\"&H1\",\"&H2\",\"&H3\",\"&H4\",\"&H5\"\r\n"
+                                   "\"\x81\",\"&H1\",\"&H2\",\"&H3\",\"&H4\",\"&H5\"\r\n"
+                                   "\"C\",\"&H1\r\n";
+
+class VorlixTable : public testing::Test {
+protected:
+    QString write(const QString& name, const std::string& bytes) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        return path;
+    }
+    QString library(const FontTable& table) { return write("FONTSDAT.txt", *libraryBytes(table)); }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(VorlixTable, WritesTheWorkedExampleAsTheWindowDoes) {
+    const QString path = library(workedLibrary);
+    const Outcome plain = run({"--library", path, "AB?"});
+    EXPECT_EQ(plain.code, 0);
+    EXPECT_EQ(plain.out,
+              ";AB?\r\n;Total Columns = 15\r\n       dt  0x7E,  0x9,   0x9,   0x9,   0x7E\r\n"
+              "       dt  0x7F,  0x49,   0x49,   0x49,   0x36\r\n"
+              "       dt  0x,  0x,   0x,   0x,   0x");
+    EXPECT_EQ(plain.err, "");
+    EXPECT_EQ(run({"-l", path, "-b", "AB?"}).out, MAKETABLE("AB?", "0x", true, workedLibrary));
+    EXPECT_EQ(run({"-l", path, "-o", dir.filePath("out.inc"), "AB?"}).out, "");
+    QFile out(dir.filePath("out.inc"));
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    EXPECT_EQ(out.readAll().toStdString(), plain.out);
+}
+
+TEST_F(VorlixTable, WritesGeneratedLibrariesAsTheWindowDoes) {
+    const std::u32string pool = U" !#*/09AZaz~\u00E9\u00FC\u20AC\u00A0";
+    std::mt19937 random(20240611);
+    const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    const std::string odd[] = {"", "&H1FF", "12", "&h7e", "&H"};
+    for (int round = 0; round < 4; ++round) {
+        FontTable table(30);
+        for (FONTREC& record : table) {
+            record.CHAR = toUtf8(pool.substr(pick(static_cast<int>(pool.size())), 1));
+            for (std::string& hex : record.HEX) {
+                hex = pick(8) == 0 ? odd[pick(5)] : "&H" + std::to_string(pick(100));
+            }
+        }
+        std::u32string message;
+        for (int i = 0; i < 200; ++i) {
+            message += pick(20) == 0 ? U'?' : pool[pick(static_cast<int>(pool.size()))];
+        }
+        const std::string text = toUtf8(message);
+        const std::string prefix = std::vector<std::string>{"0x", "$", "&H", ""}[round];
+        const bool blank = round % 2 == 1;
+        QStringList arguments{"-l", library(table), "-p", QString::fromStdString(prefix),
+                              QString::fromStdString(text)};
+        if (blank) {
+            arguments.prepend("-b");
+        }
+        EXPECT_EQ(run(arguments).out, MAKETABLE(text, prefix, blank, table)) << "round " << round;
+    }
+}
+
+TEST_F(VorlixTable, ChecksLibrariesLineByLine) {
+    const Outcome clean = run({"--check", "-l", library(workedLibrary)});
+    EXPECT_EQ(clean.code, 0);
+    EXPECT_NE(clean.out.find("2 glyphs, nothing to report"), std::string::npos) << clean.out;
+
+    const QString path = write("damaged.txt", damagedLibrary);
+    const std::string at = QDir::toNativeSeparators(path).toStdString() + ":";
+    const Outcome damaged = run({"-c", "-l", path});
+    EXPECT_EQ(damaged.code, 1);
+    EXPECT_EQ(
+        damaged.out,
+        at + "2: 'B' (U+0042): column 1 \"&H1FF\" is not a byte (&H and 1 or 2 hex digits)\n" + at +
+            "3: 'A' (U+0041) again: the glyph on line 1 is used, this one never is\n" + at +
+            "4: U+0081 holds byte 0x81, which Windows-1252 leaves undefined; was the "
+            "file saved in another encoding?\n" +
+            at +
+            "5: reading stops here: a quote is opened but never closed; nothing "
+            "after this point loads\n");
+}
+
+struct ExitCase {
+    QStringList arguments; // $lib, $bad and $dir stand for the test's files
+    int code;
+    std::string says; // part of what is written, on either stream
+};
+
+class ExitCodes : public VorlixTable, public testing::WithParamInterface<ExitCase> {};
+
+TEST_P(ExitCodes, FollowTheRules) {
+    QStringList arguments = GetParam().arguments;
+    arguments.replaceInStrings("$lib", library(workedLibrary));
+    arguments.replaceInStrings("$bad", write("damaged.txt", damagedLibrary));
+    arguments.replaceInStrings("$dir", dir.path());
+    const Outcome result = run(arguments);
+    EXPECT_EQ(result.code, GetParam().code) << result.err;
+    EXPECT_NE((result.out + result.err).find(GetParam().says), std::string::npos)
+        << result.out << result.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ExitCodes,
+    testing::Values(ExitCase{{"--version"}, 0, "vorlix-table 1.0.0"},
+                    ExitCase{{"-h"}, 0, "--library"}, ExitCase{{"-l", "$lib", "-s", "AB"}, 0, ""},
+                    ExitCase{{"-l", "$bad", "AB"}, 0, "the 4 glyphs before that line are used"},
+                    ExitCase{{"-l", "$lib", "--strict", "AB?\u00E9"},
+                             1,
+                             "'?' (U+003F) is not in the library\nvorlix-table: '\u00E9' (U+00E9)"},
+                    ExitCase{{"-l", "$bad", "-s", "A"}, 1, "damaged.txt:5: the library is damaged"},
+                    ExitCase{{"-l", "$bad", "-s", "B"}, 1, "column 1 \"&H1FF\" is not a byte"},
+                    ExitCase{{"--bogus", "A"}, 2, "Unknown option 'bogus'"},
+                    ExitCase{{"-l", "$dir/none.txt", "A"}, 2, "none.txt: no such file"},
+                    ExitCase{{"-l", "$lib", "-o", "$dir/no/such.inc", "A"}, 2, "cannot write"},
+                    ExitCase{{"-l", "$lib", "A", "B"}, 2, "as one argument"},
+                    ExitCase{{"-l", "$lib"}, 2, "no message"},
+                    ExitCase{{"-l", "$lib", "A\nB"}, 2, "line break"},
+                    ExitCase{{"-l", "$lib", "-f", "hex", "A"}, 2, "--format is asm or c"},
+                    ExitCase{{"-l", "$lib", "--swap", "A"}, 2, "--swap needs --render"},
+                    ExitCase{{"-c", "-l", "$lib", "A"}, 2, "--check takes no message"}));
+
+// Each dot as the stick shows it: by default a 0 bit is lit and the top row
+// is the most significant bit.
+bool litDot(int byte, int row, bool invert, bool swap) {
+    return ((byte >> (swap ? row : 7 - row)) & 1) == (invert ? 1 : 0);
+}
+
+std::string dotsOf(const QImage& image, const std::vector<QPointF>& centres) {
+    std::string dots;
+    for (const QPointF& centre : centres) {
+        const QRgb pixel = image.pixel(centre.toPoint());
+        dots += qRed(pixel) > 200 && qGreen(pixel) < 40 ? '#' : qGray(pixel) < 30 ? '.' : '?';
+    }
+    return dots;
+}
+
+TEST_F(VorlixTable, DrawsTheDotsTheStickLights) {
+    const QString path = library(workedLibrary);
+    const std::vector<int> bytes{0x7E, 0x9, 0x9, 0x9, 0x7E, 0x7F, 0x49, 0x49, 0x49, 0x36};
+    for (const bool invert : {false, true}) {
+        for (const bool swap : {false, true}) {
+            for (const bool round : {false, true}) {
+                QStringList arguments{"-l", path, "-b", "-r", dir.filePath("m.png"), "AB?"};
+                for (const auto& [set, name] :
+                     {std::pair{invert, "--invert"}, {swap, "--swap"}, {round, "--round"}}) {
+                    if (set) {
+                        arguments << name;
+                    }
+                }
+                ASSERT_EQ(run(arguments).code, 0);
+                const QImage image(dir.filePath("m.png"));
+                std::vector<QPointF> centres;
+                std::string expected;
+                for (int column = 0; column < 18; ++column) {
+                    const int glyphColumn = column / 6 * 5 + column % 6;
+                    const bool known = column % 6 < 5 && glyphColumn < 10;
+                    for (int row = 0; row < 8; ++row) {
+                        centres.push_back(round ? cli::roundDotCentre(18, column, row)
+                                                : QPointF(6 + 12 * column, 6 + 12 * row));
+                        expected +=
+                            known && litDot(bytes[glyphColumn], row, invert, swap) ? '#' : '.';
+                    }
+                }
+                // Round: 2 * (96 + 7 * 12 + 12), the ring of 18 columns being the smallest.
+                EXPECT_EQ(image.size(), round ? QSize(384, 384) : QSize(12 * 18, 96));
+                EXPECT_EQ(dotsOf(image, centres), expected)
+                    << "invert " << invert << " swap " << swap << " round " << round;
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace vorlix
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
