@@ -20,12 +20,6 @@ QByteArray contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-void put(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 class LibraryStore : public testing::Test {
 protected:
     QTemporaryDir dir;
@@ -45,25 +39,6 @@ TEST_F(LibraryStore, MissingFileIsAnEmptyLibraryAndFirstAppendCreatesIt) {
 
     EXPECT_TRUE(appendToLibrary(path, recordA).error.isEmpty());
     EXPECT_EQ(contents(path), lineA);
-}
-
-TEST_F(LibraryStore, ReplaceOfDamagedFileKeepsABackup) {
-    const QByteArray damaged = lineA + "\"B\",\"&H1";
-    put(path, damaged);
-    const FONTREC newA{"A", {"&H1", "&H2", "&H3", "&H4", "&H5"}};
-    const SaveOutcome outcome = replaceInLibrary(path, newA);
-    EXPECT_TRUE(outcome.error.isEmpty());
-    EXPECT_EQ(outcome.backupPath, path + ".bak");
-    EXPECT_EQ(outcome.dropped.line, 2);
-    EXPECT_EQ(contents(path + ".bak"), damaged);
-    EXPECT_EQ(contents(path), "\"A\",\"&H1\",\"&H2\",\"&H3\",\"&H4\",\"&H5\"\r\n");
-}
-
-TEST_F(LibraryStore, WriteFailureReportsAndLeavesNoFile) {
-    const QString nowhere = QDir(dir.path()).filePath(QStringLiteral("gone/FONTSDAT.txt"));
-    const SaveOutcome outcome = appendToLibrary(nowhere, recordA);
-    EXPECT_FALSE(outcome.error.isEmpty());
-    EXPECT_FALSE(QFile::exists(nowhere));
 }
 
 TEST_F(LibraryStore, ReadsAPipeToItsEnd) {
