@@ -39,7 +39,11 @@ public:
 
     ParsedLibrary read() {
         ParsedLibrary result;
-        result.records.reserve(std::count(bytes_.begin(), bytes_.end(), '\n') + 1);
+        // One record a line, but never more than the shortest line the tool
+        // writes could hold, so blank lines cannot ask for vast memory.
+        constexpr std::size_t shortestLine = 34;
+        const auto lines = static_cast<std::size_t>(std::count(bytes_.begin(), bytes_.end(), '\n'));
+        result.records.reserve(std::min(lines, bytes_.size() / shortestLine) + 1);
         result.lines.reserve(result.records.capacity());
         while (true) {
             skipBlanksAndLineEnds();
@@ -213,6 +217,9 @@ std::optional<std::string> fieldProblem(std::string_view text) {
     if (text.find('"') != std::string_view::npos) {
         return "it contains a double quote (\"), which the library file cannot store";
     }
+    if (std::any_of(text.begin(), text.end(), isControl)) {
+        return "it contains a control character, which the library file cannot store";
+    }
     if (!utf8ToCp1252(text)) {
         return "it contains a character that the library file (Windows-1252) cannot store";
     }
@@ -224,7 +231,8 @@ std::optional<std::string> recordLine(const FONTREC& record) {
     for (int f = 0; f < fieldsPerRecord; ++f) {
         const std::string& field = f == 0 ? record.CHAR : record.HEX[f - 1];
         const auto encoded = utf8ToCp1252(field);
-        if (!encoded || encoded->find('"') != std::string::npos) {
+        if (!encoded || encoded->find('"') != std::string::npos ||
+            std::any_of(encoded->begin(), encoded->end(), isControl)) {
             return std::nullopt;
         }
         if (f > 0) {

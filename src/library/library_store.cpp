@@ -66,6 +66,16 @@ QString writeBytes(const QString& path, const std::string& bytes) {
     return {};
 }
 
+// FONTSDAT.txt.bak, or the first of .bak.2, .bak.3 ... not yet taken, so an
+// earlier backup is never overwritten.
+QString freeBackupPath(const QString& path) {
+    QString backup = path + QStringLiteral(".bak");
+    for (int n = 2; QFile::exists(backup); ++n) {
+        backup = path + QStringLiteral(".bak.%1").arg(n);
+    }
+    return backup;
+}
+
 const QString unstorable =
     QStringLiteral("a field holds a character the library file cannot store");
 
@@ -98,7 +108,7 @@ SaveOutcome save(const QString& path, const FONTREC& record,
     SaveOutcome outcome;
     if (rewrite->dropped) {
         // The new file can only hold what could be read; keep the old one aside.
-        outcome.backupPath = path + QStringLiteral(".bak");
+        outcome.backupPath = freeBackupPath(path);
         outcome.dropped = *rewrite->dropped;
         outcome.error = writeBytes(outcome.backupPath, file.bytes);
         if (!outcome.error.isEmpty()) {

@@ -301,8 +301,11 @@ void Form1::SAVEDATA() {
         return;
     }
 
+    // Ask about the file as it is now: another program may have changed it.
+    const LibraryLoad current = loadLibrary(libraryPath_);
+    const FontTable& stored = current.error.isEmpty() ? current.parsed.records : fontTable_;
     SaveOutcome outcome;
-    if (findRecord(fontTable_, record.CHAR)) {
+    if (findRecord(stored, record.CHAR)) {
         const auto answer =
             message(QStringLiteral("The font data is already in the list. \r\nWould you like to "
                                    "replace it?"),
@@ -393,10 +396,11 @@ void Form1::Command1_Click() {
                 QMessageBox::Information);
         return;
     }
-    // The box shows lines joined by LF; the table itself joins them by CR LF.
-    QString text = shown == forDisplay(tableText_)
-                       ? QString::fromStdString(tableText_)
-                       : QString(shown).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    // Unedited, the box holds the table, whose exact text (CR LF, no-break
+    // spaces) the box does not give back; edited, the box's lines count.
+    const QString text = txtDATA->document()->isModified()
+                             ? QString(shown).replace(QLatin1Char('\n'), QStringLiteral("\r\n"))
+                             : QString::fromStdString(tableText_);
 
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();

@@ -122,12 +122,15 @@ TEST(LibraryFormat, GetfontFindsTheFirstExactMatch) {
     EXPECT_EQ(GETFONT({}, "A"), FONTREC{});
 }
 
-TEST(LibraryFormat, FieldProblemRefusesQuotesAndCharactersOutside1252) {
+TEST(LibraryFormat, FieldProblemRefusesWhatCouldNotBeReadBack) {
     EXPECT_FALSE(fieldProblem("A"));
     EXPECT_FALSE(fieldProblem("\u20AC"));
     EXPECT_TRUE(fieldProblem("\""));
     EXPECT_TRUE(fieldProblem("a\"b"));
     EXPECT_TRUE(fieldProblem("\u0416"));
+    EXPECT_TRUE(fieldProblem("a\x01"));
+    EXPECT_TRUE(fieldProblem("\x7F"));
+    EXPECT_FALSE(fieldProblem("a\tb"));
     EXPECT_FALSE(recordLine({"\"", {"", "", "", "", ""}}));
 }
 

@@ -43,7 +43,7 @@ private slots:
     void init() { f = std::make_unique<FormFixture>(); }
     void cleanup() { f.reset(); }
 
-    void startsAsTheWindowIsSpecified() {
+    void startsBlankWithItsDefaults() {
         QCOMPARE(f->form->windowTitle(), QStringLiteral("Propeller Vorlix Generator"));
         QCOMPARE(f->form->size(), QSize(490, 435));
         QVERIFY(!f->form->windowIcon().isNull());

@@ -134,14 +134,21 @@ private slots:
         QVERIFY(f.shown[0].text.contains(QStringLiteral("line 2")));
         QCOMPARE(f.library(), damaged); // start-up never writes
 
-        // Saving rewrites from what could be read and keeps the old file aside.
+        // Saving rewrites from what could be read and keeps the old file
+        // aside, beside any backup made before.
+        QFile older(f.libraryPath + QStringLiteral(".bak"));
+        QVERIFY(older.open(QIODevice::WriteOnly));
+        older.write("older");
+        older.close();
         save(f, QStringLiteral("C"));
         QCOMPARE(f.shown.size(), 2);
         QCOMPARE(f.shown[1].icon, QMessageBox::Information);
-        QVERIFY(f.shown[1].text.contains(QStringLiteral("FONTSDAT.txt.bak")));
-        QFile backup(f.libraryPath + QStringLiteral(".bak"));
+        QVERIFY(f.shown[1].text.contains(QStringLiteral("FONTSDAT.txt.bak.2")));
+        QFile backup(f.libraryPath + QStringLiteral(".bak.2"));
         QVERIFY(backup.open(QIODevice::ReadOnly));
         QCOMPARE(backup.readAll(), damaged);
+        QVERIFY(older.open(QIODevice::ReadOnly));
+        QCOMPARE(older.readAll(), QByteArray("older"));
         QCOMPARE(listLines(f).size(), 2);
     }
 
@@ -173,6 +180,16 @@ private slots:
         save(f, QStringLiteral("A"));
         QCOMPARE(f.library(), "\"A\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\"\r\n" + lineB);
         QCOMPARE(listLines(f).size(), 2);
+    }
+
+    void characterAnotherProgramStoredIsReplacedNotRepeated() {
+        FormFixture f(lineA);
+        f.writeLibrary(lineA + lineB);
+        f.answers = {QMessageBox::No};
+        save(f, QStringLiteral("B"));
+        QCOMPARE(f.shown.size(), 1);
+        QCOMPARE(f.shown[0].title, QStringLiteral("Replace Font Data?"));
+        QCOMPARE(f.library(), lineA + lineB);
     }
 
     void appendKeepsLinesAnotherProgramAdded() {

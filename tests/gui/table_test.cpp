@@ -117,10 +117,22 @@ private slots:
     }
 
     void copyTakesWhatTheUserEdited() {
-        f->find<QPlainTextEdit>(QStringLiteral("txtDATA"))
-            ->setPlainText(QStringLiteral("one\ntwo"));
+        type("txtMSG", QStringLiteral("A"));
+        f->click(QStringLiteral("cmdTABLE"));
+        auto* box = f->find<QPlainTextEdit>(QStringLiteral("txtDATA"));
+        box->selectAll();
+        QTest::keyClicks(box, QStringLiteral("one"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClicks(box, QStringLiteral("two"));
         f->click(QStringLiteral("Command1"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("one\r\ntwo"));
+    }
+
+    void copyKeepsCharactersTheBoxWouldChange() {
+        type("txtMSG", QStringLiteral("A\u00A0B"));
+        f->click(QStringLiteral("cmdTABLE"));
+        f->click(QStringLiteral("Command1"));
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral(";A\u00A0B\r\n")));
     }
 
     void emptyBoxIsRefusedAndClipboardKept() {
