@@ -39,11 +39,10 @@ public:
 
     ParsedLibrary read() {
         ParsedLibrary result;
-        // One record a line, but never more than the shortest line the tool
-        // writes could hold, so blank lines cannot ask for vast memory.
+        // Room for as many records as lines of the shortest form the tool
+        // writes would fill; hand-made shorter lines just grow the table.
         constexpr std::size_t shortestLine = 34;
-        const auto lines = static_cast<std::size_t>(std::count(bytes_.begin(), bytes_.end(), '\n'));
-        result.records.reserve(std::min(lines, bytes_.size() / shortestLine) + 1);
+        result.records.reserve(bytes_.size() / shortestLine + 1);
         result.lines.reserve(result.records.capacity());
         while (true) {
             skipBlanksAndLineEnds();
@@ -90,15 +89,21 @@ private:
     std::optional<End> readField(std::string& value) {
         skipBlanks();
         if (!atEnd() && bytes_[pos_] == '"') {
-            const int openLine = line_;
-            const std::size_t close = bytes_.find('"', pos_ + 1);
-            if (close == std::string_view::npos) {
-                fail(openLine, "a quote is opened but never closed");
+            // One pass finds the closing quote and whether the text between
+            // is plain printable ASCII, the common case, kept as it stands.
+            std::size_t close = pos_ + 1;
+            bool plain = true;
+            for (; close < bytes_.size() && bytes_[close] != '"'; ++close) {
+                const auto b = static_cast<unsigned char>(bytes_[close]);
+                plain = plain && b >= 0x20 && b < 0x7F;
+            }
+            if (close == bytes_.size()) {
+                fail(line_, "a quote is opened but never closed");
                 return std::nullopt;
             }
             const std::string_view raw = bytes_.substr(pos_ + 1, close - pos_ - 1);
-            if (isPlainText(raw)) {
-                value.assign(raw);
+            if (plain) {
+                value = std::string(raw);
             } else {
                 if (!checkQuotedText(raw)) {
                     return std::nullopt;
@@ -132,14 +137,6 @@ private:
             value = cp1252ToUtf8(raw);
         }
         return consumeTerminator();
-    }
-
-    // The common case: printable ASCII on one line, kept as it stands.
-    static bool isPlainText(std::string_view raw) {
-        return std::all_of(raw.begin(), raw.end(), [](char c) {
-            const auto b = static_cast<unsigned char>(c);
-            return b >= 0x20 && b < 0x7F;
-        });
     }
 
     // Control bytes are damage; line ends inside quotes are kept and counted.
