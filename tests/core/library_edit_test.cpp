@@ -12,13 +12,6 @@ const std::string lineB = "\"B\",\"&H7F\",\"&H49\",\"&H49\",\"&H49\",\"&H36\"\r\
 const FONTREC recordC{"C", {"&H3E", "&H41", "&H41", "&H41", "&H22"}};
 const std::string lineC = "\"C\",\"&H3E\",\"&H41\",\"&H41\",\"&H41\",\"&H22\"\r\n";
 
-TEST(RecordToAppend, ReversesColumnsOnlyWhenAsked) {
-    const std::array<std::string, 5> boxes{"1", "2", "3", "4", "5"};
-    EXPECT_EQ(recordToAppend("x", boxes, false).HEX, boxes);
-    const std::array<std::string, 5> reversed{"5", "4", "3", "2", "1"};
-    EXPECT_EQ(recordToAppend("x", boxes, true).HEX, reversed);
-}
-
 struct AppendCase {
     std::string before;
     std::string after;
@@ -62,20 +55,6 @@ TEST(Replacing, KeepsLinesAddedSinceStartUpAndAppendsAVanishedRecord) {
     const auto rewrite = replacedBytes(lineB, recordC);
     ASSERT_TRUE(rewrite);
     EXPECT_EQ(rewrite->bytes, lineB + lineC);
-}
-
-TEST(Replacing, ReportsDroppedDamage) {
-    const auto rewrite = replacedBytes(lineC + "junk\"", recordC);
-    ASSERT_TRUE(rewrite);
-    EXPECT_EQ(rewrite->bytes, lineC);
-    ASSERT_TRUE(rewrite->dropped);
-    EXPECT_EQ(rewrite->dropped->line, 2);
-}
-
-TEST(Editing, RefusesUnstorableRecords) {
-    const FONTREC quote{"\"", {"", "", "", "", ""}};
-    EXPECT_FALSE(appendedBytes(lineA, quote));
-    EXPECT_FALSE(replacedBytes(lineA, quote));
 }
 
 } // namespace
