@@ -79,7 +79,7 @@ QString forDisplay(const std::string& text) {
     return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-QString fileName(const QString& path) {
+QString shownPath(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
@@ -323,16 +323,16 @@ void Form1::SAVEDATA() {
     if (!outcome.error.isEmpty()) {
         message(QStringLiteral("The glyph could not be saved to\r\n%1\r\n\r\n%2\r\n\r\n"
                                "The library file is unchanged.")
-                    .arg(fileName(libraryPath_), outcome.error),
+                    .arg(shownPath(libraryPath_), outcome.error),
                 QMessageBox::Critical);
     } else if (!outcome.backupPath.isEmpty()) {
         message(
             QStringLiteral("Part of %1 could not be read (line %2: %3).\r\n\r\nThe old file "
                            "was kept as\r\n%4\r\nand the library was written anew from the "
                            "glyphs that could be read, with this one saved.")
-                .arg(fileName(libraryPath_))
+                .arg(shownPath(libraryPath_))
                 .arg(outcome.dropped.line)
-                .arg(QString::fromStdString(outcome.dropped.what), fileName(outcome.backupPath)),
+                .arg(QString::fromStdString(outcome.dropped.what), shownPath(outcome.backupPath)),
             QMessageBox::Information);
     }
 }
@@ -351,7 +351,7 @@ QString Form1::LOADDATA() {
     if (!load.error.isEmpty()) {
         return QStringLiteral("The font library\r\n%1\r\ncould not be read: %2\r\n\r\nThe fonts "
                               "list stays empty until the file can be read.")
-            .arg(fileName(libraryPath_), load.error);
+            .arg(shownPath(libraryPath_), load.error);
     }
     if (load.parsed.damage == reportedDamage_) {
         return {};
@@ -363,7 +363,7 @@ QString Form1::LOADDATA() {
     return QStringLiteral("Reading the font library\r\n%1\r\nstopped at line %2: %3.\r\n\r\n"
                           "The %4 glyphs before that point were loaded. The file is left as it "
                           "is; mend or remove the damaged part with a text editor.")
-        .arg(fileName(libraryPath_))
+        .arg(shownPath(libraryPath_))
         .arg(reportedDamage_->line)
         .arg(QString::fromStdString(reportedDamage_->what))
         .arg(fontTable_.size());
