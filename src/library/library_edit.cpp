@@ -25,12 +25,12 @@ std::optional<Rewrite> rewritten(ParsedLibrary parsed) {
 
 } // namespace
 
-std::optional<Rewrite> appendedBytes(std::string_view fileBytes, const FONTREC& record) {
+std::optional<Rewrite> appendedBytes(std::string_view fileBytes, ParsedLibrary parsed,
+                                     const FONTREC& record) {
     const auto line = recordLine(record);
     if (!line) {
         return std::nullopt;
     }
-    ParsedLibrary parsed = parseLibrary(fileBytes);
     if (parsed.damage) {
         parsed.records.push_back(record);
         return rewritten(std::move(parsed));
@@ -42,13 +42,8 @@ std::optional<Rewrite> appendedBytes(std::string_view fileBytes, const FONTREC& 
     return Rewrite{bytes + *line, std::nullopt};
 }
 
-std::optional<Rewrite> replacedBytes(std::string_view fileBytes, const FONTREC& record) {
-    ParsedLibrary parsed = parseLibrary(fileBytes);
-    if (const auto index = findRecord(parsed.records, record.CHAR)) {
-        parsed.records[*index] = record;
-    } else {
-        parsed.records.push_back(record);
-    }
+std::optional<Rewrite> replacedBytes(ParsedLibrary parsed, std::size_t k, const FONTREC& record) {
+    parsed.records[k] = record;
     return rewritten(std::move(parsed));
 }
 

@@ -23,15 +23,17 @@ struct Rewrite {
     std::optional<Damage> dropped; // unreadable content of the old file left out
 };
 
+// Both edits take the file's bytes already parsed; they return empty when a
+// field cannot be stored.
+
 // The file with record appended as its last line. A last line that lacks its
 // line end is ended first, so the new record never fuses with it. A file with
 // unreadable content is rewritten from what could be read instead, since a
-// line behind the damage would never load. Empty when a field cannot be stored.
-std::optional<Rewrite> appendedBytes(std::string_view fileBytes, const FONTREC& record);
+// line behind the damage would never load. parsed is parseLibrary(fileBytes).
+std::optional<Rewrite> appendedBytes(std::string_view fileBytes, ParsedLibrary parsed,
+                                     const FONTREC& record);
 
-// The whole file rewritten with the first record of record.CHAR replaced in
-// place, or the record added at the end if the file no longer holds one.
-// Empty when a field cannot be stored.
-std::optional<Rewrite> replacedBytes(std::string_view fileBytes, const FONTREC& record);
+// The whole file rewritten from parsed with record k replaced in place.
+std::optional<Rewrite> replacedBytes(ParsedLibrary parsed, std::size_t k, const FONTREC& record);
 
 } // namespace vorlix

@@ -93,15 +93,23 @@ LibraryLoad loadLibrary(const QString& path) {
     return {parseLibrary(file.bytes), {}};
 }
 
-namespace {
-
-SaveOutcome save(const QString& path, const FONTREC& record,
-                 std::optional<Rewrite> (*edit)(std::string_view, const FONTREC&)) {
+SaveOutcome saveGlyph(const QString& path, const FONTREC& record, bool invertColumns,
+                      const std::function<bool()>& replaceConfirmed) {
     const FileBytes file = readBytes(path);
     if (!file.error.isEmpty()) {
         return {file.error, {}, {}};
     }
-    const auto rewrite = edit(file.bytes, record);
+    ParsedLibrary parsed = parseLibrary(file.bytes);
+    std::optional<Rewrite> rewrite;
+    if (const auto k = findRecord(parsed.records, record.CHAR)) {
+        if (!replaceConfirmed()) {
+            return {};
+        }
+        rewrite = replacedBytes(std::move(parsed), *k, record);
+    } else {
+        rewrite = appendedBytes(file.bytes, std::move(parsed),
+                                recordToAppend(record.CHAR, record.HEX, invertColumns));
+    }
     if (!rewrite) {
         return {unstorable, {}, {}};
     }
@@ -117,16 +125,6 @@ SaveOutcome save(const QString& path, const FONTREC& record,
     }
     outcome.error = writeBytes(path, rewrite->bytes);
     return outcome;
-}
-
-} // namespace
-
-SaveOutcome appendToLibrary(const QString& path, const FONTREC& record) {
-    return save(path, record, appendedBytes);
-}
-
-SaveOutcome replaceInLibrary(const QString& path, const FONTREC& record) {
-    return save(path, record, replacedBytes);
 }
 
 } // namespace vorlix

@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <string>
 
 namespace vorlix {
@@ -29,7 +30,12 @@ struct SaveOutcome {
     Damage dropped;     // what was unreadable, when backupPath is set
 };
 
-SaveOutcome appendToLibrary(const QString& path, const FONTREC& record);
-SaveOutcome replaceInLibrary(const QString& path, const FONTREC& record);
+// Saves record under its character, deciding on the file as it is now, so
+// that what another program changed since start-up is kept. A character the
+// file holds already is replaced in place (columns as given) once
+// replaceConfirmed says yes; declined, nothing is written. A new character is
+// appended, its columns reversed with invertColumns.
+SaveOutcome saveGlyph(const QString& path, const FONTREC& record, bool invertColumns,
+                      const std::function<bool()>& replaceConfirmed);
 
 } // namespace vorlix

@@ -1,7 +1,7 @@
 #include "ui/form1.h"
 
 #include "editor/column_encoding.h"
-#include "library/library_edit.h"
+#include "library/library_format.h"
 #include "library/library_store.h"
 #include "library/preview.h"
 #include "table/make_table.h"
@@ -301,25 +301,14 @@ void Form1::SAVEDATA() {
         return;
     }
 
-    // Ask about the file as it is now: another program may have changed it.
-    const LibraryLoad current = loadLibrary(libraryPath_);
-    const FontTable& stored = current.error.isEmpty() ? current.parsed.records : fontTable_;
-    SaveOutcome outcome;
-    if (findRecord(stored, record.CHAR)) {
-        const auto answer =
-            message(QStringLiteral("The font data is already in the list. \r\nWould you like to "
-                                   "replace it?"),
-                    QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
-                    QStringLiteral("Replace Font Data?"));
-        if (answer != QMessageBox::Yes) {
-            return;
-        }
-        outcome = replaceInLibrary(libraryPath_, record);
-    } else {
-        outcome = appendToLibrary(libraryPath_,
-                                  recordToAppend(record.CHAR, record.HEX, chkINVCOLS->isChecked()));
-    }
-
+    const auto replaceConfirmed = [this] {
+        return message(QStringLiteral("The font data is already in the list. \r\nWould you like to "
+                                      "replace it?"),
+                       QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+                       QStringLiteral("Replace Font Data?")) == QMessageBox::Yes;
+    };
+    const SaveOutcome outcome =
+        saveGlyph(libraryPath_, record, chkINVCOLS->isChecked(), replaceConfirmed);
     if (!outcome.error.isEmpty()) {
         message(QStringLiteral("The glyph could not be saved to\r\n%1\r\n\r\n%2\r\n\r\n"
                                "The library file is unchanged.")

@@ -20,7 +20,7 @@ struct AppendCase {
 class Appending : public testing::TestWithParam<AppendCase> {};
 
 TEST_P(Appending, AddsOneLineAndKeepsEveryByteBefore) {
-    const auto rewrite = appendedBytes(GetParam().before, recordC);
+    const auto rewrite = appendedBytes(GetParam().before, parseLibrary(GetParam().before), recordC);
     ASSERT_TRUE(rewrite);
     EXPECT_EQ(rewrite->bytes, GetParam().after);
     EXPECT_FALSE(rewrite->dropped);
@@ -35,26 +35,21 @@ INSTANTIATE_TEST_SUITE_P(Files, Appending,
                                          AppendCase{"A,1,2,3,4,5\n", "A,1,2,3,4,5\n" + lineC}));
 
 TEST(Appending, DamagedFileIsRewrittenFromWhatCouldBeRead) {
-    const auto rewrite = appendedBytes(lineA + "\"B\",\"&H1", recordC);
+    const std::string damaged = lineA + "\"B\",\"&H1";
+    const auto rewrite = appendedBytes(damaged, parseLibrary(damaged), recordC);
     ASSERT_TRUE(rewrite);
     EXPECT_EQ(rewrite->bytes, lineA + lineC);
     ASSERT_TRUE(rewrite->dropped);
     EXPECT_EQ(rewrite->dropped->line, 2);
 }
 
-TEST(Replacing, ReplacesTheFirstMatchInPlace) {
+TEST(Replacing, RewritesEveryOtherRecordAsItWas) {
     const FONTREC newA{"A", {"&H1", "&H2", "&H3", "&H4", "&H5"}};
     const std::string newLineA = "\"A\",\"&H1\",\"&H2\",\"&H3\",\"&H4\",\"&H5\"\r\n";
-    const auto rewrite = replacedBytes(lineB + lineA + lineC + lineA, newA);
+    const auto rewrite = replacedBytes(parseLibrary(lineB + lineA + lineC + lineA), 1, newA);
     ASSERT_TRUE(rewrite);
     EXPECT_EQ(rewrite->bytes, lineB + newLineA + lineC + lineA);
     EXPECT_FALSE(rewrite->dropped);
-}
-
-TEST(Replacing, KeepsLinesAddedSinceStartUpAndAppendsAVanishedRecord) {
-    const auto rewrite = replacedBytes(lineB, recordC);
-    ASSERT_TRUE(rewrite);
-    EXPECT_EQ(rewrite->bytes, lineB + lineC);
 }
 
 } // namespace

@@ -12,6 +12,8 @@
 namespace vorlix {
 namespace {
 
+const auto yes = [] { return true; };
+
 const FONTREC recordA{"A", {"&H7E", "&H11", "&H11", "&H11", "&H7E"}};
 const QByteArray lineA = "\"A\",\"&H7E\",\"&H11\",\"&H11\",\"&H11\",\"&H7E\"\r\n";
 
@@ -37,7 +39,7 @@ TEST_F(LibraryStore, MissingFileIsAnEmptyLibraryAndFirstAppendCreatesIt) {
     EXPECT_TRUE(load.parsed.records.empty());
     EXPECT_FALSE(QFile::exists(path));
 
-    EXPECT_TRUE(appendToLibrary(path, recordA).error.isEmpty());
+    EXPECT_TRUE(saveGlyph(path, recordA, false, yes).error.isEmpty());
     EXPECT_EQ(contents(path), lineA);
 }
 
@@ -60,7 +62,7 @@ TEST_F(LibraryStore, UnreadableFileIsAnErrorNotAnEmptyLibrary) {
     QDir(dir.path()).mkdir(QStringLiteral("FONTSDAT.txt")); // a folder cannot be read as a file
     const LibraryLoad load = loadLibrary(path);
     EXPECT_FALSE(load.error.isEmpty());
-    EXPECT_FALSE(appendToLibrary(path, recordA).error.isEmpty());
+    EXPECT_FALSE(saveGlyph(path, recordA, false, yes).error.isEmpty());
 }
 
 } // namespace

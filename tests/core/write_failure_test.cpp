@@ -16,6 +16,8 @@
 namespace vorlix {
 namespace {
 
+const auto yes = [] { return true; };
+
 const FONTREC recordA{"A", {"&H1", "&H2", "&H3", "&H4", "&H5"}};
 
 QByteArray contents(const QString& path) {
@@ -59,7 +61,7 @@ protected:
 TEST_F(SmallDisk, DiskFullInTheMiddleOfAReplaceKeepsTheOldFile) {
     const QByteArray old = library(4000); // 160 kB: a second copy does not fit
     write(old);
-    const SaveOutcome outcome = replaceInLibrary(path, recordA);
+    const SaveOutcome outcome = saveGlyph(path, recordA, false, yes);
     EXPECT_FALSE(outcome.error.isEmpty());
     EXPECT_EQ(contents(path), old);
     EXPECT_EQ(files(), QStringList{"FONTSDAT.txt"}); // no temporary file left behind
@@ -68,7 +70,8 @@ TEST_F(SmallDisk, DiskFullInTheMiddleOfAReplaceKeepsTheOldFile) {
 TEST_F(SmallDisk, DiskFullInTheMiddleOfAnAppendKeepsTheOldFile) {
     const QByteArray old = library(4000);
     write(old);
-    EXPECT_FALSE(appendToLibrary(path, {"Z", {"&H1", "&H2", "&H3", "&H4", "&H5"}}).error.isEmpty());
+    EXPECT_FALSE(
+        saveGlyph(path, {"Z", {"&H1", "&H2", "&H3", "&H4", "&H5"}}, false, yes).error.isEmpty());
     EXPECT_EQ(contents(path), old);
     EXPECT_EQ(files(), QStringList{"FONTSDAT.txt"});
 }
@@ -77,8 +80,8 @@ TEST_F(SmallDisk, ReadOnlyFolderRefusesEverySave) {
     const QByteArray old = library(3);
     write(old);
     ASSERT_EQ(QProcess::execute(QStringLiteral("mount"), {"-o", "remount,ro", dir.path()}), 0);
-    EXPECT_FALSE(appendToLibrary(path, {"Z", {}}).error.isEmpty());
-    EXPECT_FALSE(replaceInLibrary(path, recordA).error.isEmpty());
+    EXPECT_FALSE(saveGlyph(path, {"Z", {}}, false, yes).error.isEmpty());
+    EXPECT_FALSE(saveGlyph(path, recordA, false, yes).error.isEmpty());
     EXPECT_EQ(contents(path), old);
     EXPECT_EQ(loadLibrary(path).parsed.records.size(), 3u);
 }
@@ -93,8 +96,9 @@ TEST(ReadOnlyFile, IsRespectedEvenWithTheRightsToReplaceIt) {
         file.write(old);
     }
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
-    EXPECT_EQ(appendToLibrary(path, {"Z", {}}).error, QStringLiteral("The file is read-only."));
-    EXPECT_FALSE(replaceInLibrary(path, recordA).error.isEmpty());
+    EXPECT_EQ(saveGlyph(path, {"Z", {}}, false, yes).error,
+              QStringLiteral("The file is read-only."));
+    EXPECT_FALSE(saveGlyph(path, recordA, false, yes).error.isEmpty());
     EXPECT_EQ(contents(path), old);
 }
 
