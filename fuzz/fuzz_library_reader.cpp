@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         }
     }
-    const auto written = vorlix::libraryBytes(parsed.records);
+    const auto written = vorlix::libraryBytes(parsed.records, parsed.encoding);
     if (!written) {
         std::abort(); // everything the reader gives back must be storable
     }

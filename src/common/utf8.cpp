@@ -12,40 +12,60 @@ bool isContinuation(unsigned char byte) {
 
 } // namespace
 
+std::size_t utf8SequenceLength(std::string_view bytes) {
+    if (bytes.empty()) {
+        return 0;
+    }
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    std::size_t length = 0;
+    char32_t cp = 0;
+    char32_t minimum = 0;
+    if (lead < 0x80) {
+        return 1;
+    } else if ((lead & 0xE0) == 0xC0) {
+        length = 2, cp = lead & 0x1F, minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3, cp = lead & 0x0F, minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4, cp = lead & 0x07, minimum = 0x10000;
+    }
+    if (length == 0 || length > bytes.size()) {
+        return 0;
+    }
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(bytes[k]);
+        if (!isContinuation(next)) {
+            return 0;
+        }
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    const bool ok = cp >= minimum && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
+    return ok ? length : 0;
+}
+
 std::u32string toCodePoints(std::string_view utf8) {
     std::u32string out;
     out.reserve(utf8.size());
     std::size_t i = 0;
     while (i < utf8.size()) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
-        int length = 0;
-        char32_t cp = 0;
-        char32_t minimum = 0;
         if (lead < 0x80) {
             out.push_back(lead);
             ++i;
             continue;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2, cp = lead & 0x1F, minimum = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3, cp = lead & 0x0F, minimum = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4, cp = lead & 0x07, minimum = 0x10000;
         }
-        bool ok = length > 0 && i + length <= utf8.size();
-        for (int k = 1; ok && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + k]);
-            ok = isContinuation(next);
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        ok = ok && cp >= minimum && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
-        if (ok) {
-            out.push_back(cp);
-            i += length;
-        } else {
+        const std::size_t length = utf8SequenceLength(utf8.substr(i));
+        if (length == 0) {
             out.push_back(replacement);
             ++i;
+            continue;
         }
+        char32_t cp = lead & (0xFF >> (length + 1));
+        for (std::size_t k = 1; k < length; ++k) {
+            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        }
+        out.push_back(cp);
+        i += length;
     }
     return out;
 }

@@ -12,4 +12,7 @@ std::u32string toCodePoints(std::string_view utf8);
 std::string toUtf8(std::u32string_view codePoints);
 void appendUtf8(std::string& out, char32_t codePoint);
 
+// The length of the well-formed UTF-8 sequence at the start of bytes, or 0.
+std::size_t utf8SequenceLength(std::string_view bytes);
+
 } // namespace vorlix

@@ -16,7 +16,7 @@ FONTREC recordToAppend(const std::string& ch, const std::array<std::string, 5>& 
 namespace {
 
 std::optional<Rewrite> rewritten(ParsedLibrary parsed) {
-    auto bytes = libraryBytes(parsed.records);
+    auto bytes = libraryBytes(parsed.records, parsed.encoding);
     if (!bytes) {
         return std::nullopt;
     }
@@ -27,7 +27,7 @@ std::optional<Rewrite> rewritten(ParsedLibrary parsed) {
 
 std::optional<Rewrite> appendedBytes(std::string_view fileBytes, ParsedLibrary parsed,
                                      const FONTREC& record) {
-    const auto line = recordLine(record);
+    const auto line = recordLine(record, parsed.encoding);
     if (!line) {
         return std::nullopt;
     }
@@ -36,7 +36,8 @@ std::optional<Rewrite> appendedBytes(std::string_view fileBytes, ParsedLibrary p
         return rewritten(std::move(parsed));
     }
     std::string bytes(fileBytes);
-    if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r') {
+    const std::size_t mark = parsed.encoding == TextEncoding::utf8WithMark ? 3 : 0;
+    if (bytes.size() > mark && bytes.back() != '\n' && bytes.back() != '\r') {
         bytes += "\r\n";
     }
     return Rewrite{bytes + *line, std::nullopt};

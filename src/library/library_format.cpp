@@ -1,5 +1,6 @@
 #include "library/library_format.h"
 
+#include "common/utf8.h"
 #include "library/cp1252.h"
 
 #include <algorithm>
@@ -31,6 +32,14 @@ std::string controlByteMessage(char c) {
     return text;
 }
 
+// C0, DEL and C1: characters a new field may not hold, since a reader (this
+// one, or a person with an editor) would not get them back as they were.
+bool isControlCharacter(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c < 0xA0);
+}
+
+constexpr std::string_view utf8Mark = "\xEF\xBB\xBF";
+
 enum class End { comma, lineEnd, file };
 
 class Reader {
@@ -39,6 +48,10 @@ public:
 
     ParsedLibrary read() {
         ParsedLibrary result;
+        if (bytes_.starts_with(utf8Mark)) {
+            result.encoding = encoding_ = TextEncoding::utf8WithMark;
+            pos_ = utf8Mark.size();
+        }
         // Room for as many records as lines of the shortest form the tool
         // writes would fill; hand-made shorter lines just grow the table.
         constexpr std::size_t shortestLine = 34;
@@ -66,15 +79,17 @@ private:
         const int startLine = line_;
         for (int f = 0; f < fieldsPerRecord; ++f) {
             std::string* field = f == 0 ? &record.CHAR : &record.HEX[f - 1];
+            skipBlanks();
+            if (f > 0 && atEnd()) {
+                // Even an empty last field has its quotes or its line end.
+                return fail(startLine, "the file ends inside a record (" + std::to_string(f) +
+                                           " of its 6 fields)");
+            }
             const auto end = readField(*field);
             if (!end) {
                 return false;
             }
             const bool last = f == fieldsPerRecord - 1;
-            if (*end == End::file && !last) {
-                return fail(startLine, "the file ends inside a record (" + std::to_string(f + 1) +
-                                           " of its 6 fields)");
-            }
             if (*end == End::comma && last) {
                 return fail(line_, "more than six fields in a record");
             }
@@ -105,10 +120,9 @@ private:
             if (plain) {
                 value = std::string(raw);
             } else {
-                if (!checkQuotedText(raw)) {
+                if (!checkQuotedText(raw) || !decode(raw, value)) {
                     return std::nullopt;
                 }
-                value = cp1252ToUtf8(raw);
             }
             pos_ = close + 1;
             skipBlanks();
@@ -134,7 +148,9 @@ private:
             while (!raw.empty() && isBlank(raw.back())) {
                 raw.remove_suffix(1);
             }
-            value = cp1252ToUtf8(raw);
+            if (!decode(raw, value)) {
+                return std::nullopt;
+            }
         }
         return consumeTerminator();
     }
@@ -150,6 +166,22 @@ private:
                 ++line_;
             }
         }
+        return true;
+    }
+
+    bool decode(std::string_view raw, std::string& value) {
+        if (encoding_ == TextEncoding::windows1252) {
+            value = cp1252ToUtf8(raw);
+            return true;
+        }
+        for (std::size_t i = 0; i < raw.size();) {
+            const std::size_t length = utf8SequenceLength(raw.substr(i));
+            if (length == 0) {
+                return fail(line_, "bytes that are not UTF-8, in a file marked as UTF-8");
+            }
+            i += length;
+        }
+        value = std::string(raw);
         return true;
     }
 
@@ -202,6 +234,7 @@ private:
     std::size_t pos_ = 0;
     int line_ = 1;
     Damage damage_;
+    TextEncoding encoding_ = TextEncoding::windows1252;
 };
 
 } // namespace
@@ -210,24 +243,47 @@ ParsedLibrary parseLibrary(std::string_view bytes) {
     return Reader(bytes).read();
 }
 
-std::optional<std::string> fieldProblem(std::string_view text) {
+std::optional<int> firstUtf8Line(std::string_view bytes) {
+    std::optional<int> first;
+    int line = 1;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80) {
+            line += b == '\n' ? 1 : 0;
+            ++i;
+            continue;
+        }
+        const std::size_t length = utf8SequenceLength(bytes.substr(i));
+        if (length == 0) {
+            return std::nullopt; // a byte no UTF-8 file has: Windows-1252 after all
+        }
+        first = first.value_or(line);
+        i += length;
+    }
+    return first;
+}
+
+std::optional<std::string> fieldProblem(std::string_view text, TextEncoding encoding) {
     if (text.find('"') != std::string_view::npos) {
         return "it contains a double quote (\"), which the library file cannot store";
     }
-    if (std::any_of(text.begin(), text.end(), isControl)) {
-        return "it contains a control character, which the library file cannot store";
+    const std::u32string characters = toCodePoints(text);
+    if (std::any_of(characters.begin(), characters.end(), isControlCharacter)) {
+        return "it contains a control character (such as a tab or a line break), which the "
+               "library file cannot store";
     }
-    if (!utf8ToCp1252(text)) {
+    if (encoding == TextEncoding::windows1252 && !utf8ToCp1252(text)) {
         return "it contains a character that the library file (Windows-1252) cannot store";
     }
     return std::nullopt;
 }
 
-std::optional<std::string> recordLine(const FONTREC& record) {
+std::optional<std::string> recordLine(const FONTREC& record, TextEncoding encoding) {
     std::string line;
     for (int f = 0; f < fieldsPerRecord; ++f) {
         const std::string& field = f == 0 ? record.CHAR : record.HEX[f - 1];
-        const auto encoded = utf8ToCp1252(field);
+        const auto encoded =
+            encoding == TextEncoding::windows1252 ? utf8ToCp1252(field) : std::optional(field);
         if (!encoded || encoded->find('"') != std::string::npos ||
             std::any_of(encoded->begin(), encoded->end(), isControl)) {
             return std::nullopt;
@@ -243,11 +299,14 @@ std::optional<std::string> recordLine(const FONTREC& record) {
     return line;
 }
 
-std::optional<std::string> libraryBytes(const FontTable& table) {
+std::optional<std::string> libraryBytes(const FontTable& table, TextEncoding encoding) {
     std::string bytes;
-    bytes.reserve(table.size() * 40);
+    bytes.reserve(table.size() * 40 + utf8Mark.size());
+    if (encoding == TextEncoding::utf8WithMark) {
+        bytes += utf8Mark;
+    }
     for (const FONTREC& record : table) {
-        const auto line = recordLine(record);
+        const auto line = recordLine(record, encoding);
         if (!line) {
             return std::nullopt;
         }

@@ -1,83 +1,108 @@
 #include "library/library_store.h"
 
+#include "common/file_io.h"
 #include "library/library_edit.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QLockFile>
+
+#include <memory>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vorlix {
 
 namespace {
 
-struct FileBytes {
-    std::string bytes;
+// Saves take milliseconds; a lock held this long belongs to a program that
+// hangs, and the user should hear of it rather than wait.
+constexpr int lockWaitMs = 10000;
+// How often a save decides anew when the file keeps changing under it.
+constexpr int attempts = 8;
+
+// The lock file beside the library. Where the folder takes no new files the
+// library itself is locked instead: such a library is written in place, so
+// the lock and the file stay one.
+class LibraryLock {
+public:
+    explicit LibraryLock(const QString& path) {
+        const QFileInfo info(path);
+        const QString target = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+        lockFile_ = std::make_unique<QLockFile>(target + QStringLiteral(".lock"));
+        if (lockFile_->tryLock(lockWaitMs)) {
+            return;
+        }
+        const QLockFile::LockError why = lockFile_->error();
+        lockFile_.reset();
+        if (why == QLockFile::LockFailedError) {
+            error_ = QStringLiteral("Another program is saving to the library; its lock file %1 "
+                                    "stayed in place. Try again in a moment.")
+                         .arg(QDir::toNativeSeparators(target + QStringLiteral(".lock")));
+            return;
+        }
+        fd_ = ::open(QFile::encodeName(target).constData(), O_RDONLY | O_CLOEXEC);
+        if (fd_ >= 0) {
+            ::flock(fd_, LOCK_EX);
+        }
+    }
+    ~LibraryLock() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    LibraryLock(const LibraryLock&) = delete;
+    LibraryLock& operator=(const LibraryLock&) = delete;
+
+    const QString& error() const { return error_; }
+
+private:
+    std::unique_ptr<QLockFile> lockFile_;
+    int fd_ = -1;
+    QString error_;
+};
+
+// FONTSDAT.txt.bak, or the first of .bak.2, .bak.3 ... that nobody has taken,
+// created so that no two savers ever share one.
+struct Backup {
+    QString path;
     QString error;
 };
 
-FileBytes readBytes(const QString& path) {
-    QFile file(path);
-    if (!file.exists()) {
-        return {};
+Backup makeBackup(const QString& library, const std::string& bytes) {
+    struct stat old {};
+    const bool known = ::stat(QFile::encodeName(library).constData(), &old) == 0;
+    for (int n = 1; n < 10000; ++n) {
+        const QString path =
+            library + (n == 1 ? QStringLiteral(".bak") : QStringLiteral(".bak.%1").arg(n));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            if (file.exists()) {
+                continue;
+            }
+            return {{}, file.errorString()};
+        }
+        if (known) {
+            // Root's save keeps the backup the library owner's.
+            [[maybe_unused]] const int ignored = ::fchown(file.handle(), old.st_uid, old.st_gid);
+        }
+        if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+                static_cast<qint64>(bytes.size()) ||
+            !file.flush() || ::fsync(file.handle()) != 0) {
+            const QString why = file.errorString();
+            file.remove();
+            return {{}, why};
+        }
+        return {path, {}};
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {{}, file.errorString()};
-    }
-    // Read to the end rather than trusting size(): a pipe reports none.
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(file.size()));
-    char chunk[64 * 1024];
-    qint64 read = 0;
-    while ((read = file.read(chunk, sizeof chunk)) > 0) {
-        bytes.append(chunk, static_cast<std::size_t>(read));
-    }
-    if (read < 0) {
-        return {{}, file.errorString()};
-    }
-    return {std::move(bytes), {}};
+    return {{}, QStringLiteral("every backup name is taken")};
 }
 
-// A file nobody may write is one the user protected: respect it even when
-// running with the rights to replace it.
-bool isReadOnly(const QString& path) {
-    // The mode bits alone: WriteUser reports what the current user may do.
-    constexpr auto anyWrite =
-        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    return QFile::exists(path) && (QFile::permissions(path) & anyWrite) == 0;
-}
-
-QString writeBytes(const QString& path, const std::string& bytes) {
-    if (isReadOnly(path)) {
-        return QStringLiteral("The file is read-only.");
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
-    }
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-        static_cast<qint64>(bytes.size())) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit()) {
-        return file.errorString();
-    }
-    return {};
-}
-
-// FONTSDAT.txt.bak, or the first of .bak.2, .bak.3 ... not yet taken, so an
-// earlier backup is never overwritten.
-QString freeBackupPath(const QString& path) {
-    QString backup = path + QStringLiteral(".bak");
-    for (int n = 2; QFile::exists(backup); ++n) {
-        backup = path + QStringLiteral(".bak.%1").arg(n);
-    }
-    return backup;
-}
-
-const QString unstorable =
-    QStringLiteral("a field holds a character the library file cannot store");
+const QString changedMeanwhile = QStringLiteral("changed");
 
 } // namespace
 
@@ -86,24 +111,57 @@ QString libraryPathBeside(const QString& programFolder) {
 }
 
 LibraryLoad loadLibrary(const QString& path) {
-    const FileBytes file = readBytes(path);
+    const FileRead file = readFile(path, libraryByteLimit);
     if (!file.error.isEmpty()) {
-        return {{}, file.error};
+        return {{}, file.error, {}};
     }
-    return {parseLibrary(file.bytes), {}};
+    LibraryLoad load{parseLibrary(file.bytes), {}, {}};
+    if (load.parsed.encoding == TextEncoding::windows1252) {
+        load.unmarkedUtf8Line = firstUtf8Line(file.bytes);
+    }
+    return load;
 }
 
-SaveOutcome saveGlyph(const QString& path, const FONTREC& record, bool invertColumns,
-                      const std::function<bool()>& replaceConfirmed) {
-    const FileBytes file = readBytes(path);
+namespace {
+
+enum class Step { done, ask, again };
+
+SaveOutcome failure(QString why) {
+    SaveOutcome outcome;
+    outcome.error = std::move(why);
+    return outcome;
+}
+
+struct Attempt {
+    Step step = Step::done;
+    SaveOutcome outcome;
+};
+
+// One read-decide-write under the lock.
+Attempt attemptSave(const QString& path, const FONTREC& record, bool invertColumns,
+                    bool replaceConfirmed) {
+    LibraryLock lock(path);
+    if (!lock.error().isEmpty()) {
+        return {Step::done, failure(lock.error())};
+    }
+    const FileRead file = readFile(path, libraryByteLimit);
     if (!file.error.isEmpty()) {
-        return {file.error, {}, {}};
+        return {Step::done, failure(file.error)};
     }
     ParsedLibrary parsed = parseLibrary(file.bytes);
+    for (const std::string* field : {&record.CHAR, &record.HEX[0], &record.HEX[1], &record.HEX[2],
+                                     &record.HEX[3], &record.HEX[4]}) {
+        if (const auto problem = fieldProblem(*field, parsed.encoding)) {
+            return {Step::done, failure(QStringLiteral("\"%1\" cannot be stored: %2.")
+                                            .arg(QString::fromStdString(*field),
+                                                 QString::fromStdString(*problem)))};
+        }
+    }
+
     std::optional<Rewrite> rewrite;
     if (const auto k = findRecord(parsed.records, record.CHAR)) {
-        if (!replaceConfirmed()) {
-            return {};
+        if (!replaceConfirmed) {
+            return {Step::ask, {}};
         }
         rewrite = replacedBytes(std::move(parsed), *k, record);
     } else {
@@ -111,20 +169,64 @@ SaveOutcome saveGlyph(const QString& path, const FONTREC& record, bool invertCol
                                 recordToAppend(record.CHAR, record.HEX, invertColumns));
     }
     if (!rewrite) {
-        return {unstorable, {}, {}};
+        return {Step::done,
+                failure(QStringLiteral("a field holds a character the library file cannot store"))};
     }
+
     SaveOutcome outcome;
-    if (rewrite->dropped) {
-        // The new file can only hold what could be read; keep the old one aside.
-        outcome.backupPath = freeBackupPath(path);
-        outcome.dropped = *rewrite->dropped;
-        outcome.error = writeBytes(outcome.backupPath, file.bytes);
-        if (!outcome.error.isEmpty()) {
-            return outcome;
+    const auto beforeCommit = [&]() -> QString {
+        // An editor that takes no lock may have written meanwhile.
+        const FileRead now = readFile(path, libraryByteLimit);
+        if (now.missing != file.missing || now.bytes != file.bytes) {
+            return changedMeanwhile;
+        }
+        if (rewrite->dropped) {
+            // The new file holds only what could be read: keep the old one aside.
+            const Backup backup = makeBackup(path, file.bytes);
+            if (!backup.error.isEmpty()) {
+                return QStringLiteral("The old file could not be kept as a backup: %1")
+                    .arg(backup.error);
+            }
+            outcome.backupPath = backup.path;
+            outcome.dropped = *rewrite->dropped;
+        }
+        return {};
+    };
+    const WriteResult written = writeFile(path, rewrite->bytes, beforeCommit);
+    if (written.status == WriteStatus::written) {
+        return {Step::done, outcome};
+    }
+    if (!outcome.backupPath.isEmpty()) {
+        QFile::remove(outcome.backupPath);
+    }
+    if (written.error == changedMeanwhile) {
+        return {Step::again, {}};
+    }
+    return {Step::done, failure(written.error)};
+}
+
+} // namespace
+
+SaveOutcome saveGlyph(const QString& path, const FONTREC& record, bool invertColumns,
+                      const std::function<bool()>& replaceConfirmed) {
+    bool confirmed = false;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        Attempt result = attemptSave(path, record, invertColumns, confirmed);
+        if (result.step == Step::done) {
+            return result.outcome;
+        }
+        if (result.step == Step::ask) {
+            // Asked with the lock let go and nothing read kept: the file is
+            // read afresh after the answer.
+            if (!replaceConfirmed()) {
+                SaveOutcome declined;
+                declined.declined = true;
+                return declined;
+            }
+            confirmed = true;
         }
     }
-    outcome.error = writeBytes(path, rewrite->bytes);
-    return outcome;
+    return failure(QStringLiteral("The library kept changing while the glyph was being saved."));
 }
 
 } // namespace vorlix

@@ -1,7 +1,7 @@
 #pragma once
-// FONTSDAT.txt on disk. Every write goes to a temporary file in the same
-// folder that is renamed over the old one, so a crash, a full disk or a write
-// error leaves the old library whole.
+// FONTSDAT.txt on disk. Every save reads, decides and writes under a lock
+// beside the library, and replaces the file only if it still holds what was
+// read, so two windows, or an editor, never lose each other's glyphs.
 
 #include "library/font_record.h"
 #include "library/library_format.h"
@@ -16,25 +16,35 @@ namespace vorlix {
 // The library file beside the running program.
 QString libraryPathBeside(const QString& programFolder);
 
+// Far above any real font; a larger source (or one that never ends, such as
+// /dev/zero) is refused rather than read.
+constexpr qint64 libraryByteLimit = 256 * 1024 * 1024;
+
 struct LibraryLoad {
     ParsedLibrary parsed;
     QString error; // the file exists but could not be read
+    // A file without the UTF-8 mark whose bytes read as UTF-8: probably saved
+    // by an editor as UTF-8, so its characters are not what they seem.
+    std::optional<int> unmarkedUtf8Line;
 };
 
 // A missing file is an empty library, not an error.
 LibraryLoad loadLibrary(const QString& path);
 
 struct SaveOutcome {
-    QString error;      // empty on success; the file is then as before
+    QString error; // empty on success; every file is then as before
+    bool declined = false;
     QString backupPath; // set when unreadable content was moved out of the library
     Damage dropped;     // what was unreadable, when backupPath is set
 };
 
-// Saves record under its character, deciding on the file as it is now, so
-// that what another program changed since start-up is kept. A character the
-// file holds already is replaced in place (columns as given) once
-// replaceConfirmed says yes; declined, nothing is written. A new character is
-// appended, its columns reversed with invertColumns.
+// Saves record under its character, deciding on the file as it is at the
+// moment of writing. A character the file holds already is replaced in place
+// (columns as given) once replaceConfirmed says yes; the question is asked
+// with nothing read held back, and asked again should the character appear
+// while saving. A new character is appended, its columns reversed with
+// invertColumns. A record the file cannot store is refused before anything
+// is written.
 SaveOutcome saveGlyph(const QString& path, const FONTREC& record, bool invertColumns,
                       const std::function<bool()>& replaceConfirmed);
 

@@ -99,6 +99,11 @@ INSTANTIATE_TEST_SUITE_P(
                     DamageCase{good + "B\"C,1,2,3,4,5\r\n", 1, 2, "double quote"},
                     DamageCase{good + "\"B\",1,2,3,4,5,6\r\n", 1, 2, "more than six"},
                     DamageCase{good + std::string("\0\x01\x02junk", 7), 1, 2, "0x00"},
+                    // Cut short before the sixth field, with or without a line end.
+                    DamageCase{good + "\"N\",\"&H1\",\"&H2\",\"&H3\",\"&H4\"\r\n", 1, 2,
+                               "5 of its 6"},
+                    DamageCase{good + "\"N\",\"&H1\",\"&H2\",\"&H3\",\"&H4\",", 1, 2, "5 of its 6"},
+                    DamageCase{"\xEF\xBB\xBF" + good + "\"\xE9\",1,2,3,4,5\r\n", 1, 2, "not UTF-8"},
                     DamageCase{std::string("\x7F"
                                            "ELF\x02\x01",
                                            6),
@@ -130,7 +135,11 @@ TEST(LibraryFormat, FieldProblemRefusesWhatCouldNotBeReadBack) {
     EXPECT_TRUE(fieldProblem("\u0416"));
     EXPECT_TRUE(fieldProblem("a\x01"));
     EXPECT_TRUE(fieldProblem("\x7F"));
-    EXPECT_FALSE(fieldProblem("a\tb"));
+    EXPECT_TRUE(fieldProblem("a\tb"));
+    EXPECT_TRUE(fieldProblem("p\r\nq"));
+    EXPECT_TRUE(fieldProblem("\u0081"));
+    EXPECT_FALSE(fieldProblem("\u0416", TextEncoding::utf8WithMark));
+    EXPECT_TRUE(fieldProblem("\u0085", TextEncoding::utf8WithMark));
     EXPECT_FALSE(recordLine({"\"", {"", "", "", "", ""}}));
 }
 
@@ -144,9 +153,16 @@ std::string randomText(std::mt19937& random, int maxLength) {
     return toUtf8(text);
 }
 
+TEST(LibraryFormat, UnmarkedUtf8IsNoticedByItsLine) {
+    EXPECT_EQ(firstUtf8Line(good + "\"\xC3\xA9\",1,2,3,4,5\r\n"), 2);
+    EXPECT_FALSE(firstUtf8Line(good + "\"\xE9\",1,2,3,4,5\r\n\"\xC3\xA9\",1,2,3,4,5\r\n"));
+    EXPECT_FALSE(firstUtf8Line(good));
+}
+
 TEST(LibraryFormat, GeneratedTablesSurviveWriteThenRead) {
     std::mt19937 random(1234);
     for (int round = 0; round < 200; ++round) {
+        const auto encoding = round % 2 ? TextEncoding::utf8WithMark : TextEncoding::windows1252;
         FontTable table(random() % 20);
         for (FONTREC& record : table) {
             record.CHAR = randomText(random, 3);
@@ -154,12 +170,13 @@ TEST(LibraryFormat, GeneratedTablesSurviveWriteThenRead) {
                 hex = randomText(random, 5);
             }
         }
-        const auto bytes = libraryBytes(table);
+        const auto bytes = libraryBytes(table, encoding);
         ASSERT_TRUE(bytes);
         const ParsedLibrary parsed = parseLibrary(*bytes);
         ASSERT_FALSE(parsed.damage) << parsed.damage->what;
         EXPECT_EQ(parsed.records, table);
-        EXPECT_EQ(libraryBytes(parsed.records), bytes);
+        EXPECT_EQ(parsed.encoding, encoding);
+        EXPECT_EQ(libraryBytes(parsed.records, parsed.encoding), bytes);
     }
 }
 
