@@ -7,15 +7,18 @@
 #include "cli/options.h"
 #include "cli/render.h"
 #include "cli/stick_columns.h"
+#include "common/file_io.h"
+#include "common/utf8.h"
 #include "library/library_store.h"
 #include "table/make_table.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <variant>
@@ -39,7 +42,7 @@ QString at(const QString& path, int line) {
 
 // Unlike the window, which starts with an empty library, a file that is not
 // there is an error: a build should not quietly turn a typo into empty values.
-std::variant<ParsedLibrary, QString> readLibrary(const QString& path) {
+std::variant<LibraryLoad, QString> readLibrary(const QString& path) {
     const QString shown = QDir::toNativeSeparators(path);
     if (!QFileInfo::exists(path)) {
         return QStringLiteral("cannot read the library %1: no such file").arg(shown);
@@ -48,7 +51,7 @@ std::variant<ParsedLibrary, QString> readLibrary(const QString& path) {
     if (!load.error.isEmpty()) {
         return QStringLiteral("cannot read the library %1: %2").arg(shown, load.error);
     }
-    return std::move(load.parsed);
+    return load;
 }
 
 // Reports a damaged library and, with --strict, every character that would
@@ -77,6 +80,27 @@ bool reportShortfalls(const Request& request, const QString& path, const ParsedL
     return failed;
 }
 
+// An output that is the library itself would be the library overwritten by
+// its own table or picture.
+bool isTheLibrary(const QString& output, const QString& library) {
+    if (!sameFile(output, library)) {
+        return false;
+    }
+    complain(QStringLiteral("%1 is the library itself; choose another file")
+                 .arg(QDir::toNativeSeparators(output)));
+    return true;
+}
+
+int writeOutput(const QString& path, std::string_view bytes) {
+    const WriteResult written = writeFile(path, bytes);
+    if (written.status != WriteStatus::written) {
+        complain(QStringLiteral("cannot write %1: %2")
+                     .arg(QDir::toNativeSeparators(path), written.error));
+        return exitUsage;
+    }
+    return exitOk;
+}
+
 int writeText(const QString& path, const std::string& text) {
     if (path.isEmpty()) {
         std::fwrite(text.data(), 1, text.size(), stdout);
@@ -86,19 +110,13 @@ int writeText(const QString& path, const std::string& text) {
         }
         return exitOk;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.commit()) {
-        complain(QStringLiteral("cannot write %1: %2")
-                     .arg(QDir::toNativeSeparators(path), file.errorString()));
-        return exitUsage;
-    }
-    return exitOk;
+    return writeOutput(path, text);
 }
 
 int writeTable(const Request& request, const QString& path, const ParsedLibrary& library) {
+    if (isTheLibrary(request.outputPath, path)) {
+        return exitUsage;
+    }
     if (reportShortfalls(request, path, library)) {
         return exitContent;
     }
@@ -110,30 +128,59 @@ int writeTable(const Request& request, const QString& path, const ParsedLibrary&
 }
 
 int writePicture(const Request& request, const QString& path, const ParsedLibrary& library) {
+    if (isTheLibrary(request.imagePath, path)) {
+        return exitUsage;
+    }
+    const int perCharacter = request.blank ? 6 : 5;
+    const std::size_t longest = maxRenderColumns(request.round) / perCharacter;
+    if (toCodePoints(request.message).size() > longest) {
+        complain(QStringLiteral("the message is too long to draw%1: at most %2 characters fit")
+                     .arg(request.round ? QStringLiteral(" on a ring") : QString())
+                     .arg(longest));
+        return exitUsage;
+    }
     if (reportShortfalls(request, path, library)) {
         return exitContent;
     }
     const std::vector<Dots> columns =
         stickColumns(request.message, request.blank, library.records, request.encoding);
-    QImageWriter writer(request.imagePath, "png");
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
     if (!writer.write(request.round ? renderRound(columns) : renderStraight(columns))) {
-        complain(QStringLiteral("cannot write %1: %2")
+        complain(QStringLiteral("cannot draw %1: %2")
                      .arg(QDir::toNativeSeparators(request.imagePath), writer.errorString()));
         return exitUsage;
     }
-    return exitOk;
+    return writeOutput(request.imagePath, std::string_view(png.constData(), png.size()));
 }
 
-int writeCheck(const QString& path, const ParsedLibrary& library) {
-    const std::vector<Finding> findings = checkLibrary(library);
+int writeCheck(const QString& path, const LibraryLoad& load) {
+    std::vector<Finding> findings = checkLibrary(load.parsed);
+    if (load.unmarkedUtf8Line) {
+        findings.insert(findings.begin(),
+                        {*load.unmarkedUtf8Line,
+                         "these bytes read as UTF-8, but the file has no UTF-8 mark, so they are "
+                         "read as Windows-1252: was it saved as UTF-8?"});
+    }
+    std::stable_sort(findings.begin(), findings.end(),
+                     [](const Finding& a, const Finding& b) { return a.line < b.line; });
     for (const Finding& finding : findings) {
         printLine(stdout, at(path, finding.line) + QStringLiteral(": ") +
                               QString::fromStdString(finding.what));
     }
-    if (findings.empty()) {
-        printLine(stdout, QStringLiteral("%1: %2 glyphs, nothing to report")
-                              .arg(QDir::toNativeSeparators(path))
-                              .arg(library.records.size()));
+    printLine(stdout,
+              QStringLiteral("%1: %2 glyphs, read as %3%4")
+                  .arg(QDir::toNativeSeparators(path))
+                  .arg(load.parsed.records.size())
+                  .arg(load.parsed.encoding == TextEncoding::utf8WithMark
+                           ? QStringLiteral("UTF-8")
+                           : QStringLiteral("Windows-1252"),
+                       findings.empty() ? QStringLiteral(", nothing to report") : QString()));
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        complain(QStringLiteral("cannot write the report to standard output"));
+        return exitUsage;
     }
     return findings.empty() ? exitOk : exitContent;
 }
@@ -159,14 +206,14 @@ int main(int argc, char* argv[]) {
         complain(*error);
         return exitUsage;
     }
-    const ParsedLibrary& loaded = std::get<ParsedLibrary>(library);
+    const LibraryLoad& load = std::get<LibraryLoad>(library);
     switch (request.mode) {
     case Mode::check:
-        return writeCheck(path, loaded);
+        return writeCheck(path, load);
     case Mode::render:
-        return writePicture(request, path, loaded);
+        return writePicture(request, path, load.parsed);
     case Mode::table:
         break;
     }
-    return writeTable(request, path, loaded);
+    return writeTable(request, path, load.parsed);
 }

@@ -97,6 +97,12 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                                     modeName(request.mode));
     }
 
+    for (const QCommandLineOption* given : {&library, &output, &render}) {
+        if (parser.isSet(*given) && parser.value(*given).isEmpty()) {
+            return usageError(QStringLiteral("--%1 needs a file name, not an empty text")
+                                  .arg(given->names().constLast()));
+        }
+    }
     request.libraryPath = parser.value(library);
     request.blank = parser.isSet(blank);
     request.strict = parser.isSet(strict);
@@ -106,6 +112,10 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     request.round = parser.isSet(round);
     if (parser.isSet(prefix)) {
         request.prefix = parser.value(prefix).toStdString();
+        if (request.prefix.find_first_of("\r\n") != std::string::npos) {
+            return usageError(QStringLiteral("the prefix holds a line break, which would split "
+                                             "the table's lines"));
+        }
     }
     if (parser.isSet(format)) {
         const QString value = parser.value(format);

@@ -14,6 +14,10 @@ constexpr int pitch = 12;
 constexpr double dotRadius = 5.0;
 constexpr int rows = 8;
 constexpr double smallestRing = 96.0;
+// libpng refuses wider images.
+constexpr qint64 widestPng = 1000000;
+// The picture is drawn whole in memory, 4 bytes a pixel.
+constexpr qint64 largestImageBytes = 400LL * 1024 * 1024;
 const QColor litColour(255, 0, 0);
 const QColor hubColour(48, 48, 48);
 
@@ -80,6 +84,19 @@ QImage renderRound(const std::vector<Dots>& columns) {
     drawDots(image, columns,
              [count](int column, int row) { return roundDotCentre(count, column, row); });
     return image;
+}
+
+int maxRenderColumns(bool round) {
+    const auto fits = [round](int columns) {
+        const qint64 width = round ? roundImageSide(columns) : qint64{pitch} * columns;
+        const qint64 height = round ? width : pitch * rows;
+        return width <= widestPng && 4 * width * height <= largestImageBytes;
+    };
+    int columns = 1;
+    while (fits(columns + 1)) {
+        ++columns;
+    }
+    return columns;
 }
 
 } // namespace vorlix::cli

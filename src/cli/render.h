@@ -28,4 +28,8 @@ QImage renderRound(const std::vector<Dots>& columns);
 
 QPointF roundDotCentre(int columns, int column, int row);
 
+// The most columns a picture may hold: a straight one stays within the PNG
+// writer's width, a round one within the memory a picture may take.
+int maxRenderColumns(bool round);
+
 } // namespace vorlix::cli

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -17,6 +18,8 @@
 
 #include <random>
 #include <string>
+#include <sys/stat.h>
+#include <thread>
 
 namespace vorlix {
 namespace {
@@ -110,7 +113,9 @@ TEST_F(VorlixTable, WritesGeneratedLibrariesAsTheWindowDoes) {
 TEST_F(VorlixTable, ChecksLibrariesLineByLine) {
     const Outcome clean = run({"--check", "-l", library(workedLibrary)});
     EXPECT_EQ(clean.code, 0);
-    EXPECT_NE(clean.out.find("2 glyphs, nothing to report"), std::string::npos) << clean.out;
+    EXPECT_NE(clean.out.find("2 glyphs, read as Windows-1252, nothing to report"),
+              std::string::npos)
+        << clean.out;
 
     const QString path = write("damaged.txt", damagedLibrary);
     const std::string at = QDir::toNativeSeparators(path).toStdString() + ":";
@@ -124,11 +129,14 @@ TEST_F(VorlixTable, ChecksLibrariesLineByLine) {
             "file saved in another encoding?\n" +
             at +
             "5: reading stops here: a quote is opened but never closed; nothing "
-            "after this point loads\n");
+            "after this point loads\n" +
+            at.substr(0, at.size() - 1) + ": 4 glyphs, read as Windows-1252\n");
 }
 
 struct ExitCase {
-    QStringList arguments; // $lib, $bad and $dir stand for the test's files
+    // $lib, $bad, $u8 (UTF-8 with its mark), $bare (UTF-8 without), $link (to
+    // $lib), $pic (an existing picture) and $dir stand for the test's files.
+    QStringList arguments;
     int code;
     std::string says; // part of what is written, on either stream
 };
@@ -136,14 +144,31 @@ struct ExitCase {
 class ExitCodes : public VorlixTable, public testing::WithParamInterface<ExitCase> {};
 
 TEST_P(ExitCodes, FollowTheRules) {
+    const std::string utf8Record = "\"\xC3\xA9\",\"&H1\",\"&H2\",\"&H3\",\"&H4\",\"&H5\"\r\n";
     QStringList arguments = GetParam().arguments;
-    arguments.replaceInStrings("$lib", library(workedLibrary));
+    const QString lib = library(workedLibrary);
+    const QByteArray libBytes = QByteArray::fromStdString(*libraryBytes(workedLibrary));
+    QFile::link(lib, dir.filePath("link.txt"));
+    arguments.replaceInStrings("$lib", lib);
+    arguments.replaceInStrings("$link", dir.filePath("link.txt"));
     arguments.replaceInStrings("$bad", write("damaged.txt", damagedLibrary));
+    arguments.replaceInStrings("$u8", write("u8.txt", "\xEF\xBB\xBF" + utf8Record));
+    arguments.replaceInStrings("$bare", write("bare.txt", utf8Record));
+    arguments.replaceInStrings("$pic", write("old.png", "an older picture"));
     arguments.replaceInStrings("$dir", dir.path());
     const Outcome result = run(arguments);
     EXPECT_EQ(result.code, GetParam().code) << result.err;
     EXPECT_NE((result.out + result.err).find(GetParam().says), std::string::npos)
         << result.out << result.err;
+    // Whatever happens, the library is never written; a failure writes nothing.
+    QFile libFile(lib);
+    ASSERT_TRUE(libFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(libFile.readAll(), libBytes);
+    if (result.code != 0) {
+        QFile picture(dir.filePath("old.png"));
+        ASSERT_TRUE(picture.open(QIODevice::ReadOnly));
+        EXPECT_EQ(picture.readAll(), "an older picture");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -164,7 +189,55 @@ INSTANTIATE_TEST_SUITE_P(
                     ExitCase{{"-l", "$lib", "A\nB"}, 2, "line break"},
                     ExitCase{{"-l", "$lib", "-f", "hex", "A"}, 2, "--format is asm or c"},
                     ExitCase{{"-l", "$lib", "--swap", "A"}, 2, "--swap needs --render"},
-                    ExitCase{{"-c", "-l", "$lib", "A"}, 2, "--check takes no message"}));
+                    ExitCase{{"-c", "-l", "$lib", "A"}, 2, "--check takes no message"},
+                    ExitCase{{"-c", "-l", "$u8"}, 0, "1 glyphs, read as UTF-8, nothing"},
+                    ExitCase{{"-c", "-l", "$bare"}, 1, "bare.txt:1: these bytes read as UTF-8"},
+                    ExitCase{{"-l", "", "A"}, 2, "--library needs a file name"},
+                    ExitCase{{"-l", "$lib", "-o", "", "A"}, 2, "--output needs a file name"},
+                    ExitCase{{"-l", "$lib", "-r", "", "A"}, 2, "--render needs a file name"},
+                    ExitCase{{"-l", "$lib", "-p", "\r", "A"}, 2, "prefix holds a line break"},
+                    ExitCase{{"-l", "/dev/zero", "A"}, 2, "larger than 256 MiB"},
+                    ExitCase{{"-l", "$lib", "-o", "$lib", "A"}, 2, "is the library itself"},
+                    ExitCase{{"-l", "$link", "-o", "$lib", "A"}, 2, "is the library itself"},
+                    ExitCase{{"-l", "$lib", "-r", "$link", "A"}, 2, "is the library itself"},
+                    ExitCase{{"-l", "$lib", "-r", "$pic", QString(16667, 'A')},
+                             2,
+                             "at most 16666 characters fit"},
+                    ExitCase{{"-l", "$lib", "-b", "--round", "-r", "$pic", QString(500, 'A')},
+                             2,
+                             "on a ring: at most"}));
+
+// Outputs that are no regular file are written into, never replaced.
+TEST_F(VorlixTable, WritesIntoStreamsAndDevices) {
+    const QString lib = library(workedLibrary);
+    const std::string table = run({"-l", lib, "AB"}).out;
+    const QString log = write("log", "earlier lines\n");
+    const QString fifo = dir.filePath("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    std::string fromFifo;
+    std::thread reader([&] {
+        QFile file(fifo);
+        if (file.open(QIODevice::ReadOnly)) {
+            fromFifo = file.readAll().toStdString();
+        }
+    });
+    EXPECT_EQ(run({"-l", lib, "-o", fifo, "AB"}).code, 0);
+    reader.join();
+    EXPECT_EQ(fromFifo, table);
+    EXPECT_TRUE(QFileInfo(fifo).isFile() == false && QFileInfo::exists(fifo));
+
+    const QString me = QStringLiteral(VORLIX_TABLE);
+    QProcess shell;
+    shell.start("sh", {"-c",
+                       "\"$0\" -l \"$1\" -o /dev/stdout AB >> \"$2\" && "
+                       "! \"$0\" -c -l \"$1\" > /dev/full",
+                       me, lib, log});
+    ASSERT_TRUE(shell.waitForFinished(60000));
+    EXPECT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
+    QFile logFile(log);
+    ASSERT_TRUE(logFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(logFile.readAll().toStdString(), "earlier lines\n" + table);
+}
 
 // Each dot as the stick shows it: by default a 0 bit is lit and the top row
 // is the most significant bit.
