@@ -20,6 +20,7 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStringListModel>
 #include <QTimer>
@@ -73,6 +74,21 @@ QFont dialogFont() {
     font.setFamilies({QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("DejaVu Sans")});
     font.setPixelSize(11);
     return font;
+}
+
+// A pasted line break would end the table's comment line (or split a
+// value) and hand the rest to the assembler as code: it becomes a space.
+void keepOnOneLine(QLineEdit* box) {
+    QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString& text) {
+        static const QRegularExpression lineBreak(
+            QStringLiteral("\\r\\n|[\\r\\n\\v\\f\\x{85}\\x{2028}\\x{2029}]"));
+        if (!text.contains(lineBreak)) {
+            return;
+        }
+        const int cursor = box->cursorPosition();
+        box->setText(QString(text).replace(lineBreak, QStringLiteral(" ")));
+        box->setCursorPosition(cursor);
+    });
 }
 
 QString forDisplay(const std::string& text) {
@@ -159,6 +175,7 @@ void Form1::buildMessageArea() {
     txtMSG = place(new QLineEdit(QStringLiteral("Hello World!"), this), QStringLiteral("txtMSG"),
                    twipRect(120, 3120, 5175, 375));
     txtMSG->setMaxLength(42);
+    keepOnOneLine(txtMSG);
     txtDATA =
         place(new QPlainTextEdit(this), QStringLiteral("txtDATA"), twipRect(120, 3600, 5175, 2535));
     txtDATA->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -169,6 +186,7 @@ void Form1::buildMessageArea() {
     txtPrefix = place(new QLineEdit(QStringLiteral("0x"), this), QStringLiteral("txtPrefix"),
                       twipRect(6240, 4200, 375, 285));
     txtPrefix->setMaxLength(2);
+    keepOnOneLine(txtPrefix);
     cmdTABLE =
         button(this, "cmdTABLE", QStringLiteral("Convert &Text"), twipRect(5400, 5520, 1815, 255));
     Command1 = button(this, "Command1", QStringLiteral("Copy Data to Clipboard"),
@@ -294,7 +312,7 @@ void Form1::SAVEDATA() {
     for (int c = 0; c < 5; ++c) {
         record.HEX[c] = txtHEX[c]->text().toStdString();
     }
-    if (const auto problem = fieldProblem(record.CHAR)) {
+    if (const auto problem = fieldProblem(record.CHAR, libraryEncoding_)) {
         message(QStringLiteral("The character \"%1\" cannot be saved: %2.")
                     .arg(txtABC->text(), QString::fromStdString(*problem)),
                 QMessageBox::Critical);
@@ -329,6 +347,7 @@ void Form1::SAVEDATA() {
 QString Form1::LOADDATA() {
     LibraryLoad load = loadLibrary(libraryPath_);
     fontTable_ = std::move(load.parsed.records);
+    libraryEncoding_ = load.parsed.encoding;
 
     QStringList lines;
     lines.reserve(static_cast<qsizetype>(fontTable_.size()));

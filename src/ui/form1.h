@@ -69,6 +69,7 @@ private:
     int LitBit = 0;
     int DarkBit = 1;
     FontTable fontTable_;
+    TextEncoding libraryEncoding_ = TextEncoding::windows1252;
     std::optional<Damage> reportedDamage_;
     BINREC BinDigits;
     std::string tableText_;

@@ -100,6 +100,22 @@ private slots:
             ";AB?\n;Total Columns = 18\n       dt  $7E,  $9,   $9,   $9,   $7E,   $FF\n"));
     }
 
+    void pastedLineBreaksBecomeSpaces() {
+        QGuiApplication::clipboard()->setText(QStringLiteral("A\r\nB\n"));
+        for (const char* name : {"txtMSG", "txtPrefix"}) {
+            auto* box = f->find<QLineEdit>(QLatin1String(name));
+            box->clear();
+            box->paste();
+        }
+        f->click(QStringLiteral("cmdTABLE"));
+        const QStringList lines = table().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 6);
+        QCOMPARE(lines[0], QStringLiteral(";A B "));
+        for (const QString& line : lines.mid(2)) {
+            QVERIFY2(line.startsWith(QStringLiteral("       dt  A ")), qPrintable(line));
+        }
+    }
+
     void copyPutsTheExactTableOnTheClipboard() {
         type("txtMSG", QStringLiteral("AB"));
         f->click(QStringLiteral("cmdTABLE"));
