@@ -163,6 +163,8 @@ void Form1::buildMessageArea() {
         place(new QPlainTextEdit(this), QStringLiteral("txtDATA"), twipRect(120, 3600, 5175, 2535));
     txtDATA->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtDATA->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The table has no use for tab characters; Tab moves on as in every box.
+    txtDATA->setTabChangesFocus(true);
     chkBLANK = checkBox(this, "chkBLANK", QStringLiteral("Add blank Column after each Char."),
                         twipRect(5400, 3600, 1815, 495));
     label(this, "Label3", QStringLiteral("Hex Prefix"), twipRect(5400, 4200, 720, 195));

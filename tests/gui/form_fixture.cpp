@@ -2,6 +2,7 @@
 
 #include "library/library_store.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QTest>
 
@@ -32,6 +33,11 @@ void FormFixture::click(const QString& buttonName) const {
 
 void FormFixture::clickPixel(int index) const {
     click(QStringLiteral("cmdPixel(%1)").arg(index));
+}
+
+QString FormFixture::focusName() const {
+    const QWidget* focused = QApplication::focusWidget();
+    return focused ? focused->objectName() : QString();
 }
 
 QByteArray FormFixture::library() const {

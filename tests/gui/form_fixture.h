@@ -27,6 +27,7 @@ public:
 
     void click(const QString& buttonName) const;
     void clickPixel(int index) const;
+    QString focusName() const; // of the widget with keyboard focus, if any
     QByteArray library() const;
     void writeLibrary(const QByteArray& bytes) const;
 

@@ -83,6 +83,22 @@ private slots:
         QVERIFY(f->find<QLineEdit>(QStringLiteral("txtHEX(1)"))->text().isEmpty());
     }
 
+    void tabLeavesTheTableBox_data() {
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("Tab") << Qt::KeyboardModifiers() << "chkBLANK";
+        QTest::newRow("Shift+Tab") << Qt::KeyboardModifiers(Qt::ShiftModifier) << "txtMSG";
+    }
+    void tabLeavesTheTableBox() {
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QString, next);
+        auto* box = f->find<QPlainTextEdit>(QStringLiteral("txtDATA"));
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Tab, modifiers);
+        QCOMPARE(f->focusName(), next);
+        QVERIFY(table().isEmpty());
+    }
+
     void convertWritesTheTableAndRepeatsIt() {
         type("txtMSG", QStringLiteral("AB?"));
         f->click(QStringLiteral("cmdTABLE"));
