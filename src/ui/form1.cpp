@@ -192,7 +192,9 @@ void Form1::buildFontsList() {
     lstFONTS->setModel(fontLines_);
     lstFONTS->setUniformItemSizes(true);
     lstFONTS->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    connect(lstFONTS->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    // The selection, not the current row: a list that merely gets focus makes
+    // a row current that nobody picked.
+    connect(lstFONTS->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &Form1::lstFONTS_Click);
 
     auto* preview = place(new QGroupBox(QStringLiteral("Font Preview"), fraFONTS),
@@ -360,12 +362,18 @@ QString Form1::LOADDATA() {
         .arg(fontTable_.size());
 }
 
-void Form1::lstFONTS_Click(const QModelIndex& current) {
-    // Line k of the list shows record k of the table: both are in file order.
-    if (!current.isValid() || static_cast<std::size_t>(current.row()) >= fontTable_.size()) {
+void Form1::lstFONTS_Click(const QItemSelection& selected) {
+    // A line deselected with Ctrl+click leaves its glyph shown.
+    const QModelIndexList lines = selected.indexes();
+    if (lines.isEmpty()) {
         return;
     }
-    const Preview preview = previewGlyph(fontTable_[current.row()], BinDigits);
+    // Line k of the list shows record k of the table: both are in file order.
+    const int row = lines.constFirst().row();
+    if (static_cast<std::size_t>(row) >= fontTable_.size()) {
+        return;
+    }
+    const Preview preview = previewGlyph(fontTable_[row], BinDigits);
     BinDigits = preview.digits;
     for (int i = 0; i < 40; ++i) {
         cmdPIX[i]->setColour(preview.lit[i] ? PixelButton::lit() : PixelButton::dark());

@@ -15,10 +15,10 @@
 
 class QCheckBox;
 class QGroupBox;
+class QItemSelection;
 class QLabel;
 class QLineEdit;
 class QListView;
-class QModelIndex;
 class QPlainTextEdit;
 class QPushButton;
 class QStringListModel;
@@ -50,7 +50,7 @@ private:
     void Command2_Click();
     void cmdSAVE_Click();
     void SAVEDATA();
-    void lstFONTS_Click(const QModelIndex& current);
+    void lstFONTS_Click(const QItemSelection& selected);
     void cmdTABLE_Click();
     void Command1_Click();
     void cmdLIST_Click();

@@ -35,6 +35,15 @@ void FormFixture::clickPixel(int index) const {
     click(QStringLiteral("cmdPixel(%1)").arg(index));
 }
 
+void FormFixture::press(const QString& keys) const {
+    for (const QString& name : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QKeyCombination key = QKeySequence(name)[0];
+        QWidget* focused = QApplication::focusWidget();
+        QVERIFY2(focused != nullptr, qPrintable(name));
+        QTest::keyClick(focused, key.key(), key.keyboardModifiers());
+    }
+}
+
 QString FormFixture::focusName() const {
     const QWidget* focused = QApplication::focusWidget();
     return focused ? focused->objectName() : QString();

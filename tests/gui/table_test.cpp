@@ -76,6 +76,23 @@ private slots:
         QCOMPARE(preview(), dots);
     }
 
+    void previewFollowsTheSelectionNotTheFocus_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("dots");
+        QTest::newRow("focus alone") << ""
+                                     << "........ ........ ........ ........ ........";
+        QTest::newRow("Down picks") << "Down"
+                                    << "X....... X.XX.XX. X.XX.XX. X.XX.XX. XX..X..X";
+    }
+    void previewFollowsTheSelectionNotTheFocus() {
+        QFETCH(QString, keys);
+        QFETCH(QString, dots);
+        f->find<QWidget>(QStringLiteral("Command1"))->setFocus();
+        f->press(QStringLiteral("Tab ") + keys);
+        QCOMPARE(f->focusName(), QStringLiteral("lstFONTS"));
+        QCOMPARE(preview(), dots);
+    }
+
     void previewLeavesTheEditorAlone() {
         pick(2);
         QCOMPARE(f->find<PixelButton>(QStringLiteral("cmdPixel(1)"))->colour(),
