@@ -206,12 +206,27 @@ void Form1::buildFontsList() {
 }
 
 void Form1::showCentred() {
+    centre();
+    show();
+    frameAwaited_ = true;
+}
+
+void Form1::centre() {
     if (const QScreen* screen = this->screen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
-    show();
+}
+
+void Form1::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // Window managers frame a window only once it is up, so the first centring
+    // went by the inner size alone; centre again as soon as the frame is known.
+    if (frameAwaited_ && frameGeometry() != geometry()) {
+        frameAwaited_ = false;
+        centre();
+    }
 }
 
 QMessageBox::StandardButton Form1::message(const QString& text, QMessageBox::Icon icon,

@@ -35,10 +35,15 @@ public:
     explicit Form1(QString libraryPath, MessageBoxHandler showMessage = modalMessageBox,
                    QWidget* parent = nullptr);
 
-    // Centres the window on its screen and shows it.
+    // Centres the window on its screen and shows it, and centres it again
+    // once the window manager has put its frame around it.
     void showCentred();
 
+protected:
+    void moveEvent(QMoveEvent* event) override;
+
 private:
+    void centre();
     void buildEditor();
     void buildMessageArea();
     void buildFontsList();
@@ -70,6 +75,7 @@ private:
     int DarkBit = 1;
     FontTable fontTable_;
     std::optional<Damage> reportedDamage_;
+    bool frameAwaited_ = false;
     BINREC BinDigits;
     std::string tableText_;
 
