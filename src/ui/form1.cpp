@@ -110,6 +110,7 @@ void Form1::buildEditor() {
     for (int i = 0; i < 40; ++i) {
         auto* pixel =
             place(new PixelButton(fraFont0), indexed("cmdPixel", i + 1), pixelGeometry(i));
+        pixel->setCell(i / 8 + 1, i % 8 + 1);
         connect(pixel, &PixelButton::clicked, this, [this, i] { cmdPixel_Click(i + 1); });
         cmdPixel[i] = pixel;
     }
@@ -136,8 +137,11 @@ void Form1::buildEditor() {
     connect(chkInvert, &QCheckBox::clicked, this, &Form1::chkInvert_Click);
     connect(chkMSB, &QCheckBox::clicked, this, &Form1::chkMSB_Click);
 
-    label(region, "Label2", QStringLiteral("CHAR:"), twipRect(360, 2400, 495, 195));
+    QLabel* charCaption =
+        label(region, "Label2", QStringLiteral("CHAR:"), twipRect(360, 2400, 495, 195));
     txtABC = place(new QLineEdit(region), QStringLiteral("txtABC"), twipRect(960, 2400, 495, 285));
+    // A box is named to screen readers by the label whose buddy it is.
+    charCaption->setBuddy(txtABC);
     txtABC->setToolTip(QStringLiteral("Enter Char here that represents the font data created."));
     cmdSAVE = button(region, "cmdSAVE", QStringLiteral("&Append to file"),
                      twipRect(1560, 2400, 3735, 255));
@@ -153,12 +157,14 @@ void Form1::buildMessageArea() {
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
 
-    label(this, "Label4", QStringLiteral("Message Editor"), twipRect(120, 2880, 1095, 195));
+    QLabel* messageCaption =
+        label(this, "Label4", QStringLiteral("Message Editor"), twipRect(120, 2880, 1095, 195));
     cmdLIST =
         button(this, "cmdLIST", QStringLiteral("View Font &List"), twipRect(5400, 2880, 1815, 255));
     txtMSG = place(new QLineEdit(QStringLiteral("Hello World!"), this), QStringLiteral("txtMSG"),
                    twipRect(120, 3120, 5175, 375));
     txtMSG->setMaxLength(42);
+    messageCaption->setBuddy(txtMSG);
     txtDATA =
         place(new QPlainTextEdit(this), QStringLiteral("txtDATA"), twipRect(120, 3600, 5175, 2535));
     txtDATA->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -167,10 +173,12 @@ void Form1::buildMessageArea() {
     txtDATA->setTabChangesFocus(true);
     chkBLANK = checkBox(this, "chkBLANK", QStringLiteral("Add blank Column after each Char."),
                         twipRect(5400, 3600, 1815, 495));
-    label(this, "Label3", QStringLiteral("Hex Prefix"), twipRect(5400, 4200, 720, 195));
+    QLabel* prefixCaption =
+        label(this, "Label3", QStringLiteral("Hex Prefix"), twipRect(5400, 4200, 720, 195));
     txtPrefix = place(new QLineEdit(QStringLiteral("0x"), this), QStringLiteral("txtPrefix"),
                       twipRect(6240, 4200, 375, 285));
     txtPrefix->setMaxLength(2);
+    prefixCaption->setBuddy(txtPrefix);
     cmdTABLE =
         button(this, "cmdTABLE", QStringLiteral("Convert &Text"), twipRect(5400, 5520, 1815, 255));
     Command1 = button(this, "Command1", QStringLiteral("Copy Data to Clipboard"),
@@ -202,6 +210,7 @@ void Form1::buildFontsList() {
     for (int i = 0; i < 40; ++i) {
         cmdPIX[i] = place(new PixelButton(preview), indexed("cmdPIX", i), pixelGeometry(i));
         cmdPIX[i]->setFocusPolicy(Qt::NoFocus);
+        cmdPIX[i]->setCell(i / 8 + 1, i % 8 + 1);
     }
 }
 

@@ -11,7 +11,23 @@ PixelButton::PixelButton(QWidget* parent) : QAbstractButton(parent) {
 void PixelButton::setColour(const QColor& colour) {
     if (colour != colour_) {
         colour_ = colour;
+        nameForScreenReaders();
         update();
+    }
+}
+
+void PixelButton::setCell(int column, int row) {
+    column_ = column;
+    row_ = row;
+    nameForScreenReaders();
+}
+
+void PixelButton::nameForScreenReaders() {
+    if (column_ > 0) {
+        setAccessibleName(QStringLiteral("column %1, row %2, %3")
+                              .arg(column_)
+                              .arg(row_)
+                              .arg(isLit() ? QStringLiteral("lit") : QStringLiteral("dark")));
     }
 }
 

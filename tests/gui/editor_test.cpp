@@ -4,6 +4,7 @@
 #include "gui/form_fixture.h"
 #include "ui/pixel_button.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGroupBox>
@@ -128,6 +129,29 @@ private slots:
         auto* button = f->find<QAbstractButton>(name);
         QCOMPARE(button->text(), caption);
         QCOMPARE(button->shortcut(), QKeySequence(shortcut));
+    }
+
+    void screenReadersSpeakTheCaptions_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("check box") << "chkInvert"
+                                   << "Invert Bits";
+        QTest::newRow("button") << "cmdSAVE"
+                                << "Append to file";
+        QTest::newRow("character box") << "txtABC"
+                                       << "CHAR:";
+        QTest::newRow("message box") << "txtMSG"
+                                     << "Message Editor";
+        QTest::newRow("prefix box") << "txtPrefix"
+                                    << "Hex Prefix";
+        QTest::newRow("pixel") << "cmdPixel(13)"
+                               << "column 2, row 5, dark";
+    }
+    void screenReadersSpeakTheCaptions() {
+        QFETCH(QString, name);
+        QFETCH(QString, spoken);
+        const auto* widget = QAccessible::queryAccessibleInterface(f->find<QWidget>(name));
+        QCOMPARE(widget->text(QAccessible::Name), spoken);
     }
 
     void pixelClickRewritesAllFifteenBoxes() {
