@@ -7,6 +7,7 @@
 #include "table/make_table.h"
 #include "ui/app_icon.h"
 #include "ui/pixel_button.h"
+#include "ui/pixel_grid.h"
 #include "ui/twips.h"
 #include "ui/wrapping_check_box.h"
 
@@ -114,6 +115,7 @@ void Form1::buildEditor() {
         connect(pixel, &PixelButton::clicked, this, [this, i] { cmdPixel_Click(i + 1); });
         cmdPixel[i] = pixel;
     }
+    new PixelGrid(cmdPixel, this); // owned by the window
 
     Label1[0] = place(new QLabel(QStringLiteral("lsb  Binary  msb"), region), indexed("Label1", 0),
                       twipRect(1920, 0, 1095, 195));
