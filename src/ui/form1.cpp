@@ -7,6 +7,7 @@
 #include "table/make_table.h"
 #include "ui/app_icon.h"
 #include "ui/pixel_button.h"
+#include "ui/pixel_grid.h"
 #include "ui/twips.h"
 #include "ui/wrapping_check_box.h"
 
@@ -126,9 +127,11 @@ void Form1::buildEditor() {
     for (int i = 0; i < 40; ++i) {
         auto* pixel =
             place(new PixelButton(fraFont0), indexed("cmdPixel", i + 1), pixelGeometry(i));
+        pixel->setCell(i / 8 + 1, i % 8 + 1);
         connect(pixel, &PixelButton::clicked, this, [this, i] { cmdPixel_Click(i + 1); });
         cmdPixel[i] = pixel;
     }
+    new PixelGrid(cmdPixel, this); // owned by the window
 
     Label1[0] = place(new QLabel(QStringLiteral("lsb  Binary  msb"), region), indexed("Label1", 0),
                       twipRect(1920, 0, 1095, 195));
@@ -152,8 +155,11 @@ void Form1::buildEditor() {
     connect(chkInvert, &QCheckBox::clicked, this, &Form1::chkInvert_Click);
     connect(chkMSB, &QCheckBox::clicked, this, &Form1::chkMSB_Click);
 
-    label(region, "Label2", QStringLiteral("CHAR:"), twipRect(360, 2400, 495, 195));
+    QLabel* charCaption =
+        label(region, "Label2", QStringLiteral("CHAR:"), twipRect(360, 2400, 495, 195));
     txtABC = place(new QLineEdit(region), QStringLiteral("txtABC"), twipRect(960, 2400, 495, 285));
+    // A box is named to screen readers by the label whose buddy it is.
+    charCaption->setBuddy(txtABC);
     txtABC->setToolTip(QStringLiteral("Enter Char here that represents the font data created."));
     cmdSAVE = button(region, "cmdSAVE", QStringLiteral("&Append to file"),
                      twipRect(1560, 2400, 3735, 255));
@@ -169,24 +175,30 @@ void Form1::buildMessageArea() {
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
 
-    label(this, "Label4", QStringLiteral("Message Editor"), twipRect(120, 2880, 1095, 195));
+    QLabel* messageCaption =
+        label(this, "Label4", QStringLiteral("Message Editor"), twipRect(120, 2880, 1095, 195));
     cmdLIST =
         button(this, "cmdLIST", QStringLiteral("View Font &List"), twipRect(5400, 2880, 1815, 255));
     txtMSG = place(new QLineEdit(QStringLiteral("Hello World!"), this), QStringLiteral("txtMSG"),
                    twipRect(120, 3120, 5175, 375));
     txtMSG->setMaxLength(42);
     keepOnOneLine(txtMSG);
+    messageCaption->setBuddy(txtMSG);
     txtDATA =
         place(new QPlainTextEdit(this), QStringLiteral("txtDATA"), twipRect(120, 3600, 5175, 2535));
     txtDATA->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtDATA->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The table has no use for tab characters; Tab moves on as in every box.
+    txtDATA->setTabChangesFocus(true);
     chkBLANK = checkBox(this, "chkBLANK", QStringLiteral("Add blank Column after each Char."),
                         twipRect(5400, 3600, 1815, 495));
-    label(this, "Label3", QStringLiteral("Hex Prefix"), twipRect(5400, 4200, 720, 195));
+    QLabel* prefixCaption =
+        label(this, "Label3", QStringLiteral("Hex Prefix"), twipRect(5400, 4200, 720, 195));
     txtPrefix = place(new QLineEdit(QStringLiteral("0x"), this), QStringLiteral("txtPrefix"),
                       twipRect(6240, 4200, 375, 285));
     txtPrefix->setMaxLength(2);
     keepOnOneLine(txtPrefix);
+    prefixCaption->setBuddy(txtPrefix);
     cmdTABLE =
         button(this, "cmdTABLE", QStringLiteral("Convert &Text"), twipRect(5400, 5520, 1815, 255));
     Command1 = button(this, "Command1", QStringLiteral("Copy Data to Clipboard"),
@@ -208,7 +220,9 @@ void Form1::buildFontsList() {
     lstFONTS->setModel(fontLines_);
     lstFONTS->setUniformItemSizes(true);
     lstFONTS->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    connect(lstFONTS->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    // The selection, not the current row: a list that merely gets focus makes
+    // a row current that nobody picked.
+    connect(lstFONTS->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &Form1::lstFONTS_Click);
 
     auto* preview = place(new QGroupBox(QStringLiteral("Font Preview"), fraFONTS),
@@ -216,16 +230,32 @@ void Form1::buildFontsList() {
     for (int i = 0; i < 40; ++i) {
         cmdPIX[i] = place(new PixelButton(preview), indexed("cmdPIX", i), pixelGeometry(i));
         cmdPIX[i]->setFocusPolicy(Qt::NoFocus);
+        cmdPIX[i]->setCell(i / 8 + 1, i % 8 + 1);
     }
 }
 
 void Form1::showCentred() {
+    centre();
+    show();
+    frameAwaited_ = true;
+}
+
+void Form1::centre() {
     if (const QScreen* screen = this->screen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
-    show();
+}
+
+void Form1::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // Window managers frame a window only once it is up, so the first centring
+    // went by the inner size alone; centre again as soon as the frame is known.
+    if (frameAwaited_ && frameGeometry() != geometry()) {
+        frameAwaited_ = false;
+        centre();
+    }
 }
 
 QMessageBox::StandardButton Form1::message(const QString& text, QMessageBox::Icon icon,
@@ -377,12 +407,18 @@ QString Form1::LOADDATA() {
         .arg(fontTable_.size());
 }
 
-void Form1::lstFONTS_Click(const QModelIndex& current) {
-    // Line k of the list shows record k of the table: both are in file order.
-    if (!current.isValid() || static_cast<std::size_t>(current.row()) >= fontTable_.size()) {
+void Form1::lstFONTS_Click(const QItemSelection& selected) {
+    // A line deselected with Ctrl+click leaves its glyph shown.
+    const QModelIndexList lines = selected.indexes();
+    if (lines.isEmpty()) {
         return;
     }
-    const Preview preview = previewGlyph(fontTable_[current.row()], BinDigits);
+    // Line k of the list shows record k of the table: both are in file order.
+    const int row = lines.constFirst().row();
+    if (static_cast<std::size_t>(row) >= fontTable_.size()) {
+        return;
+    }
+    const Preview preview = previewGlyph(fontTable_[row], BinDigits);
     BinDigits = preview.digits;
     for (int i = 0; i < 40; ++i) {
         cmdPIX[i]->setColour(preview.lit[i] ? PixelButton::lit() : PixelButton::dark());

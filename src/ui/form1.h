@@ -15,10 +15,10 @@
 
 class QCheckBox;
 class QGroupBox;
+class QItemSelection;
 class QLabel;
 class QLineEdit;
 class QListView;
-class QModelIndex;
 class QPlainTextEdit;
 class QPushButton;
 class QStringListModel;
@@ -35,10 +35,15 @@ public:
     explicit Form1(QString libraryPath, MessageBoxHandler showMessage = modalMessageBox,
                    QWidget* parent = nullptr);
 
-    // Centres the window on its screen and shows it.
+    // Centres the window on its screen and shows it, and centres it again
+    // once the window manager has put its frame around it.
     void showCentred();
 
+protected:
+    void moveEvent(QMoveEvent* event) override;
+
 private:
+    void centre();
     void buildEditor();
     void buildMessageArea();
     void buildFontsList();
@@ -50,7 +55,7 @@ private:
     void Command2_Click();
     void cmdSAVE_Click();
     void SAVEDATA();
-    void lstFONTS_Click(const QModelIndex& current);
+    void lstFONTS_Click(const QItemSelection& selected);
     void cmdTABLE_Click();
     void Command1_Click();
     void cmdLIST_Click();
@@ -71,6 +76,7 @@ private:
     FontTable fontTable_;
     TextEncoding libraryEncoding_ = TextEncoding::windows1252;
     std::optional<Damage> reportedDamage_;
+    bool frameAwaited_ = false;
     BINREC BinDigits;
     std::string tableText_;
 

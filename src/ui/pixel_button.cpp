@@ -11,7 +11,23 @@ PixelButton::PixelButton(QWidget* parent) : QAbstractButton(parent) {
 void PixelButton::setColour(const QColor& colour) {
     if (colour != colour_) {
         colour_ = colour;
+        nameForScreenReaders();
         update();
+    }
+}
+
+void PixelButton::setCell(int column, int row) {
+    column_ = column;
+    row_ = row;
+    nameForScreenReaders();
+}
+
+void PixelButton::nameForScreenReaders() {
+    if (column_ > 0) {
+        setAccessibleName(QStringLiteral("column %1, row %2, %3")
+                              .arg(column_)
+                              .arg(row_)
+                              .arg(isLit() ? QStringLiteral("lit") : QStringLiteral("dark")));
     }
 }
 
@@ -21,7 +37,12 @@ void PixelButton::paintEvent(QPaintEvent*) {
     painter.setPen(isDown() ? palette().color(QPalette::Highlight) : QColor(96, 96, 96));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     if (hasFocus()) {
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        // A thick ring in the selection colours, clear to see on a lit dot
+        // and a dark one alike.
+        painter.setPen(palette().color(QPalette::Highlight));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+        painter.setPen(palette().color(QPalette::HighlightedText));
         painter.drawRect(rect().adjusted(2, 2, -3, -3));
     }
 }

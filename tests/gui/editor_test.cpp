@@ -1,9 +1,12 @@
-// The editor half of the window: start-up state, pixel clicks, the two
-// encoding options, Clear, the fonts-list toggle and the input limits.
+// The editor half of the window: start-up state, what screen readers are
+// told, pixel clicks and keys, the two encoding options, Clear, the
+// fonts-list toggle and the input limits.
 
 #include "gui/form_fixture.h"
 #include "ui/pixel_button.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGroupBox>
@@ -34,6 +37,15 @@ class EditorTest : public QObject {
             all << column(k);
         }
         return all;
+    }
+    // The 40 editor pixels in index order, 'X' lit.
+    QString glyph() const {
+        QString dots;
+        for (int i = 1; i <= 40; ++i) {
+            dots +=
+                f->find<PixelButton>(QStringLiteral("cmdPixel(%1)").arg(i))->isLit() ? 'X' : '.';
+        }
+        return dots;
     }
     QString caption() const { return f->find<QLabel>(QStringLiteral("Label1(0)"))->text(); }
     QCheckBox* check(const char* name) const { return f->find<QCheckBox>(QLatin1String(name)); }
@@ -130,6 +142,29 @@ private slots:
         QCOMPARE(button->shortcut(), QKeySequence(shortcut));
     }
 
+    void screenReadersSpeakTheCaptions_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("check box") << "chkInvert"
+                                   << "Invert Bits";
+        QTest::newRow("button") << "cmdSAVE"
+                                << "Append to file";
+        QTest::newRow("character box") << "txtABC"
+                                       << "CHAR:";
+        QTest::newRow("message box") << "txtMSG"
+                                     << "Message Editor";
+        QTest::newRow("prefix box") << "txtPrefix"
+                                    << "Hex Prefix";
+        QTest::newRow("pixel") << "cmdPixel(13)"
+                               << "column 2, row 5, dark";
+    }
+    void screenReadersSpeakTheCaptions() {
+        QFETCH(QString, name);
+        QFETCH(QString, spoken);
+        const auto* widget = QAccessible::queryAccessibleInterface(f->find<QWidget>(name));
+        QCOMPARE(widget->text(QAccessible::Name), spoken);
+    }
+
     void pixelClickRewritesAllFifteenBoxes() {
         f->clickPixel(1);
         QCOMPARE(f->find<PixelButton>(QStringLiteral("cmdPixel(1)"))->colour(), PixelButton::lit());
@@ -141,6 +176,45 @@ private slots:
         f->clickPixel(40);
         f->clickPixel(1);
         QCOMPARE(columns(), same(QStringLiteral("11111111 &HFF 255")));
+    }
+
+    void keysDrawAsClicksDo_data() {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("spoken"); // the name of the pixel left with focus
+        const auto times = [](const char* key, int n) { return QString(key).repeated(n); };
+        QTest::newRow("corners") << QList<int>{1, 8, 40, 33}
+                                 << "Space " + times("Down ", 7) + "Space " + times("Right ", 4) +
+                                        "Space " + times("Up ", 7) + "Space"
+                                 << "column 5, row 1, lit";
+        QTest::newRow("edges stop")
+            << QList<int>{33, 40}
+            << "Up Left " + times("Right ", 6) + "Space " + times("Down ", 9) + "Space"
+            << "column 5, row 8, lit";
+        QTest::newRow("twice") << QList<int>{10, 10} << "Down Right Space Space"
+                               << "column 2, row 2, dark";
+    }
+    void keysDrawAsClicksDo() {
+        QFETCH(QList<int>, clicks);
+        QFETCH(QString, keys);
+        QFETCH(QString, spoken);
+        for (int index : clicks) {
+            f->clickPixel(index);
+        }
+        const QString clicked = glyph();
+        const QStringList boxes = columns();
+        f = std::make_unique<FormFixture>();
+        f->find<QWidget>(QStringLiteral("Command1"))->setFocus();
+        f->press(QStringLiteral("Tab")); // round to the first stop
+        QCOMPARE(f->focusName(), QStringLiteral("cmdPixel(1)"));
+        f->press(keys);
+        QCOMPARE(glyph(), clicked);
+        QCOMPARE(columns(), boxes);
+        f->press(QStringLiteral("Tab")); // the grid is one stop, and keeps its place
+        QCOMPARE(f->focusName(), QStringLiteral("col(1)"));
+        f->press(QStringLiteral("Shift+Tab"));
+        const auto* pixel = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+        QCOMPARE(pixel->text(QAccessible::Name), spoken);
     }
 
     void invertAndSwapFollowTheirBoxes() {

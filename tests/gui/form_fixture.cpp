@@ -2,6 +2,7 @@
 
 #include "library/library_store.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QTest>
 
@@ -32,6 +33,20 @@ void FormFixture::click(const QString& buttonName) const {
 
 void FormFixture::clickPixel(int index) const {
     click(QStringLiteral("cmdPixel(%1)").arg(index));
+}
+
+void FormFixture::press(const QString& keys) const {
+    for (const QString& name : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QKeyCombination key = QKeySequence(name)[0];
+        QWidget* focused = QApplication::focusWidget();
+        QVERIFY2(focused != nullptr, qPrintable(name));
+        QTest::keyClick(focused, key.key(), key.keyboardModifiers());
+    }
+}
+
+QString FormFixture::focusName() const {
+    const QWidget* focused = QApplication::focusWidget();
+    return focused ? focused->objectName() : QString();
 }
 
 QByteArray FormFixture::library() const {

@@ -27,6 +27,10 @@ public:
 
     void click(const QString& buttonName) const;
     void clickPixel(int index) const;
+    // Keys by name, blank-separated ("Tab Ctrl+Down Space"), each sent to
+    // whatever has focus when it comes.
+    void press(const QString& keys) const;
+    QString focusName() const; // of the widget with keyboard focus, if any
     QByteArray library() const;
     void writeLibrary(const QByteArray& bytes) const;
 

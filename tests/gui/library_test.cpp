@@ -152,6 +152,30 @@ private slots:
         QCOMPARE(listLines(f).size(), 2);
     }
 
+    void saveThatLeavesTheDamageDoesNotWarnAgain_data() {
+        QTest::addColumn<QString>("ch");
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QMessageBox::Icon>("icon"); // of the save's own message
+        QTest::newRow("replace declined") << "A" << false << QMessageBox::Question;
+        QTest::newRow("write refused") << "C" << true << QMessageBox::Critical;
+    }
+    void saveThatLeavesTheDamageDoesNotWarnAgain() {
+        QFETCH(QString, ch);
+        QFETCH(bool, readOnly);
+        QFETCH(QMessageBox::Icon, icon);
+        const QByteArray damaged = lineA + "\"B\",\"&H1\",\"&H2";
+        FormFixture f(damaged);
+        QTRY_COMPARE(f.shown.size(), 1);
+        if (readOnly) {
+            QVERIFY(QFile::setPermissions(f.libraryPath, QFileDevice::ReadOwner));
+        }
+        f.answers = {QMessageBox::No};
+        save(f, ch);
+        QCOMPARE(f.library(), damaged);
+        QCOMPARE(f.shown.size(), 2);
+        QCOMPARE(f.shown[1].icon, icon);
+    }
+
     void unreadableFileStartsEmptyWithAMessage() {
         // A folder where the file should be cannot be read as one.
         FormFixture f([](const QString& path) { QDir().mkpath(path); });

@@ -76,11 +76,44 @@ private slots:
         QCOMPARE(preview(), dots);
     }
 
+    void previewFollowsTheSelectionNotTheFocus_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("dots");
+        QTest::newRow("focus alone") << ""
+                                     << "........ ........ ........ ........ ........";
+        QTest::newRow("Down picks") << "Down"
+                                    << "X....... X.XX.XX. X.XX.XX. X.XX.XX. XX..X..X";
+    }
+    void previewFollowsTheSelectionNotTheFocus() {
+        QFETCH(QString, keys);
+        QFETCH(QString, dots);
+        f->find<QWidget>(QStringLiteral("Command1"))->setFocus();
+        f->press(QStringLiteral("Tab ") + keys);
+        QCOMPARE(f->focusName(), QStringLiteral("lstFONTS"));
+        QCOMPARE(preview(), dots);
+    }
+
     void previewLeavesTheEditorAlone() {
         pick(2);
         QCOMPARE(f->find<PixelButton>(QStringLiteral("cmdPixel(1)"))->colour(),
                  PixelButton::dark());
         QVERIFY(f->find<QLineEdit>(QStringLiteral("txtHEX(1)"))->text().isEmpty());
+    }
+
+    void tabLeavesTheTableBox_data() {
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("Tab") << Qt::KeyboardModifiers() << "chkBLANK";
+        QTest::newRow("Shift+Tab") << Qt::KeyboardModifiers(Qt::ShiftModifier) << "txtMSG";
+    }
+    void tabLeavesTheTableBox() {
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QString, next);
+        auto* box = f->find<QPlainTextEdit>(QStringLiteral("txtDATA"));
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Tab, modifiers);
+        QCOMPARE(f->focusName(), next);
+        QVERIFY(table().isEmpty());
     }
 
     void convertWritesTheTableAndRepeatsIt() {
