@@ -1,6 +1,6 @@
 #include "generated_library.h"
 
-#include "editor/bin2hex.h"
+#include "editor/column_text.h"
 
 #include <random>
 

@@ -3,6 +3,7 @@
 
 #include "common/utf8.h"
 #include "editor/bin2hex.h"
+#include "editor/column_text.h"
 
 #include <cstdint>
 #include <cstdlib>

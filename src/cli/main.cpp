@@ -1,16 +1,16 @@
 // vorlix-table: the window's message table, and more, from the command line.
 // Everything here is I/O; the outputs themselves come from pure functions.
 
-#include "cli/c_table.h"
-#include "cli/library_check.h"
-#include "cli/message_check.h"
 #include "cli/options.h"
-#include "cli/render.h"
-#include "cli/stick_columns.h"
 #include "common/file_io.h"
 #include "common/utf8.h"
+#include "library/library_check.h"
 #include "library/library_store.h"
+#include "render/render.h"
+#include "table/c_table.h"
 #include "table/make_table.h"
+#include "table/message_check.h"
+#include "table/stick_columns.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -18,7 +18,6 @@
 #include <QFileInfo>
 #include <QImageWriter>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <variant>
@@ -142,8 +141,8 @@ int writePicture(const Request& request, const QString& path, const ParsedLibrar
     if (reportShortfalls(request, path, library)) {
         return exitContent;
     }
-    const std::vector<Dots> columns =
-        stickColumns(request.message, request.blank, library.records, request.encoding);
+    const std::vector<ColumnDots> columns =
+        stickColumns(request.message, request.blank, library.records, request.options);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
@@ -157,15 +156,7 @@ int writePicture(const Request& request, const QString& path, const ParsedLibrar
 }
 
 int writeCheck(const QString& path, const LibraryLoad& load) {
-    std::vector<Finding> findings = checkLibrary(load.parsed);
-    if (load.unmarkedUtf8Line) {
-        findings.insert(findings.begin(),
-                        {*load.unmarkedUtf8Line,
-                         "these bytes read as UTF-8, but the file has no UTF-8 mark, so they are "
-                         "read as Windows-1252: was it saved as UTF-8?"});
-    }
-    std::stable_sort(findings.begin(), findings.end(),
-                     [](const Finding& a, const Finding& b) { return a.line < b.line; });
+    const std::vector<Finding> findings = checkLibrary(load.parsed, load.unmarkedUtf8Line);
     for (const Finding& finding : findings) {
         printLine(stdout, at(path, finding.line) + QStringLiteral(": ") +
                               QString::fromStdString(finding.what));

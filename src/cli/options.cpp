@@ -108,7 +108,7 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     request.strict = parser.isSet(strict);
     request.outputPath = parser.value(output);
     request.imagePath = parser.value(render);
-    request.encoding = {parser.isSet(invert), parser.isSet(swap)};
+    request.options = {parser.isSet(invert), parser.isSet(swap)};
     request.round = parser.isSet(round);
     if (parser.isSet(prefix)) {
         request.prefix = parser.value(prefix).toStdString();

@@ -1,7 +1,7 @@
 #pragma once
 // The command line of vorlix-table.
 
-#include "cli/stick_columns.h"
+#include "editor/bit_options.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,7 +28,7 @@ struct Request {
     Format format = Format::assembler;
     QString outputPath; // empty: standard output
     QString imagePath;  // the picture, for Mode::render
-    DotEncoding encoding;
+    BitOptions options; // how --render reads the bytes
     bool round = false;
 };
 

@@ -1,18 +1,9 @@
 #include "editor/bin2hex.h"
 
 #include "common/utf8.h"
+#include "editor/column_text.h"
 
 namespace vorlix {
-
-std::string hexText(std::uint32_t value) {
-    static constexpr char digits[] = "0123456789ABCDEF";
-    std::string reversed;
-    do {
-        reversed.push_back(digits[value & 0xF]);
-        value >>= 4;
-    } while (value != 0);
-    return "&H" + std::string(reversed.rbegin(), reversed.rend());
-}
 
 std::string BIN2HEX(std::string_view text) {
     std::u32string t = toCodePoints(text);

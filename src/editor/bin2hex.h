@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -12,8 +11,5 @@ namespace vorlix {
 // characters count, left-padded with zeros, and only a "1" is a set bit:
 // every other character, a tab included, is a 0 digit.
 std::string BIN2HEX(std::string_view text);
-
-// "&H" followed by the value in upper-case hex without leading zeros ("&H0").
-std::string hexText(std::uint32_t value);
 
 } // namespace vorlix

@@ -1,18 +1,14 @@
 #pragma once
-// The encoding of the 5x8 editing grid into its column texts.
+// A glyph as the editor shows it, column by column: eight binary digits, the
+// "&H" hex text the library stores, and the decimal value.
+
+#include "editor/glyph.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace vorlix {
-
-constexpr int gridColumns = 5;
-constexpr int gridRows = 8;
-constexpr int gridPixels = gridColumns * gridRows;
-
-// Pixel k (1-based) sits in column (k-1)/8 and row (k-1)%8; index 0 here is
-// pixel 1, the top-left one, and each column runs top to bottom.
-using PixelStates = std::array<bool, gridPixels>; // true = lit
 
 struct ColumnTexts {
     std::string binary; // 8 digits, most significant first
@@ -22,14 +18,13 @@ struct ColumnTexts {
     bool operator==(const ColumnTexts&) const = default;
 };
 
-struct BitValues {
-    int lit = 0;  // LitBit
-    int dark = 1; // DarkBit
-};
+using GlyphTexts = std::array<ColumnTexts, Glyph::columns>;
+using HexTexts = std::array<std::string, Glyph::columns>;
 
-// Encodes every column. With swapMsb the bottom row is the most significant
-// bit, otherwise the top row is.
-std::array<ColumnTexts, gridColumns> encodeColumns(const PixelStates& pixels, bool swapMsb,
-                                                   BitValues bits);
+GlyphTexts encodeColumns(const Glyph& glyph, BitOptions options);
+
+// The glyph whose columns encode to these hex texts, read with the same
+// options; empty when a text is no byte (see columnByte).
+std::optional<Glyph> decodeColumns(const HexTexts& hex, BitOptions options);
 
 } // namespace vorlix

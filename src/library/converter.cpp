@@ -1,5 +1,7 @@
 #include "library/converter.h"
 
+#include "editor/column_text.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -17,19 +19,6 @@ std::string_view trimmed(std::string_view text) {
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-std::optional<double> hexValue(std::string_view digits) {
-    if (digits.empty() || digits.size() > 8) {
-        return std::nullopt;
-    }
-    std::uint32_t value = 0;
-    const auto [end, error] =
-        std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
-    if (error != std::errc{} || end != digits.data() + digits.size()) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 std::optional<double> decimalValue(std::string_view text) {
@@ -61,7 +50,8 @@ std::optional<double> decimalValue(std::string_view text) {
 std::optional<double> numberValue(std::string_view text) {
     text = trimmed(text);
     if (text.size() >= 2 && text[0] == '&' && (text[1] == 'H' || text[1] == 'h')) {
-        return hexValue(text.substr(2));
+        const auto value = hexTextValue(text);
+        return value ? std::optional<double>(*value) : std::nullopt;
     }
     return decimalValue(text);
 }

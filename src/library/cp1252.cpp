@@ -29,6 +29,10 @@ std::optional<char> encode(char32_t cp) {
 
 } // namespace
 
+bool isUndefinedIn1252(char32_t c) {
+    return c >= 0x80 && c < 0xA0 && high[c - 0x80] == c;
+}
+
 std::string cp1252ToUtf8(std::string_view bytes) {
     if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; })) {
         return std::string(bytes);

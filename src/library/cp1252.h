@@ -12,6 +12,10 @@ namespace vorlix {
 
 std::string cp1252ToUtf8(std::string_view bytes);
 
+// The five bytes 1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D), as the
+// C1 controls they are read as: a sign of a file saved in another encoding.
+bool isUndefinedIn1252(char32_t c);
+
 // Empty when the text holds a character that 1252 cannot store.
 std::optional<std::string> utf8ToCp1252(std::string_view utf8);
 

@@ -1,7 +1,7 @@
 #include "table/make_table.h"
 
 #include "common/utf8.h"
-#include "library/library_format.h"
+#include "table/font_index.h"
 
 namespace vorlix {
 
@@ -34,18 +34,21 @@ std::string MAKETABLE(std::string_view message, std::string_view prefix, bool bl
     text += "\r\n;Total Columns = ";
     text += std::to_string(columns);
 
+    const FontIndex index(table, message);
     std::string ch;
     for (const char32_t cp : characters) {
         ch.clear();
         appendUtf8(ch, cp);
-        const FONTREC record = GETFONT(table, ch);
+        const FONTREC* record = index.find(ch);
         text += "\r\n       dt  ";
         for (int c = 0; c < 5; ++c) {
             if (c > 0) {
                 text += separators[c - 1];
             }
             text += prefix;
-            text += digitsOf(record.HEX[c]);
+            if (record != nullptr) {
+                text += digitsOf(record->HEX[c]);
+            }
         }
         if (blank) {
             text += ",   ";

@@ -6,6 +6,7 @@
 #include "library/preview.h"
 #include "table/make_table.h"
 #include "ui/app_icon.h"
+#include "ui/font_list_model.h"
 #include "ui/pixel_button.h"
 #include "ui/pixel_grid.h"
 #include "ui/twips.h"
@@ -23,7 +24,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QStringListModel>
 #include <QTimer>
 
 namespace vorlix {
@@ -214,7 +214,7 @@ void Form1::buildFontsList() {
     fraFONTS->setAutoFillBackground(true);
     fraFONTS->hide();
 
-    fontLines_ = new QStringListModel(this);
+    fontLines_ = new FontListModel(this);
     lstFONTS =
         place(new QListView(fraFONTS), QStringLiteral("lstFONTS"), twipRect(120, 240, 5415, 2400));
     lstFONTS->setModel(fontLines_);
@@ -268,8 +268,7 @@ QMessageBox::StandardButton Form1::message(const QString& text, QMessageBox::Ico
 }
 
 void Form1::Form_Load() {
-    LitBit = 0;
-    DarkBit = 1;
+    bits_ = {}; // a lit dot is a 0 bit (LitBit 0, DarkBit 1)
     const QString problem = LOADDATA();
     fraFONTS->move(0, 0);
     fraFONTS->raise();
@@ -280,11 +279,8 @@ void Form1::Form_Load() {
 }
 
 void Form1::CONVERT() {
-    PixelStates pixels;
-    for (int i = 0; i < 40; ++i) {
-        pixels[i] = cmdPixel[i]->isLit();
-    }
-    const auto columns = encodeColumns(pixels, chkMSB->isChecked(), {LitBit, DarkBit});
+    bits_.swapMsb = chkMSB->isChecked();
+    const GlyphTexts columns = encodeColumns(glyph_, bits_);
     for (int c = 0; c < 5; ++c) {
         col[c]->setText(QString::fromStdString(columns[c].binary));
         txtHEX[c]->setText(QString::fromStdString(columns[c].hex));
@@ -292,15 +288,21 @@ void Form1::CONVERT() {
     }
 }
 
+void Form1::showGlyph() {
+    for (int i = 0; i < Glyph::columns * Glyph::rows; ++i) {
+        cmdPixel[i]->setColour(glyph_.lit(i / Glyph::rows, i % Glyph::rows) ? PixelButton::lit()
+                                                                            : PixelButton::dark());
+    }
+}
+
 void Form1::cmdPixel_Click(int index) {
-    PixelButton* pixel = cmdPixel[index - 1];
-    pixel->setColour(pixel->isLit() ? PixelButton::dark() : PixelButton::lit());
+    glyph_.toggle((index - 1) / Glyph::rows, (index - 1) % Glyph::rows);
+    showGlyph();
     CONVERT();
 }
 
 void Form1::chkInvert_Click() {
-    LitBit = chkInvert->isChecked() ? 1 : 0;
-    DarkBit = 1 - LitBit;
+    bits_.invert = chkInvert->isChecked();
     CONVERT();
 }
 
@@ -311,9 +313,8 @@ void Form1::chkMSB_Click() {
 }
 
 void Form1::Command2_Click() {
-    for (PixelButton* pixel : cmdPixel) {
-        pixel->setColour(PixelButton::dark());
-    }
+    glyph_ = {};
+    showGlyph();
     for (int c = 0; c < 5; ++c) {
         col[c]->clear();
         txtHEX[c]->clear();
@@ -376,15 +377,10 @@ void Form1::SAVEDATA() {
 
 QString Form1::LOADDATA() {
     LibraryLoad load = loadLibrary(libraryPath_);
+    fontLines_->setTable(nullptr); // the view lets go of the old table first
     fontTable_ = std::move(load.parsed.records);
+    fontLines_->setTable(&fontTable_);
     libraryEncoding_ = load.parsed.encoding;
-
-    QStringList lines;
-    lines.reserve(static_cast<qsizetype>(fontTable_.size()));
-    for (const FONTREC& record : fontTable_) {
-        lines.append(QString::fromStdString(listLine(record)));
-    }
-    fontLines_->setStringList(lines);
 
     if (!load.error.isEmpty()) {
         return QStringLiteral("The font library\r\n%1\r\ncould not be read: %2\r\n\r\nThe fonts "

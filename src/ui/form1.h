@@ -2,6 +2,7 @@
 // The tool's one window: the glyph editor, the message area and the fonts
 // list. Handlers read the controls, call the core and write the controls.
 
+#include "editor/glyph.h"
 #include "library/converter.h"
 #include "library/font_record.h"
 #include "library/library_format.h"
@@ -21,10 +22,10 @@ class QLineEdit;
 class QListView;
 class QPlainTextEdit;
 class QPushButton;
-class QStringListModel;
 
 namespace vorlix {
 
+class FontListModel;
 class PixelButton;
 
 class Form1 : public QWidget {
@@ -60,6 +61,7 @@ private:
     void Command1_Click();
     void cmdLIST_Click();
     void CONVERT();
+    void showGlyph();
 
     // Reloads the table and the list; returns what went wrong, if anything.
     QString LOADDATA();
@@ -71,8 +73,8 @@ private:
     const QString libraryPath_;
     const MessageBoxHandler showMessage_;
 
-    int LitBit = 0;
-    int DarkBit = 1;
+    Glyph glyph_;     // the glyph being edited; the pixel buttons show it
+    BitOptions bits_; // LitBit and DarkBit from "Invert Bits", the bit order from chkMSB
     FontTable fontTable_;
     TextEncoding libraryEncoding_ = TextEncoding::windows1252;
     std::optional<Damage> reportedDamage_;
@@ -104,7 +106,7 @@ private:
 
     QGroupBox* fraFONTS = nullptr;
     QListView* lstFONTS = nullptr;
-    QStringListModel* fontLines_ = nullptr;
+    FontListModel* fontLines_ = nullptr;
     std::array<PixelButton*, 40> cmdPIX{};
 };
 

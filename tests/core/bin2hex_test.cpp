@@ -1,4 +1,5 @@
 #include "editor/bin2hex.h"
+#include "editor/column_text.h"
 
 #include <gtest/gtest.h>
 

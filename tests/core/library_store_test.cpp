@@ -48,14 +48,50 @@ TEST_F(LibraryStore, LivesBesideTheProgram) {
               QStringLiteral("/opt/tool/FONTSDAT.txt"));
 }
 
-TEST_F(LibraryStore, MissingFileIsAnEmptyLibraryAndFirstAppendCreatesIt) {
+struct SaveCase {
+    const char* name;
+    QByteArray before; // "<missing>" for no file
+    FONTREC record;
+    bool invertColumns;
+    bool answer;
+    QByteArray after;
+    int questions;
+};
+
+const QByteArray reversedZ = "\"Z\",\"&H5\",\"&H4\",\"&H3\",\"&H2\",\"&H1\"\r\n";
+
+TEST_F(LibraryStore, SavesAppendOrReplaceAsAsked) {
+    const SaveCase cases[] = {
+        {"first save creates the file", "<missing>", {"Z", newA.HEX}, false, true, lineZ, 0},
+        {"append reverses with invert", lineA, {"Z", newA.HEX}, true, true, lineA + reversedZ, 0},
+        {"replace in place, never reversed", lineZ + lineA + lineA, newA, true, true,
+         lineZ + newLineA + lineA, 1},
+        {"declined leaves the file", lineA + lineZ, newA, false, false, lineA + lineZ, 1},
+        {"case counts", lineA, {"a", newA.HEX}, false, true, lineA + "\"a\"" + newLineA.mid(3), 0},
+    };
+    for (const SaveCase& c : cases) {
+        QFile::remove(path);
+        if (c.before != "<missing>") {
+            write(c.before);
+        }
+        int questions = 0;
+        const SaveOutcome outcome = saveGlyph(path, c.record, c.invertColumns, [&] {
+            ++questions;
+            return c.answer;
+        });
+        EXPECT_TRUE(outcome.error.isEmpty()) << c.name;
+        EXPECT_EQ(outcome.declined, !c.answer) << c.name;
+        EXPECT_EQ(contents(path), c.after) << c.name;
+        EXPECT_EQ(questions, c.questions) << c.name;
+    }
+    EXPECT_EQ(files(), QStringList{"FONTSDAT.txt"});
+}
+
+TEST_F(LibraryStore, MissingFileIsAnEmptyLibrary) {
     const LibraryLoad load = loadLibrary(path);
     EXPECT_TRUE(load.error.isEmpty());
     EXPECT_TRUE(load.parsed.records.empty());
     EXPECT_FALSE(QFile::exists(path));
-
-    EXPECT_TRUE(saveGlyph(path, recordA, false, yes).error.isEmpty());
-    EXPECT_EQ(contents(path), lineA);
 }
 
 TEST_F(LibraryStore, ReadsAPipeToItsEnd) {

@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include "common/utf8.h"
+#include "library/library_format.h"
+#include "table/message_bytes.h"
+
 #include <algorithm>
+#include <random>
 
 namespace vorlix {
 namespace {
@@ -87,6 +92,43 @@ TEST(MakeTable, FortyTwoCharactersWithBlankCount252) {
     EXPECT_NE(text.find(";Total Columns = 252\r\n"), std::string::npos);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 43);
     EXPECT_NE(text.back(), '\n');
+}
+
+// The first record of each character, kept by a plain first-match scan.
+FontTable firstOnly(const FontTable& table) {
+    FontTable kept;
+    for (std::size_t k = 0; k < table.size(); ++k) {
+        if (findRecord(table, table[k].CHAR) == k) {
+            kept.push_back(table[k]);
+        }
+    }
+    return kept;
+}
+
+TEST(MakeTable, FindsTheFirstGlyphOfEachCharacterInGeneratedLibraries) {
+    const std::u32string pool = U" !AZaz09\u00E9\u20AC\U0001F600";
+    std::mt19937 random(77);
+    for (int round = 0; round < 50; ++round) {
+        FontTable table(40);
+        for (FONTREC& record : table) {
+            record.CHAR = toUtf8(pool.substr(random() % pool.size(), 1 + random() % 8 / 7));
+            for (std::string& hex : record.HEX) {
+                hex = "&H" + std::to_string(random() % 100);
+            }
+        }
+        std::u32string message;
+        for (int i = 0; i < 60; ++i) {
+            message += pool[random() % pool.size()];
+        }
+        const std::string text = toUtf8(message);
+        const FontTable first = firstOnly(table);
+        ASSERT_LT(first.size(), table.size()); // the library does hold duplicates
+        EXPECT_EQ(MAKETABLE(text, "0x", round % 2, table), MAKETABLE(text, "0x", round % 2, first));
+        for (const CharacterBytes& entry : messageBytes(text, table)) {
+            const FONTREC expected = GETFONT(table, toUtf8(std::u32string(1, entry.character)));
+            EXPECT_EQ(entry.record ? *entry.record : FONTREC{}, expected);
+        }
+    }
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace vorlix::cli {
+namespace vorlix {
 
 struct Finding {
     int line = 0; // 1-based line of the file; a record's is the line it starts on
@@ -19,7 +19,9 @@ struct Finding {
 // so the later one is never reached), a column text that is no byte (see
 // columnByte), a character stored as a byte that Windows-1252 leaves undefined
 // (the only character outside 1252 that reading a file can give), and the
-// damage that stopped reading.
-std::vector<Finding> checkLibrary(const ParsedLibrary& library);
+// damage that stopped reading; and where the file, read as Windows-1252,
+// first holds bytes that read as UTF-8 (unmarkedUtf8Line, see firstUtf8Line).
+std::vector<Finding> checkLibrary(const ParsedLibrary& library,
+                                  std::optional<int> unmarkedUtf8Line = {});
 
-} // namespace vorlix::cli
+} // namespace vorlix

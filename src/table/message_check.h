@@ -7,11 +7,11 @@
 #include <string_view>
 #include <vector>
 
-namespace vorlix::cli {
+namespace vorlix {
 
 // One line per problem, in message order, each character reported once: a
 // character the library has no glyph for, or a glyph column whose text is no
 // byte (see columnByte).
 std::vector<std::string> messageProblems(std::string_view message, const FontTable& table);
 
-} // namespace vorlix::cli
+} // namespace vorlix

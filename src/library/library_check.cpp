@@ -1,21 +1,17 @@
-#include "cli/library_check.h"
+#include "library/library_check.h"
 
-#include "cli/character_name.h"
-#include "cli/message_bytes.h"
 #include "common/utf8.h"
+#include "editor/column_text.h"
+#include "library/character_name.h"
+#include "library/cp1252.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <map>
 
-namespace vorlix::cli {
+namespace vorlix {
 
 namespace {
-
-// The bytes 1252 leaves undefined, read as the C1 controls of the same value.
-bool isUndefinedIn1252(char32_t c) {
-    return c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
-}
 
 std::string undefinedBytes(std::string_view field) {
     std::string bytes;
@@ -31,7 +27,8 @@ std::string undefinedBytes(std::string_view field) {
 
 } // namespace
 
-std::vector<Finding> checkLibrary(const ParsedLibrary& library) {
+std::vector<Finding> checkLibrary(const ParsedLibrary& library,
+                                  std::optional<int> unmarkedUtf8Line) {
     std::vector<Finding> findings;
     std::map<std::string, int> firstLine;
     for (std::size_t i = 0; i < library.records.size(); ++i) {
@@ -57,6 +54,11 @@ std::vector<Finding> checkLibrary(const ParsedLibrary& library) {
                                           "file saved in another encoding?"});
         }
     }
+    if (unmarkedUtf8Line) {
+        findings.push_back({*unmarkedUtf8Line,
+                            "these bytes read as UTF-8, but the file has no UTF-8 mark, so they "
+                            "are read as Windows-1252: was it saved as UTF-8?"});
+    }
     if (const auto& damage = library.damage) {
         findings.push_back({damage->line, "reading stops here: " + damage->what +
                                               "; nothing after this point loads"});
@@ -66,4 +68,4 @@ std::vector<Finding> checkLibrary(const ParsedLibrary& library) {
     return findings;
 }
 
-} // namespace vorlix::cli
+} // namespace vorlix

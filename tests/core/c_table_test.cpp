@@ -1,9 +1,9 @@
-#include "cli/c_table.h"
-#include "cli/message_bytes.h"
+#include "editor/column_text.h"
+#include "table/c_table.h"
 
 #include <gtest/gtest.h>
 
-namespace vorlix::cli {
+namespace vorlix {
 namespace {
 
 TEST(CTable, IsOneCommentedRowPerCharacter) {
@@ -35,4 +35,4 @@ TEST(ColumnByte, IsAmpersandHAndOneOrTwoHexDigits) {
 }
 
 } // namespace
-} // namespace vorlix::cli
+} // namespace vorlix

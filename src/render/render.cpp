@@ -1,4 +1,4 @@
-#include "cli/render.h"
+#include "render/render.h"
 
 #include <QPainter>
 
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace vorlix::cli {
+namespace vorlix {
 
 namespace {
 
@@ -36,7 +36,7 @@ QImage blackImage(int width, int height) {
 }
 
 template <typename Centre>
-void drawDots(QImage& image, const std::vector<Dots>& columns, Centre centre) {
+void drawDots(QImage& image, const std::vector<ColumnDots>& columns, Centre centre) {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
@@ -56,7 +56,7 @@ QPointF straightDotCentre(int column, int row) {
     return {pitch / 2.0 + pitch * column, pitch / 2.0 + pitch * row};
 }
 
-QImage renderStraight(const std::vector<Dots>& columns) {
+QImage renderStraight(const std::vector<ColumnDots>& columns) {
     QImage image = blackImage(pitch * static_cast<int>(columns.size()), pitch * rows);
     drawDots(image, columns, straightDotCentre);
     return image;
@@ -70,7 +70,7 @@ QPointF roundDotCentre(int columns, int column, int row) {
     return {middle + radius * std::sin(angle), middle - radius * std::cos(angle)};
 }
 
-QImage renderRound(const std::vector<Dots>& columns) {
+QImage renderRound(const std::vector<ColumnDots>& columns) {
     const int count = static_cast<int>(columns.size());
     const int side = roundImageSide(count);
     QImage image = blackImage(side, side);
@@ -99,4 +99,4 @@ int maxRenderColumns(bool round) {
     return columns;
 }
 
-} // namespace vorlix::cli
+} // namespace vorlix

@@ -1,10 +1,10 @@
-#include "cli/character_name.h"
+#include "library/character_name.h"
 
 #include "common/utf8.h"
 
 #include <cstdio>
 
-namespace vorlix::cli {
+namespace vorlix {
 
 namespace {
 
@@ -46,4 +46,4 @@ std::string fieldName(std::string_view utf8) {
     return characters.size() == 1 ? characterName(characters[0]) : quotedText(utf8);
 }
 
-} // namespace vorlix::cli
+} // namespace vorlix

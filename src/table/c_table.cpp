@@ -1,11 +1,11 @@
-#include "cli/c_table.h"
+#include "table/c_table.h"
 
-#include "cli/message_bytes.h"
 #include "common/utf8.h"
+#include "table/message_bytes.h"
 
 #include <cstdio>
 
-namespace vorlix::cli {
+namespace vorlix {
 
 namespace {
 
@@ -38,7 +38,7 @@ std::string escape(char32_t c) {
 }
 
 std::string rowNote(const CharacterBytes& entry) {
-    if (!entry.found) {
+    if (entry.record == nullptr) {
         return " not in the library";
     }
     std::string columns;
@@ -98,4 +98,4 @@ std::string cTable(std::string_view message, bool blank, const FontTable& table)
     return text + "};\n";
 }
 
-} // namespace vorlix::cli
+} // namespace vorlix

@@ -18,7 +18,7 @@
 #include <string>
 #include <string_view>
 
-namespace vorlix::cli {
+namespace vorlix {
 
 // The message must not be empty: C has no array of no elements.
 std::string cTable(std::string_view message, bool blank, const FontTable& table);
@@ -30,4 +30,4 @@ std::string cTable(std::string_view message, bool blank, const FontTable& table)
 // neither end the comment nor open another.
 std::string commentQuoted(std::u32string_view text, char quote);
 
-} // namespace vorlix::cli
+} // namespace vorlix

@@ -3,18 +3,18 @@
 // across on a 12 px pitch. Unlit LEDs are not drawn. There must be at least
 // one column.
 
-#include "cli/stick_columns.h"
+#include "editor/glyph.h"
 
 #include <QImage>
 #include <QPointF>
 
 #include <vector>
 
-namespace vorlix::cli {
+namespace vorlix {
 
 // The columns side by side, as the stick writes them when swept flat: an
 // image 12 * columns wide and 96 high.
-QImage renderStraight(const std::vector<Dots>& columns);
+QImage renderStraight(const std::vector<ColumnDots>& columns);
 
 // (6 + 12 * column, 6 + 12 * row).
 QPointF straightDotCentre(int column, int row);
@@ -24,7 +24,7 @@ QPointF straightDotCentre(int column, int row);
 // bottom row runs on a circle of radius max(96, 12 * columns / 2 pi) with
 // neighbouring columns 12 px apart along it, so a long message closes the
 // ring. The image is the square around the ring plus a 12 px margin.
-QImage renderRound(const std::vector<Dots>& columns);
+QImage renderRound(const std::vector<ColumnDots>& columns);
 
 QPointF roundDotCentre(int columns, int column, int row);
 
@@ -32,4 +32,4 @@ QPointF roundDotCentre(int columns, int column, int row);
 // writer's width, a round one within the memory a picture may take.
 int maxRenderColumns(bool round);
 
-} // namespace vorlix::cli
+} // namespace vorlix

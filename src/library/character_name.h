@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace vorlix::cli {
+namespace vorlix {
 
 std::string characterName(char32_t character);
 
@@ -17,4 +17,4 @@ std::string quotedText(std::string_view utf8);
 // characterName when it is, otherwise as quotedText.
 std::string fieldName(std::string_view utf8);
 
-} // namespace vorlix::cli
+} // namespace vorlix

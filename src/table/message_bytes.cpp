@@ -1,0 +1,31 @@
+#include "table/message_bytes.h"
+
+#include "common/utf8.h"
+#include "editor/column_text.h"
+#include "table/font_index.h"
+
+namespace vorlix {
+
+std::vector<CharacterBytes> messageBytes(std::string_view message, const FontTable& table) {
+    const FontIndex index(table, message);
+    const std::u32string characters = toCodePoints(message);
+    std::vector<CharacterBytes> bytes;
+    bytes.reserve(characters.size());
+    std::string ch;
+    for (const char32_t cp : characters) {
+        CharacterBytes& entry = bytes.emplace_back();
+        entry.character = cp;
+        ch.clear();
+        appendUtf8(ch, cp);
+        entry.record = index.find(ch);
+        if (entry.record == nullptr) {
+            continue;
+        }
+        for (std::size_t c = 0; c < entry.columns.size(); ++c) {
+            entry.columns[c] = columnByte(entry.record->HEX[c]);
+        }
+    }
+    return bytes;
+}
+
+} // namespace vorlix
