@@ -1,10 +1,22 @@
 #include "generated_library.h"
 
+#include "common/utf8.h"
 #include "editor/column_text.h"
+#include "library/library_format.h"
 
 #include <random>
 
 namespace vorlix {
+
+namespace {
+
+void fillColumns(FONTREC& record, std::mt19937& random) {
+    for (std::string& hex : record.HEX) {
+        hex = hexText(random() % 256);
+    }
+}
+
+} // namespace
 
 FontTable generatedLibrary(int count) {
     std::mt19937 random(8);
@@ -12,11 +24,34 @@ FontTable generatedLibrary(int count) {
     for (int k = 0; k < count; ++k) {
         const int letter = k - (count - 26);
         table[k].CHAR = letter >= 0 ? std::string(1, char('A' + letter)) : "g" + std::to_string(k);
-        for (std::string& hex : table[k].HEX) {
-            hex = hexText(random() % 256);
-        }
+        fillColumns(table[k], random);
     }
     return table;
+}
+
+FontTable planeLibrary() {
+    std::mt19937 random(9);
+    FontTable table;
+    table.reserve(65536);
+    for (char32_t cp = 0x20; cp < 0x10000; ++cp) {
+        const bool storable =
+            cp != U'"' && !(cp >= 0x7F && cp < 0xA0) && !(cp >= 0xD800 && cp <= 0xDFFF);
+        if (storable) {
+            FONTREC& record = table.emplace_back();
+            record.CHAR = toUtf8(std::u32string(1, cp));
+            fillColumns(record, random);
+        }
+    }
+    for (char32_t second = 0x4E00; table.size() < 65536; ++second) {
+        FONTREC& record = table.emplace_back();
+        record.CHAR = toUtf8(std::u32string{U'x', second});
+        fillColumns(record, random);
+    }
+    return table;
+}
+
+std::string utf8File(const FontTable& table) {
+    return *libraryBytes(table, TextEncoding::utf8WithMark);
 }
 
 } // namespace vorlix

@@ -278,24 +278,42 @@ std::optional<std::string> fieldProblem(std::string_view text, TextEncoding enco
     return std::nullopt;
 }
 
-std::optional<std::string> recordLine(const FONTREC& record, TextEncoding encoding) {
-    std::string line;
+namespace {
+
+// Appends the record's line to out; false, with out in some unfinished
+// state, when a field could not be read back.
+bool appendRecordLine(std::string& out, const FONTREC& record, TextEncoding encoding) {
     for (int f = 0; f < fieldsPerRecord; ++f) {
         const std::string& field = f == 0 ? record.CHAR : record.HEX[f - 1];
-        const auto encoded =
-            encoding == TextEncoding::windows1252 ? utf8ToCp1252(field) : std::optional(field);
-        if (!encoded || encoded->find('"') != std::string::npos ||
-            std::any_of(encoded->begin(), encoded->end(), isControl)) {
-            return std::nullopt;
+        out += f == 0 ? "\"" : ",\"";
+        const std::size_t start = out.size();
+        if (encoding == TextEncoding::windows1252) {
+            const auto encoded = utf8ToCp1252(field);
+            if (!encoded) {
+                return false;
+            }
+            out += *encoded;
+        } else {
+            out += field;
         }
-        if (f > 0) {
-            line += ',';
+        const std::string_view written = std::string_view(out).substr(start);
+        if (written.find('"') != std::string_view::npos ||
+            std::any_of(written.begin(), written.end(), isControl)) {
+            return false;
         }
-        line += '"';
-        line += *encoded;
-        line += '"';
+        out += '"';
     }
-    line += "\r\n";
+    out += "\r\n";
+    return true;
+}
+
+} // namespace
+
+std::optional<std::string> recordLine(const FONTREC& record, TextEncoding encoding) {
+    std::string line;
+    if (!appendRecordLine(line, record, encoding)) {
+        return std::nullopt;
+    }
     return line;
 }
 
@@ -306,11 +324,9 @@ std::optional<std::string> libraryBytes(const FontTable& table, TextEncoding enc
         bytes += utf8Mark;
     }
     for (const FONTREC& record : table) {
-        const auto line = recordLine(record, encoding);
-        if (!line) {
+        if (!appendRecordLine(bytes, record, encoding)) {
             return std::nullopt;
         }
-        bytes += *line;
     }
     return bytes;
 }

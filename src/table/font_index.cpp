@@ -4,23 +4,21 @@
 
 namespace vorlix {
 
-FontIndex::FontIndex(const FontTable& table, std::string_view message) {
-    std::string ch;
-    for (const char32_t cp : toCodePoints(message)) {
-        ch.clear();
-        appendUtf8(ch, cp);
-        first_.emplace(ch, nullptr);
+FontIndex::FontIndex(const FontTable& table, std::u32string_view message) {
+    for (const char32_t character : message) {
+        first_.emplace(character, nullptr);
     }
     std::size_t missing = first_.size();
     for (const FONTREC& record : table) {
         if (missing == 0) {
             break;
         }
-        // A character is at most four bytes; longer texts match none.
-        if (record.CHAR.size() > 4) {
+        // Only a text of exactly one character can match one.
+        const std::string_view text = record.CHAR;
+        if (text.empty() || utf8SequenceLength(text) != text.size()) {
             continue;
         }
-        const auto it = first_.find(record.CHAR);
+        const auto it = first_.find(toCodePoints(text)[0]);
         if (it != first_.end() && it->second == nullptr) {
             it->second = &record;
             --missing;
@@ -28,8 +26,8 @@ FontIndex::FontIndex(const FontTable& table, std::string_view message) {
     }
 }
 
-const FONTREC* FontIndex::find(std::string_view ch) const {
-    const auto it = first_.find(std::string(ch));
+const FONTREC* FontIndex::find(char32_t character) const {
+    const auto it = first_.find(character);
     return it == first_.end() ? nullptr : it->second;
 }
 

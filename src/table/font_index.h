@@ -4,7 +4,6 @@
 
 #include "library/font_record.h"
 
-#include <string>
 #include <string_view>
 #include <unordered_map>
 
@@ -13,14 +12,14 @@ namespace vorlix {
 class FontIndex {
 public:
     // Indexes the characters (code points) of the UTF-8 message.
-    FontIndex(const FontTable& table, std::string_view message);
+    FontIndex(const FontTable& table, std::u32string_view message);
 
-    // The first record whose CHAR is ch, as GETFONT finds it; null when
-    // there is none. ch must be a character of the message.
-    const FONTREC* find(std::string_view ch) const;
+    // The first record whose CHAR is exactly this one character, as GETFONT
+    // finds it; null when there is none. It must be a character of the message.
+    const FONTREC* find(char32_t character) const;
 
 private:
-    std::unordered_map<std::string, const FONTREC*> first_;
+    std::unordered_map<char32_t, const FONTREC*> first_;
 };
 
 } // namespace vorlix

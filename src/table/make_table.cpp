@@ -34,12 +34,9 @@ std::string MAKETABLE(std::string_view message, std::string_view prefix, bool bl
     text += "\r\n;Total Columns = ";
     text += std::to_string(columns);
 
-    const FontIndex index(table, message);
-    std::string ch;
+    const FontIndex index(table, characters);
     for (const char32_t cp : characters) {
-        ch.clear();
-        appendUtf8(ch, cp);
-        const FONTREC* record = index.find(ch);
+        const FONTREC* record = index.find(cp);
         text += "\r\n       dt  ";
         for (int c = 0; c < 5; ++c) {
             if (c > 0) {

@@ -7,17 +7,14 @@
 namespace vorlix {
 
 std::vector<CharacterBytes> messageBytes(std::string_view message, const FontTable& table) {
-    const FontIndex index(table, message);
     const std::u32string characters = toCodePoints(message);
+    const FontIndex index(table, characters);
     std::vector<CharacterBytes> bytes;
     bytes.reserve(characters.size());
-    std::string ch;
     for (const char32_t cp : characters) {
         CharacterBytes& entry = bytes.emplace_back();
         entry.character = cp;
-        ch.clear();
-        appendUtf8(ch, cp);
-        entry.record = index.find(ch);
+        entry.record = index.find(cp);
         if (entry.record == nullptr) {
             continue;
         }
