@@ -7,39 +7,6 @@
 namespace vorlix {
 namespace {
 
-Glyph columnOne(const std::string& rows) { // rows top to bottom, 'X' lit
-    Glyph glyph;
-    for (int r = 0; r < 8; ++r) {
-        glyph.dots[0][r] = rows[r] == 'X';
-    }
-    return glyph;
-}
-
-struct Example {
-    std::string rows;
-    BitOptions options;
-    ColumnTexts expected;
-};
-
-class WorkedExamples : public testing::TestWithParam<Example> {};
-
-TEST_P(WorkedExamples, EncodeTheFirstColumn) {
-    EXPECT_EQ(encodeColumns(columnOne(GetParam().rows), GetParam().options)[0],
-              GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Columns, WorkedExamples,
-    testing::Values(Example{"XXXXXXXX", {}, {"00000000", "&H0", "0"}},
-                    Example{"........", {}, {"11111111", "&HFF", "255"}},
-                    Example{"X.......", {}, {"01111111", "&H7F", "127"}},
-                    Example{"X.......", {false, true}, {"11111110", "&HFE", "254"}},
-                    Example{"X.......", {true, false}, {"10000000", "&H80", "128"}},
-                    Example{"X.......", {true, true}, {"00000001", "&H1", "1"}},
-                    Example{"XXXX....", {}, {"00001111", "&HF", "15"}},
-                    Example{"XXXXXXXX", {true, false}, {"11111111", "&HFF", "255"}},
-                    Example{"..XXXX..", {false, true}, {"11000011", "&HC3", "195"}}));
-
 Glyph randomGlyph(std::mt19937& random) {
     Glyph glyph;
     for (ColumnDots& column : glyph.dots) {

@@ -59,16 +59,6 @@ TEST(LibraryFormat, EmptyAndBlankFilesAreEmptyLibraries) {
     }
 }
 
-TEST(LibraryFormat, QuotedFieldsKeepCommasBlanksAndLineBreaks) {
-    const FontTable table{{"a, b ", {"", "x y", ",", "  ", "&H0"}},
-                          {"\r\n", {"1", "2", "3", "4", "5"}}};
-    const auto bytes = libraryBytes(table);
-    ASSERT_TRUE(bytes);
-    const ParsedLibrary parsed = parseLibrary(*bytes);
-    EXPECT_FALSE(parsed.damage);
-    EXPECT_EQ(parsed.records, table);
-}
-
 struct DamageCase {
     std::string bytes;
     std::size_t wholeRecords;
@@ -127,36 +117,29 @@ TEST(LibraryFormat, GetfontFindsTheFirstExactMatch) {
     EXPECT_EQ(GETFONT({}, "A"), FONTREC{});
 }
 
-TEST(LibraryFormat, FieldProblemRefusesWhatCouldNotBeReadBack) {
-    EXPECT_FALSE(fieldProblem("A"));
+TEST(LibraryFormat, FieldProblemDependsOnTheEncoding) {
     EXPECT_FALSE(fieldProblem("\u20AC"));
-    EXPECT_TRUE(fieldProblem("\""));
-    EXPECT_TRUE(fieldProblem("a\"b"));
     EXPECT_TRUE(fieldProblem("\u0416"));
-    EXPECT_TRUE(fieldProblem("a\x01"));
-    EXPECT_TRUE(fieldProblem("\x7F"));
-    EXPECT_TRUE(fieldProblem("a\tb"));
-    EXPECT_TRUE(fieldProblem("p\r\nq"));
-    EXPECT_TRUE(fieldProblem("\u0081"));
     EXPECT_FALSE(fieldProblem("\u0416", TextEncoding::utf8WithMark));
     EXPECT_TRUE(fieldProblem("\u0085", TextEncoding::utf8WithMark));
     EXPECT_FALSE(recordLine({"\"", {"", "", "", "", ""}}));
-}
-
-// Text without quotes, from characters 1252 can store.
-std::string randomText(std::mt19937& random, int maxLength) {
-    static const std::u32string letters = U" ,AZaz09&H\t\u00E9\u20AC\u0178.;";
-    std::u32string text(random() % (maxLength + 1), U' ');
-    for (char32_t& c : text) {
-        c = letters[random() % letters.size()];
-    }
-    return toUtf8(text);
 }
 
 TEST(LibraryFormat, UnmarkedUtf8IsNoticedByItsLine) {
     EXPECT_EQ(firstUtf8Line(good + "\"\xC3\xA9\",1,2,3,4,5\r\n"), 2);
     EXPECT_FALSE(firstUtf8Line(good + "\"\xE9\",1,2,3,4,5\r\n\"\xC3\xA9\",1,2,3,4,5\r\n"));
     EXPECT_FALSE(firstUtf8Line(good));
+}
+
+// Text without quotes, from characters 1252 can store; line breaks and tabs
+// too, which hand-edited quoted fields may hold.
+std::string randomText(std::mt19937& random, int maxLength) {
+    static const std::u32string letters = U" ,AZaz09&H\t\r\n\u00E9\u20AC\u0178.;";
+    std::u32string text(random() % (maxLength + 1), U' ');
+    for (char32_t& c : text) {
+        c = letters[random() % letters.size()];
+    }
+    return toUtf8(text);
 }
 
 TEST(LibraryFormat, GeneratedTablesSurviveWriteThenRead) {

@@ -8,7 +8,6 @@
 #include "library/library_format.h"
 #include "table/message_bytes.h"
 
-#include <algorithm>
 #include <random>
 
 namespace vorlix {
@@ -23,21 +22,6 @@ std::string lines(std::initializer_list<std::string> parts) {
         text += (text.empty() ? "" : "\r\n") + part;
     }
     return text;
-}
-
-TEST(MakeTable, WorkedExampleWithoutBlank) {
-    EXPECT_EQ(MAKETABLE("AB?", "0x", false, library),
-              lines({";AB?", ";Total Columns = 15", "       dt  0x7E,  0x9,   0x9,   0x9,   0x7E",
-                     "       dt  0x7F,  0x49,   0x49,   0x49,   0x36",
-                     "       dt  0x,  0x,   0x,   0x,   0x"}));
-}
-
-TEST(MakeTable, WorkedExampleWithBlank) {
-    EXPECT_EQ(
-        MAKETABLE("AB?", "0x", true, library),
-        lines({";AB?", ";Total Columns = 18", "       dt  0x7E,  0x9,   0x9,   0x9,   0x7E,   0xFF",
-               "       dt  0x7F,  0x49,   0x49,   0x49,   0x36,   0xFF",
-               "       dt  0x,  0x,   0x,   0x,   0x,   0xFF"}));
 }
 
 struct Case {
@@ -58,6 +42,15 @@ TEST_P(Tables, AreExact) {
 INSTANTIATE_TEST_SUITE_P(
     Edges, Tables,
     testing::Values(
+        Case{"AB?", "0x", false, library,
+             lines({";AB?", ";Total Columns = 15", "       dt  0x7E,  0x9,   0x9,   0x9,   0x7E",
+                    "       dt  0x7F,  0x49,   0x49,   0x49,   0x36",
+                    "       dt  0x,  0x,   0x,   0x,   0x"})},
+        Case{"AB?", "0x", true, library,
+             lines({";AB?", ";Total Columns = 18",
+                    "       dt  0x7E,  0x9,   0x9,   0x9,   0x7E,   0xFF",
+                    "       dt  0x7F,  0x49,   0x49,   0x49,   0x36,   0xFF",
+                    "       dt  0x,  0x,   0x,   0x,   0x,   0xFF"})},
         Case{"A", "", false, library,
              lines({";A", ";Total Columns = 5", "       dt  7E,  9,   9,   9,   7E"})},
         Case{"", "0x", false, library, lines({";", ";Total Columns = 0"})},
@@ -86,13 +79,6 @@ INSTANTIATE_TEST_SUITE_P(
             false,
             {},
             lines({";\U0001F600", ";Total Columns = 5", "       dt  0x,  0x,   0x,   0x,   0x"})}));
-
-TEST(MakeTable, FortyTwoCharactersWithBlankCount252) {
-    const std::string text = MAKETABLE(std::string(42, 'B'), "0x", true, library);
-    EXPECT_NE(text.find(";Total Columns = 252\r\n"), std::string::npos);
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 43);
-    EXPECT_NE(text.back(), '\n');
-}
 
 // The first record of each character, kept by a plain first-match scan.
 FontTable firstOnly(const FontTable& table) {
