@@ -4,8 +4,11 @@
 #include "cli/options.h"
 #include "common/file_io.h"
 #include "common/utf8.h"
+#include "library/character_name.h"
+#include "library/cp1252.h"
 #include "library/library_check.h"
 #include "library/library_store.h"
+#include "render/font_import.h"
 #include "render/render.h"
 #include "table/c_table.h"
 #include "table/make_table.h"
@@ -176,6 +179,59 @@ int writeCheck(const QString& path, const LibraryLoad& load) {
     return findings.empty() ? exitOk : exitContent;
 }
 
+QString characterList(const std::vector<char32_t>& characters) {
+    QStringList names;
+    for (const char32_t c : characters) {
+        names << QString::fromStdString(characterName(c));
+    }
+    return names.join(QStringLiteral(", "));
+}
+
+int writeImport(const Request& request, const QString& path) {
+    ImportRequest import;
+    import.characters = request.characters.empty() ? printableCp1252() : request.characters;
+    import.options = request.options;
+    import.baselineRow = request.baselineRow;
+    import.replaceExisting = request.replace;
+    import.refuseClipped = request.strict;
+    const ImportReport report = importFont(path, request.fontPath, import);
+    const QString font = QDir::toNativeSeparators(request.fontPath);
+    if (!report.font.error.isEmpty()) {
+        complain(QStringLiteral("cannot import %1: %2").arg(font, report.font.error));
+        return exitUsage;
+    }
+    if (!report.clipped.empty()) {
+        complain(QStringLiteral("%1: %2 do not fit the 5x8 cell and lose dots: %3")
+                     .arg(request.strict ? QStringLiteral("error") : QStringLiteral("warning"))
+                     .arg(report.clipped.size())
+                     .arg(characterList(report.clipped)));
+    }
+    if (request.strict && !report.clipped.empty()) {
+        complain(QStringLiteral("nothing was written (--strict)"));
+        return exitContent;
+    }
+    if (!report.merge.error.isEmpty()) {
+        complain(QStringLiteral("cannot write the library %1: %2")
+                     .arg(QDir::toNativeSeparators(path), report.merge.error));
+        return exitUsage;
+    }
+    std::vector<char32_t> refused;
+    for (const std::string& ch : report.merge.refused) {
+        refused.push_back(toCodePoints(ch)[0]);
+    }
+    if (!refused.empty()) {
+        complain(QStringLiteral("refused, since the library cannot store them: %1")
+                     .arg(characterList(refused)));
+    }
+    if (!report.merge.backupPath.isEmpty()) {
+        complain(QStringLiteral("the old library could not be read whole and was kept as %1")
+                     .arg(QDir::toNativeSeparators(report.merge.backupPath)));
+    }
+    printLine(stdout,
+              QStringLiteral("%1: %2").arg(font, QString::fromStdString(importCounts(report))));
+    return exitOk;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -192,6 +248,9 @@ int main(int argc, char* argv[]) {
     const QString path = request.libraryPath.isEmpty()
                              ? libraryPathBeside(QCoreApplication::applicationDirPath())
                              : request.libraryPath;
+    if (request.mode == Mode::import) {
+        return writeImport(request, path);
+    }
     const auto library = readLibrary(path);
     if (const QString* error = std::get_if<QString>(&library)) {
         complain(*error);
@@ -204,6 +263,7 @@ int main(int argc, char* argv[]) {
     case Mode::render:
         return writePicture(request, path, load.parsed);
     case Mode::table:
+    case Mode::import:
         break;
     }
     return writeTable(request, path, load.parsed);

@@ -17,7 +17,33 @@ Stop usageError(const QString& what) {
 }
 
 QString modeName(Mode mode) {
-    return mode == Mode::check ? QStringLiteral("--check") : QStringLiteral("--render");
+    return mode == Mode::check    ? QStringLiteral("--check")
+           : mode == Mode::import ? QStringLiteral("--import")
+                                  : QStringLiteral("--render");
+}
+
+// "32-126,160-255": code points or ranges of them, decimal or 0x hex.
+std::optional<std::vector<char32_t>> characterRanges(const QString& text) {
+    const auto number = [](const QString& part) -> std::optional<char32_t> {
+        bool ok = false;
+        const uint value = part.trimmed().startsWith(QStringLiteral("0x"), Qt::CaseInsensitive)
+                               ? part.trimmed().mid(2).toUInt(&ok, 16)
+                               : part.trimmed().toUInt(&ok, 10);
+        return ok && value <= 0x10FFFF ? std::optional<char32_t>(value) : std::nullopt;
+    };
+    std::vector<char32_t> characters;
+    for (const QString& item : text.split(QLatin1Char(','))) {
+        const QStringList ends = item.split(QLatin1Char('-'));
+        const auto first = number(ends.constFirst());
+        const auto last = number(ends.constLast());
+        if (ends.size() > 2 || !first || !last || *first > *last) {
+            return std::nullopt;
+        }
+        for (char32_t c = *first; c <= *last; ++c) {
+            characters.push_back(c);
+        }
+    }
+    return characters;
 }
 
 } // namespace
@@ -52,8 +78,24 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                                   "For --render: the bottom row is the most significant bit.");
     const QCommandLineOption round(QStringLiteral("round"),
                                    "For --render: draw the columns on a ring, as the stick spins.");
-    parser.addOptions(
-        {library, prefix, blank, output, format, strict, check, render, invert, swap, round});
+    const QCommandLineOption import(QStringLiteral("import"),
+                                    "Add the glyphs of a font (BDF, PCF, TrueType, OpenType) to "
+                                    "the library.",
+                                    "font");
+    const QCommandLineOption chars(QStringLiteral("chars"),
+                                   "For --import: the code points to take, such as 32-126,160-255 "
+                                   "(default: every printable Windows-1252 character).",
+                                   "ranges");
+    const QCommandLineOption baseline(QStringLiteral("baseline"),
+                                      "For --import: the row (1 to 8 from the top) that letters "
+                                      "without a descender end on (default: the font's own for "
+                                      "fonts of 5x8 or less, else 7).",
+                                      "row");
+    const QCommandLineOption replace(QStringLiteral("replace"),
+                                     "For --import: replace characters the library holds already "
+                                     "(default: keep them).");
+    parser.addOptions({library, prefix, blank, output, format, strict, check, render, invert, swap,
+                       round, import, chars, baseline, replace});
     parser.addPositionalArgument(
         QStringLiteral("message"),
         QStringLiteral("The text to convert or draw, as one argument (not with --check). "
@@ -72,32 +114,36 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     }
 
     Request request;
-    if (parser.isSet(check) && parser.isSet(render)) {
-        return usageError(QStringLiteral("--check and --render do not go together"));
+    if (parser.isSet(check) + parser.isSet(render) + parser.isSet(import) > 1) {
+        return usageError(QStringLiteral("--check, --render and --import do not go together"));
     }
     request.mode = parser.isSet(check)    ? Mode::check
                    : parser.isSet(render) ? Mode::render
+                   : parser.isSet(import) ? Mode::import
                                           : Mode::table;
 
     struct Fit {
         const QCommandLineOption& option;
         std::initializer_list<Mode> modes;
     };
-    for (const Fit& fit : {Fit{prefix, {Mode::table}}, Fit{blank, {Mode::table, Mode::render}},
-                           Fit{output, {Mode::table}}, Fit{format, {Mode::table}},
-                           Fit{strict, {Mode::table, Mode::render}}, Fit{invert, {Mode::render}},
-                           Fit{swap, {Mode::render}}, Fit{round, {Mode::render}}}) {
+    for (const Fit& fit :
+         {Fit{prefix, {Mode::table}}, Fit{blank, {Mode::table, Mode::render}},
+          Fit{output, {Mode::table}}, Fit{format, {Mode::table}},
+          Fit{strict, {Mode::table, Mode::render, Mode::import}},
+          Fit{invert, {Mode::render, Mode::import}}, Fit{swap, {Mode::render, Mode::import}},
+          Fit{round, {Mode::render}}, Fit{chars, {Mode::import}}, Fit{baseline, {Mode::import}},
+          Fit{replace, {Mode::import}}}) {
         if (!parser.isSet(fit.option) || std::ranges::count(fit.modes, request.mode) > 0) {
             continue;
         }
         const QString name = QStringLiteral("--") + fit.option.names().constLast();
-        return usageError(request.mode == Mode::table
-                              ? name + QStringLiteral(" needs --render")
+        return usageError(request.mode == Mode::table && fit.modes.begin()[0] != Mode::table
+                              ? name + QStringLiteral(" needs ") + modeName(fit.modes.begin()[0])
                               : name + QStringLiteral(" does not go with ") +
                                     modeName(request.mode));
     }
 
-    for (const QCommandLineOption* given : {&library, &output, &render}) {
+    for (const QCommandLineOption* given : {&library, &output, &render, &import}) {
         if (parser.isSet(*given) && parser.value(*given).isEmpty()) {
             return usageError(QStringLiteral("--%1 needs a file name, not an empty text")
                                   .arg(given->names().constLast()));
@@ -128,10 +174,31 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
         }
     }
 
+    request.fontPath = parser.value(import);
+    request.replace = parser.isSet(replace);
+    if (parser.isSet(chars)) {
+        const auto characters = characterRanges(parser.value(chars));
+        if (!characters) {
+            return usageError(QStringLiteral("--chars takes code points and ranges such as "
+                                             "32-126,160-255, not '%1'")
+                                  .arg(parser.value(chars)));
+        }
+        request.characters = *characters;
+    }
+    if (parser.isSet(baseline)) {
+        bool ok = false;
+        const int row = parser.value(baseline).toInt(&ok);
+        if (!ok || row < 1 || row > 8) {
+            return usageError(QStringLiteral("--baseline is a row from 1 to 8, not '%1'")
+                                  .arg(parser.value(baseline)));
+        }
+        request.baselineRow = row;
+    }
+
     const QStringList messages = parser.positionalArguments();
-    if (request.mode == Mode::check) {
+    if (request.mode == Mode::check || request.mode == Mode::import) {
         if (!messages.isEmpty()) {
-            return usageError(QStringLiteral("--check takes no message"));
+            return usageError(modeName(request.mode) + QStringLiteral(" takes no message"));
         }
         return request;
     }

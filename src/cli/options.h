@@ -6,8 +6,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace vorlix::cli {
 
@@ -15,7 +17,7 @@ namespace vorlix::cli {
 // --check); 2: the command could not be carried out as given (usage, files).
 enum ExitCode : int { exitOk = 0, exitContent = 1, exitUsage = 2 };
 
-enum class Mode { table, check, render };
+enum class Mode { table, check, render, import };
 enum class Format { assembler, c };
 
 struct Request {
@@ -26,9 +28,13 @@ struct Request {
     bool blank = false;
     bool strict = false;
     Format format = Format::assembler;
-    QString outputPath; // empty: standard output
-    QString imagePath;  // the picture, for Mode::render
-    BitOptions options; // how --render reads the bytes
+    QString outputPath;               // empty: standard output
+    QString imagePath;                // the picture, for Mode::render
+    BitOptions options;               // how --render reads the bytes and --import writes them
+    QString fontPath;                 // for Mode::import
+    std::vector<char32_t> characters; // --chars; empty: every printable Windows-1252 character
+    std::optional<int> baselineRow;
+    bool replace = false;
     bool round = false;
 };
 

@@ -33,6 +33,19 @@ bool isUndefinedIn1252(char32_t c) {
     return c >= 0x80 && c < 0xA0 && high[c - 0x80] == c;
 }
 
+std::vector<char32_t> printableCp1252() {
+    std::vector<char32_t> characters;
+    for (int byte = 0x20; byte <= 0xFF; ++byte) {
+        const char32_t c = byte < 0x80   ? char32_t(byte)
+                           : byte < 0xA0 ? high[byte - 0x80]
+                                         : char32_t(byte);
+        if (byte != 0x7F && !isUndefinedIn1252(c)) {
+            characters.push_back(c);
+        }
+    }
+    return characters;
+}
+
 std::string cp1252ToUtf8(std::string_view bytes) {
     if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; })) {
         return std::string(bytes);

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vorlix {
 
@@ -18,5 +19,9 @@ bool isUndefinedIn1252(char32_t c);
 
 // Empty when the text holds a character that 1252 cannot store.
 std::optional<std::string> utf8ToCp1252(std::string_view utf8);
+
+// The characters of every printable byte: 0x20 to 0x7E and 0x80 to 0xFF,
+// less the undefined bytes and the controls.
+std::vector<char32_t> printableCp1252();
 
 } // namespace vorlix

@@ -13,9 +13,7 @@ FONTREC recordToAppend(const std::string& ch, const std::array<std::string, 5>& 
     return record;
 }
 
-namespace {
-
-std::optional<Rewrite> rewritten(ParsedLibrary parsed) {
+std::optional<Rewrite> rewrittenBytes(ParsedLibrary parsed) {
     auto bytes = libraryBytes(parsed.records, parsed.encoding);
     if (!bytes) {
         return std::nullopt;
@@ -23,29 +21,23 @@ std::optional<Rewrite> rewritten(ParsedLibrary parsed) {
     return Rewrite{std::move(*bytes), std::move(parsed.damage)};
 }
 
-} // namespace
-
 std::optional<Rewrite> appendedBytes(std::string_view fileBytes, ParsedLibrary parsed,
-                                     const FONTREC& record) {
-    const auto line = recordLine(record, parsed.encoding);
-    if (!line) {
-        return std::nullopt;
-    }
+                                     const FontTable& records) {
     if (parsed.damage) {
-        parsed.records.push_back(record);
-        return rewritten(std::move(parsed));
+        parsed.records.insert(parsed.records.end(), records.begin(), records.end());
+        return rewrittenBytes(std::move(parsed));
+    }
+    const auto lines = libraryBytes(records, parsed.encoding);
+    if (!lines) {
+        return std::nullopt;
     }
     std::string bytes(fileBytes);
     const std::size_t mark = parsed.encoding == TextEncoding::utf8WithMark ? 3 : 0;
     if (bytes.size() > mark && bytes.back() != '\n' && bytes.back() != '\r') {
         bytes += "\r\n";
     }
-    return Rewrite{bytes + *line, std::nullopt};
-}
-
-std::optional<Rewrite> replacedBytes(ParsedLibrary parsed, std::size_t k, const FONTREC& record) {
-    parsed.records[k] = record;
-    return rewritten(std::move(parsed));
+    // A UTF-8 file keeps its one mark at the start.
+    return Rewrite{bytes + (bytes.empty() ? *lines : lines->substr(mark)), std::nullopt};
 }
 
 } // namespace vorlix

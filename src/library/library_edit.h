@@ -1,7 +1,7 @@
 #pragma once
-// The new bytes of the library file for a save, computed from the bytes the
-// file holds at the moment of saving, so that lines another program added
-// since start-up are kept.
+// The new bytes of the library file for an edit, computed from the bytes the
+// file holds at the moment of writing, so that lines another program added
+// are kept.
 
 #include "library/font_record.h"
 #include "library/library_format.h"
@@ -23,17 +23,17 @@ struct Rewrite {
     std::optional<Damage> dropped; // unreadable content of the old file left out
 };
 
-// Both edits take the file's bytes already parsed; they return empty when a
-// field cannot be stored.
+// Both return empty when a field cannot be written.
 
-// The file with record appended as its last line. A last line that lacks its
-// line end is ended first, so the new record never fuses with it. A file with
-// unreadable content is rewritten from what could be read instead, since a
-// line behind the damage would never load. parsed is parseLibrary(fileBytes).
+// The file with records appended as its last lines, in its own encoding. A
+// last line that lacks its line end is ended first, so a new record never
+// fuses with it. A file with unreadable content is rewritten from what could
+// be read instead, since a line behind the damage would never load. parsed
+// is parseLibrary(fileBytes).
 std::optional<Rewrite> appendedBytes(std::string_view fileBytes, ParsedLibrary parsed,
-                                     const FONTREC& record);
+                                     const FontTable& records);
 
-// The whole file rewritten from parsed with record k replaced in place.
-std::optional<Rewrite> replacedBytes(ParsedLibrary parsed, std::size_t k, const FONTREC& record);
+// The whole file written anew from parsed's records, as edited by the caller.
+std::optional<Rewrite> rewrittenBytes(ParsedLibrary parsed);
 
 } // namespace vorlix

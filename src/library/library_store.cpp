@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 
+#include <algorithm>
 #include <memory>
 
 #include <fcntl.h>
@@ -132,14 +133,18 @@ SaveOutcome failure(QString why) {
     return outcome;
 }
 
-struct Attempt {
+// What to do with the library as it is now: write rewrite, ask first, or
+// stop with error (nothing written, and no error for nothing to do).
+struct Decision {
     Step step = Step::done;
-    SaveOutcome outcome;
+    std::optional<Rewrite> rewrite;
+    QString error;
 };
 
+using Decide = std::function<Decision(const std::string& bytes, ParsedLibrary parsed)>;
+
 // One read-decide-write under the lock.
-Attempt attemptSave(const QString& path, const FONTREC& record, bool invertColumns,
-                    bool replaceConfirmed) {
+std::pair<Step, SaveOutcome> attempt(const QString& path, const Decide& decide) {
     LibraryLock lock(path);
     if (!lock.error().isEmpty()) {
         return {Step::done, failure(lock.error())};
@@ -148,30 +153,11 @@ Attempt attemptSave(const QString& path, const FONTREC& record, bool invertColum
     if (!file.error.isEmpty()) {
         return {Step::done, failure(file.error)};
     }
-    ParsedLibrary parsed = parseLibrary(file.bytes);
-    for (const std::string* field : {&record.CHAR, &record.HEX[0], &record.HEX[1], &record.HEX[2],
-                                     &record.HEX[3], &record.HEX[4]}) {
-        if (const auto problem = fieldProblem(*field, parsed.encoding)) {
-            return {Step::done, failure(QStringLiteral("\"%1\" cannot be stored: %2.")
-                                            .arg(QString::fromStdString(*field),
-                                                 QString::fromStdString(*problem)))};
-        }
+    Decision decision = decide(file.bytes, parseLibrary(file.bytes));
+    if (!decision.rewrite) {
+        return {decision.step, failure(decision.error)};
     }
-
-    std::optional<Rewrite> rewrite;
-    if (const auto k = findRecord(parsed.records, record.CHAR)) {
-        if (!replaceConfirmed) {
-            return {Step::ask, {}};
-        }
-        rewrite = replacedBytes(std::move(parsed), *k, record);
-    } else {
-        rewrite = appendedBytes(file.bytes, std::move(parsed),
-                                recordToAppend(record.CHAR, record.HEX, invertColumns));
-    }
-    if (!rewrite) {
-        return {Step::done,
-                failure(QStringLiteral("a field holds a character the library file cannot store"))};
-    }
+    const Rewrite& rewrite = *decision.rewrite;
 
     SaveOutcome outcome;
     const auto beforeCommit = [&]() -> QString {
@@ -180,7 +166,7 @@ Attempt attemptSave(const QString& path, const FONTREC& record, bool invertColum
         if (now.missing != file.missing || now.bytes != file.bytes) {
             return changedMeanwhile;
         }
-        if (rewrite->dropped) {
+        if (rewrite.dropped) {
             // The new file holds only what could be read: keep the old one aside.
             const Backup backup = makeBackup(path, file.bytes);
             if (!backup.error.isEmpty()) {
@@ -188,11 +174,11 @@ Attempt attemptSave(const QString& path, const FONTREC& record, bool invertColum
                     .arg(backup.error);
             }
             outcome.backupPath = backup.path;
-            outcome.dropped = *rewrite->dropped;
+            outcome.dropped = *rewrite.dropped;
         }
         return {};
     };
-    const WriteResult written = writeFile(path, rewrite->bytes, beforeCommit);
+    const WriteResult written = writeFile(path, rewrite.bytes, beforeCommit);
     if (written.status == WriteStatus::written) {
         return {Step::done, outcome};
     }
@@ -205,20 +191,18 @@ Attempt attemptSave(const QString& path, const FONTREC& record, bool invertColum
     return {Step::done, failure(written.error)};
 }
 
-} // namespace
-
-SaveOutcome saveGlyph(const QString& path, const FONTREC& record, bool invertColumns,
-                      const std::function<bool()>& replaceConfirmed) {
-    bool confirmed = false;
-    for (int attempt = 0; attempt < attempts; ++attempt) {
-        Attempt result = attemptSave(path, record, invertColumns, confirmed);
-        if (result.step == Step::done) {
-            return result.outcome;
+// Attempts until one is done; ask is put to the user between attempts, with
+// the lock let go and nothing read kept: the file is read afresh after the
+// answer. decide learns the answer through its confirmed flag.
+SaveOutcome writeDecided(const QString& path, const Decide& decide,
+                         const std::function<bool()>& ask, bool& confirmed) {
+    for (int tries = 0; tries < attempts; ++tries) {
+        auto [step, outcome] = attempt(path, decide);
+        if (step == Step::done) {
+            return outcome;
         }
-        if (result.step == Step::ask) {
-            // Asked with the lock let go and nothing read kept: the file is
-            // read afresh after the answer.
-            if (!replaceConfirmed()) {
+        if (step == Step::ask) {
+            if (!ask()) {
                 SaveOutcome declined;
                 declined.declined = true;
                 return declined;
@@ -226,7 +210,110 @@ SaveOutcome saveGlyph(const QString& path, const FONTREC& record, bool invertCol
             confirmed = true;
         }
     }
-    return failure(QStringLiteral("The library kept changing while the glyph was being saved."));
+    return failure(QStringLiteral("The library kept changing while it was being saved."));
+}
+
+std::optional<std::string> unstorableField(const FONTREC& record, TextEncoding encoding) {
+    for (const std::string* field : {&record.CHAR, &record.HEX[0], &record.HEX[1], &record.HEX[2],
+                                     &record.HEX[3], &record.HEX[4]}) {
+        if (const auto problem = fieldProblem(*field, encoding)) {
+            return "\"" + *field + "\" cannot be stored: " + *problem + ".";
+        }
+    }
+    return std::nullopt;
+}
+
+const QString unstorable =
+    QStringLiteral("a field holds a character the library file cannot store");
+
+} // namespace
+
+SaveOutcome saveGlyph(const QString& path, const FONTREC& record, bool invertColumns,
+                      const std::function<bool()>& replaceConfirmed) {
+    bool confirmed = false;
+    const Decide decide = [&](const std::string& bytes, ParsedLibrary parsed) -> Decision {
+        if (const auto problem = unstorableField(record, parsed.encoding)) {
+            return {Step::done, {}, QString::fromStdString(*problem)};
+        }
+        std::optional<Rewrite> rewrite;
+        if (const auto k = findRecord(parsed.records, record.CHAR)) {
+            if (!confirmed) {
+                return {Step::ask, {}, {}};
+            }
+            parsed.records[*k] = record;
+            rewrite = rewrittenBytes(std::move(parsed));
+        } else {
+            rewrite = appendedBytes(bytes, std::move(parsed),
+                                    {recordToAppend(record.CHAR, record.HEX, invertColumns)});
+        }
+        return {Step::done, std::move(rewrite), rewrite ? QString() : unstorable};
+    };
+    return writeDecided(path, decide, replaceConfirmed, confirmed);
+}
+
+MergeOutcome mergeGlyphs(const QString& path, const FontTable& records, bool replaceExisting) {
+    MergeOutcome counts;
+    bool never = false;
+    const Decide decide = [&](const std::string& bytes, ParsedLibrary parsed) -> Decision {
+        counts = {};
+        FontTable appended;
+        bool replacing = false;
+        for (const FONTREC& record : records) {
+            if (unstorableField(record, parsed.encoding)) {
+                counts.refused.push_back(record.CHAR);
+            } else if (const auto k = findRecord(parsed.records, record.CHAR)) {
+                if (replaceExisting && parsed.records[*k] != record) {
+                    parsed.records[*k] = record;
+                    replacing = true;
+                }
+                ++(replaceExisting ? counts.replaced : counts.kept);
+            } else if (!findRecord(appended, record.CHAR)) {
+                appended.push_back(record);
+                ++counts.added;
+            }
+        }
+        if (appended.empty() && !replacing) {
+            return {Step::done, {}, {}}; // nothing to write
+        }
+        std::optional<Rewrite> rewrite;
+        if (replacing) {
+            parsed.records.insert(parsed.records.end(), appended.begin(), appended.end());
+            rewrite = rewrittenBytes(std::move(parsed));
+        } else {
+            rewrite = appendedBytes(bytes, std::move(parsed), appended);
+        }
+        return {Step::done, std::move(rewrite), rewrite ? QString() : unstorable};
+    };
+    const SaveOutcome outcome = writeDecided(
+        path, decide, [] { return true; }, never);
+    counts.error = outcome.error;
+    counts.backupPath = outcome.backupPath;
+    counts.dropped = outcome.dropped;
+    return counts;
+}
+
+SaveOutcome deleteGlyph(const QString& path, const FONTREC& record, std::size_t hint) {
+    bool never = false;
+    const Decide decide = [&](const std::string&, ParsedLibrary parsed) -> Decision {
+        std::optional<std::size_t> k;
+        if (hint < parsed.records.size() && parsed.records[hint] == record) {
+            k = hint;
+        } else {
+            const auto it = std::find(parsed.records.begin(), parsed.records.end(), record);
+            if (it == parsed.records.end()) {
+                return {Step::done,
+                        {},
+                        QStringLiteral("The glyph is no longer in the library; another program "
+                                       "may have changed it.")};
+            }
+            k = static_cast<std::size_t>(it - parsed.records.begin());
+        }
+        parsed.records.erase(parsed.records.begin() + static_cast<std::ptrdiff_t>(*k));
+        auto rewrite = rewrittenBytes(std::move(parsed));
+        return {Step::done, std::move(rewrite), rewrite ? QString() : unstorable};
+    };
+    return writeDecided(
+        path, decide, [] { return true; }, never);
 }
 
 } // namespace vorlix

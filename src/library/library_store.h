@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace vorlix {
 
@@ -47,5 +48,25 @@ struct SaveOutcome {
 // is written.
 SaveOutcome saveGlyph(const QString& path, const FONTREC& record, bool invertColumns,
                       const std::function<bool()>& replaceConfirmed);
+
+struct MergeOutcome {
+    int added = 0;
+    int replaced = 0;
+    int kept = 0;
+    std::vector<std::string> refused; // characters the file cannot store; never written
+    QString error;                    // empty on success; every file is then as before
+    QString backupPath;               // as for a save
+    Damage dropped;
+};
+
+// Adds every record whose character the library lacks, in one write under
+// the same rules as a save; a character stored already is replaced in place
+// with replaceExisting, else kept. A missing library is created.
+MergeOutcome mergeGlyphs(const QString& path, const FontTable& records, bool replaceExisting);
+
+// Removes record from the library, with the safety of a replace: the one at
+// hint (its place when the file was last read) if it is still there, else
+// the first record equal to it; an error when there is none any more.
+SaveOutcome deleteGlyph(const QString& path, const FONTREC& record, std::size_t hint);
 
 } // namespace vorlix

@@ -177,6 +177,35 @@ INSTANTIATE_TEST_SUITE_P(
                              2,
                              "on a ring: at most"}));
 
+// Importing into a library: created, merged, replaced; --strict refuses a
+// font whose glyphs do not fit, and a file that is no font is an error.
+TEST_F(VorlixTable, ImportsFontsIntoTheLibrary) {
+    const QString font = QStringLiteral(VORLIX_TEST_DATA "/tiny.bdf");
+    const QString lib = dir.filePath("new.txt");
+    const auto import = [&](QStringList more) {
+        return run(QStringList{"--import", font, "-l", lib, "--chars", "34,65,103,122"} << more);
+    };
+    const Outcome first = import({});
+    EXPECT_EQ(first.code, 0) << first.err;
+    EXPECT_EQ(first.out, QDir::toNativeSeparators(font).toStdString() +
+                             ": added 2, replaced 0, kept 0, not in the font 1, refused 1\n");
+    EXPECT_NE(first.err.find("'\"' (U+0022)"), std::string::npos) << first.err;
+    EXPECT_NE(import({}).out.find("added 0, replaced 0, kept 2"), std::string::npos);
+    EXPECT_NE(import({"--replace", "--invert"}).out.find("added 0, replaced 2, kept 0"),
+              std::string::npos);
+    QFile file(lib);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("\"A\",\"&H3E\",\"&H48\",\"&H48\",\"&H3E\",\"&H0\"\r\n"));
+
+    const Outcome strict = run({"--import", font, "-l", lib, "--chars", "87", "--strict"});
+    EXPECT_EQ(strict.code, 1);
+    EXPECT_NE(strict.err.find("'W' (U+0057)"), std::string::npos) << strict.err;
+    EXPECT_EQ(run({"--import", lib, "-l", lib}).code, 2); // a library is no font
+    file.seek(0);
+    EXPECT_EQ(file.readAll(), bytes);
+}
+
 // Outputs that are no regular file are written into, never replaced.
 TEST_F(VorlixTable, WritesIntoStreamsAndDevices) {
     const QString lib = library(workedLibrary);

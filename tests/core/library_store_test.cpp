@@ -65,9 +65,13 @@ TEST_F(LibraryStore, SavesAppendOrReplaceAsAsked) {
          0},
         {"hand-edited lines stay as they are", "A , 1,2,3,4,5\n", newZ, false, true,
          "A , 1,2,3,4,5\n" + lineZ, 0},
-        {"a UTF-8 library stays UTF-8 with its mark", "\xEF\xBB\xBF" + lineA,
-         {"\u0416", newA.HEX}, false, true,
-         "\xEF\xBB\xBF" + lineA + "\"\xD0\x96\"" + newLineA.mid(3), 0},
+        {"a UTF-8 library stays UTF-8 with its mark",
+         "\xEF\xBB\xBF" + lineA,
+         {"\u0416", newA.HEX},
+         false,
+         true,
+         "\xEF\xBB\xBF" + lineA + "\"\xD0\x96\"" + newLineA.mid(3),
+         0},
     };
     for (const auto& c : cases) {
         QFile::remove(path);
@@ -146,8 +150,7 @@ bool savesAsOutsider(const QString& folder, const std::function<bool()>& save) {
         _exit(::setgid(65534) == 0 && ::setuid(65534) == 0 && save() ? 0 : 1);
     }
     int status = 0;
-    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
-           WEXITSTATUS(status) == 0;
+    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 TEST_F(LibraryStore, SavesIntoAFileWhoseFolderTakesNoNewFiles) {

@@ -56,8 +56,8 @@ TEST_F(SmallDisk, DiskFullInTheMiddleOfASaveKeepsEveryFile) {
     const FONTREC replaced{"A", {"&H1", "&H2", "&H3", "&H4", "&H5"}};
     const FONTREC appended{"Z", replaced.HEX};
     // Replace and append; and a damaged library, whose backup does not fit.
-    for (const auto& [record, tail] : {std::pair{replaced, QByteArray()}, {appended, ""},
-                                       {appended, "\"B\",\"&H1"}}) {
+    for (const auto& [record, tail] :
+         {std::pair{replaced, QByteArray()}, {appended, ""}, {appended, "\"B\",\"&H1"}}) {
         const QByteArray old = write(tail);
         EXPECT_FALSE(saveGlyph(path, record, false, [] { return true; }).error.isEmpty());
         EXPECT_EQ(contents(), old);

@@ -1,0 +1,151 @@
+#include "render/font_import.h"
+
+#include "common/utf8.h"
+#include "editor/column_encoding.h"
+
+#include <QFile>
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <memory>
+
+namespace vorlix {
+
+namespace {
+
+constexpr int cellWidth = Glyph::columns;
+constexpr int cellHeight = Glyph::rows;
+constexpr int defaultBaseline = 7;
+
+struct Library {
+    FT_Library handle = nullptr;
+    Library() { FT_Init_FreeType(&handle); }
+    ~Library() { FT_Done_FreeType(handle); }
+};
+
+struct Face {
+    FT_Face handle = nullptr;
+    ~Face() { FT_Done_Face(handle); }
+};
+
+bool inkAt(const FT_Bitmap& bitmap, int x, int y) {
+    const unsigned char* row = bitmap.buffer + y * bitmap.pitch;
+    if (bitmap.pixel_mode == FT_PIXEL_MODE_MONO) {
+        return (row[x / 8] & (0x80 >> (x % 8))) != 0;
+    }
+    return bitmap.pixel_mode == FT_PIXEL_MODE_GRAY && row[x] >= 128;
+}
+
+// The strike closest to the cell: the tallest that fits, else the smallest.
+int strikeFor(FT_Face face) {
+    int best = 0;
+    for (int i = 1; i < face->num_fixed_sizes; ++i) {
+        const int height = face->available_sizes[i].height;
+        const int bestHeight = face->available_sizes[best].height;
+        const bool fits = height <= cellHeight;
+        const bool bestFits = bestHeight <= cellHeight;
+        if ((fits && (!bestFits || height > bestHeight)) ||
+            (!fits && !bestFits && height < bestHeight)) {
+            best = i;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+FontGlyphs readFontGlyphs(const QString& fontPath, const std::vector<char32_t>& characters,
+                          std::optional<int> baselineRow) {
+    Library library;
+    Face face;
+    if (library.handle == nullptr ||
+        FT_New_Face(library.handle, QFile::encodeName(fontPath).constData(), 0, &face.handle) !=
+            0) {
+        return {QStringLiteral("%1 is no font that FreeType can read").arg(fontPath), {}, {}};
+    }
+    FT_Select_Charmap(face.handle, FT_ENCODING_UNICODE);
+
+    bool asItIs = false; // a strike no larger than the cell keeps its own places
+    if (FT_IS_SCALABLE(face.handle)) {
+        FT_Set_Pixel_Sizes(face.handle, 0, cellHeight);
+    } else if (face.handle->num_fixed_sizes > 0) {
+        const int strike = strikeFor(face.handle);
+        FT_Select_Size(face.handle, strike);
+        const FT_Bitmap_Size& size = face.handle->available_sizes[strike];
+        asItIs = size.height <= cellHeight && size.width <= cellWidth;
+    } else {
+        return {QStringLiteral("%1 has neither outlines nor bitmaps").arg(fontPath), {}, {}};
+    }
+    const int ascender = static_cast<int>(face.handle->size->metrics.ascender >> 6);
+    const int baseline = baselineRow.value_or(asItIs ? ascender : defaultBaseline);
+
+    FontGlyphs result;
+    for (const char32_t character : characters) {
+        const FT_UInt index = FT_Get_Char_Index(face.handle, character);
+        if (index == 0 ||
+            FT_Load_Glyph(face.handle, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0) {
+            result.missing.push_back(character);
+            continue;
+        }
+        const FT_GlyphSlot slot = face.handle->glyph;
+        const FT_Bitmap& bitmap = slot->bitmap;
+        const int width = static_cast<int>(bitmap.width);
+        const int left = asItIs ? slot->bitmap_left : (cellWidth - width) / 2;
+        const int top = baseline - slot->bitmap_top;
+        ImportedGlyph& imported = result.glyphs.emplace_back();
+        imported.character = character;
+        for (int y = 0; y < static_cast<int>(bitmap.rows); ++y) {
+            for (int x = 0; x < width; ++x) {
+                if (!inkAt(bitmap, x, y)) {
+                    continue;
+                }
+                const int column = left + x;
+                const int row = top + y;
+                if (column < 0 || column >= cellWidth || row < 0 || row >= cellHeight) {
+                    imported.clipped = true;
+                } else {
+                    imported.glyph.dots[column][row] = true;
+                }
+            }
+        }
+    }
+    return result;
+}
+
+ImportReport importFont(const QString& libraryPath, const QString& fontPath,
+                        const ImportRequest& request) {
+    ImportReport report;
+    report.font = readFontGlyphs(fontPath, request.characters, request.baselineRow);
+    if (!report.font.error.isEmpty()) {
+        return report;
+    }
+    FontTable records;
+    for (const ImportedGlyph& imported : report.font.glyphs) {
+        if (imported.clipped) {
+            report.clipped.push_back(imported.character);
+        }
+        FONTREC& record = records.emplace_back();
+        record.CHAR = toUtf8(std::u32string(1, imported.character));
+        const GlyphTexts texts = encodeColumns(imported.glyph, request.options);
+        for (int c = 0; c < Glyph::columns; ++c) {
+            record.HEX[c] = texts[c].hex;
+        }
+    }
+    if (request.refuseClipped && !report.clipped.empty()) {
+        return report;
+    }
+    report.merge = mergeGlyphs(libraryPath, records, request.replaceExisting);
+    report.written = report.merge.error.isEmpty();
+    return report;
+}
+
+std::string importCounts(const ImportReport& report) {
+    const MergeOutcome& merge = report.merge;
+    return "added " + std::to_string(merge.added) + ", replaced " + std::to_string(merge.replaced) +
+           ", kept " + std::to_string(merge.kept) + ", not in the font " +
+           std::to_string(report.font.missing.size()) + ", refused " +
+           std::to_string(merge.refused.size());
+}
+
+} // namespace vorlix

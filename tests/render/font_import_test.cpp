@@ -1,0 +1,93 @@
+// Glyphs from fonts: where their dots land in the 5x8 cell, and that the
+// library then holds what the editor would store for the same dots.
+
+#include "editor/column_encoding.h"
+#include "render/font_import.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+namespace vorlix {
+namespace {
+
+// Rows top to bottom, 'X' lit; five characters a row.
+Glyph picture(const std::array<const char*, 8>& rows) {
+    Glyph glyph;
+    for (int r = 0; r < 8; ++r) {
+        for (int c = 0; c < 5; ++c) {
+            glyph.dots[c][r] = rows[r][c] == 'X';
+        }
+    }
+    return glyph;
+}
+
+const QString tiny = QStringLiteral(VORLIX_TEST_DATA "/tiny.bdf");
+
+TEST(FontImport, SmallBitmapFontSitsOnItsOwnBaseline) {
+    const FontGlyphs read = readFontGlyphs(tiny, {U'A', U'g', U'W', U'z'});
+    ASSERT_TRUE(read.error.isEmpty());
+    ASSERT_EQ(read.glyphs.size(), 3u);
+    EXPECT_EQ(read.missing, std::vector<char32_t>{U'z'});
+    const Glyph a =
+        picture({".....", ".XX..", "X..X.", "X..X.", "XXXX.", "X..X.", "X..X.", "....."});
+    const Glyph g =
+        picture({".....", ".....", ".....", ".....", ".XXX.", "X..X.", ".XXX.", "XXX.."});
+    const Glyph w =
+        picture({".....", ".....", ".....", ".....", "X....", "X.XX.", "XX..X", "....."});
+    EXPECT_EQ(read.glyphs[0].glyph, a);
+    EXPECT_FALSE(read.glyphs[0].clipped);
+    EXPECT_EQ(read.glyphs[1].glyph, g);
+    EXPECT_EQ(read.glyphs[2].glyph, w); // its sixth column is lost
+    EXPECT_TRUE(read.glyphs[2].clipped);
+    // A baseline one row lower moves the letter down and cuts the descender.
+    const FontGlyphs lower = readFontGlyphs(tiny, {U'A', U'g'}, 8);
+    EXPECT_EQ(lower.glyphs[0].glyph.dots[0][7], true);
+    EXPECT_TRUE(lower.glyphs[1].clipped);
+}
+
+TEST(FontImport, StoresWhatTheEditorStoresForTheSameDots) {
+    for (const BitOptions options : {BitOptions{false, false}, BitOptions{false, true},
+                                     BitOptions{true, false}, BitOptions{true, true}}) {
+        QTemporaryDir dir;
+        const QString library = dir.filePath(QStringLiteral("FONTSDAT.txt"));
+        const ImportReport report =
+            importFont(library, tiny, {{U'"', U'A', U'g', U'z'}, options, {}, false, false});
+        ASSERT_TRUE(report.written);
+        EXPECT_EQ(importCounts(report),
+                  "added 2, replaced 0, kept 0, not in the font 1, refused 1");
+        const LibraryLoad load = loadLibrary(library);
+        ASSERT_EQ(load.parsed.records.size(), 2u);
+        const FontGlyphs read = readFontGlyphs(tiny, {U'A', U'g'});
+        for (std::size_t k = 0; k < 2; ++k) {
+            EXPECT_EQ(decodeColumns(load.parsed.records[k].HEX, options), read.glyphs[k].glyph);
+        }
+        if (options == BitOptions{}) { // by default a lit dot is a 0 bit, the top row the MSB
+            EXPECT_EQ(load.parsed.records[0].HEX,
+                      (HexTexts{"&HC1", "&HB7", "&HB7", "&HC1", "&HFF"}));
+        }
+    }
+}
+
+TEST(FontImport, FiveByEightFontDrawsAsItself) {
+    const QString font = QStringLiteral("/usr/share/fonts/X11/misc/5x8.pcf.gz");
+    if (!QFile::exists(font)) {
+        GTEST_SKIP() << font.toStdString() << " is missing (Debian's xfonts-base)";
+    }
+    const FontGlyphs read = readFontGlyphs(font, {U'A', U'g', U'0'});
+    ASSERT_EQ(read.glyphs.size(), 3u);
+    EXPECT_EQ(read.glyphs[0].glyph,
+              picture({".....", ".XX..", "X..X.", "X..X.", "XXXX.", "X..X.", "X..X.", "....."}));
+    EXPECT_EQ(read.glyphs[1].glyph,
+              picture({".....", ".....", ".....", ".XX..", "X..X.", ".XXX.", "...X.", ".XX.."}));
+    EXPECT_EQ(read.glyphs[2].glyph,
+              picture({".....", "..X..", ".X.X.", ".X.X.", ".X.X.", ".X.X.", "..X..", "....."}));
+}
+
+TEST(FontImport, WhatIsNoFontIsSaid) {
+    EXPECT_FALSE(readFontGlyphs(QStringLiteral(VORLIX_TEST_DATA "/hand_edited.txt"), {U'A'})
+                     .error.isEmpty());
+}
+
+} // namespace
+} // namespace vorlix
