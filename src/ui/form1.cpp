@@ -113,6 +113,8 @@ Form1::Form1(QString libraryPath, MessageBoxHandler showMessage, QWidget* parent
     buildEditor();
     buildMessageArea();
     buildFontsList();
+    buildGridTools();
+    buildListMenu();
     Form_Load();
 }
 
@@ -260,9 +262,11 @@ void Form1::moveEvent(QMoveEvent* event) {
 
 QMessageBox::StandardButton Form1::message(const QString& text, QMessageBox::Icon icon,
                                            QMessageBox::StandardButtons buttons,
-                                           const QString& title) {
-    const auto defaultButton =
-        buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
+                                           const QString& title,
+                                           QMessageBox::StandardButton defaultButton) {
+    if (defaultButton == QMessageBox::NoButton) {
+        defaultButton = buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
+    }
     return showMessage_(
         this, {title.isEmpty() ? windowTitle() : title, text, icon, buttons, defaultButton});
 }
@@ -296,9 +300,9 @@ void Form1::showGlyph() {
 }
 
 void Form1::cmdPixel_Click(int index) {
-    glyph_.toggle((index - 1) / Glyph::rows, (index - 1) % Glyph::rows);
-    showGlyph();
-    CONVERT();
+    Glyph changed = glyph_;
+    changed.toggle((index - 1) / Glyph::rows, (index - 1) % Glyph::rows);
+    changeGlyph(changed);
 }
 
 void Form1::chkInvert_Click() {
@@ -313,6 +317,8 @@ void Form1::chkMSB_Click() {
 }
 
 void Form1::Command2_Click() {
+    // Undoable, but converted only by the next change, as before.
+    history_.changed(glyph_);
     glyph_ = {};
     showGlyph();
     for (int c = 0; c < 5; ++c) {

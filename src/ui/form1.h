@@ -3,6 +3,7 @@
 // list. Handlers read the controls, call the core and write the controls.
 
 #include "editor/glyph.h"
+#include "editor/glyph_tools.h"
 #include "library/converter.h"
 #include "library/font_record.h"
 #include "library/library_format.h"
@@ -11,6 +12,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -40,6 +42,11 @@ public:
     // once the window manager has put its frame around it.
     void showCentred();
 
+    // Chooses the font that "Import font..." reads; empty when cancelled.
+    // A file dialog unless replaced (the tests answer it).
+    using FontChooser = std::function<QString(QWidget* parent)>;
+    void setFontChooser(FontChooser chooser) { chooseFont_ = std::move(chooser); }
+
 protected:
     void moveEvent(QMoveEvent* event) override;
 
@@ -63,17 +70,34 @@ private:
     void CONVERT();
     void showGlyph();
 
+    // The grid tools and their undo (form1_grid_tools.cpp).
+    void buildGridTools();
+    void changeGlyph(const Glyph& changed); // remembered for undo, shown and converted
+    void undoGlyph();
+    void redoGlyph();
+
+    // The fonts list's menu: edit, delete, import (form1_list_menu.cpp).
+    void buildListMenu();
+    void editListedGlyph(int row);
+    void deleteListedGlyph(int row);
+    void importFontFile();
+    void reloadAndTell();
+
     // Reloads the table and the list; returns what went wrong, if anything.
     QString LOADDATA();
 
     QMessageBox::StandardButton message(const QString& text, QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                        const QString& title = {});
+                                        const QString& title = {},
+                                        QMessageBox::StandardButton defaultButton =
+                                            QMessageBox::NoButton);
 
     const QString libraryPath_;
     const MessageBoxHandler showMessage_;
 
     Glyph glyph_;     // the glyph being edited; the pixel buttons show it
+    GlyphHistory history_;
+    FontChooser chooseFont_;
     BitOptions bits_; // LitBit and DarkBit from "Invert Bits", the bit order from chkMSB
     FontTable fontTable_;
     TextEncoding libraryEncoding_ = TextEncoding::windows1252;

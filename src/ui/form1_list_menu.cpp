@@ -1,0 +1,167 @@
+// The fonts list's menu: a stored glyph is edited (also by a double click)
+// or deleted, and a font is imported into the library. Each change of the
+// file goes through the store, with the safety of a save.
+
+#include "ui/form1.h"
+
+#include "editor/column_encoding.h"
+#include "library/character_name.h"
+#include "library/cp1252.h"
+#include "library/library_store.h"
+#include "render/font_import.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListView>
+
+namespace vorlix {
+
+namespace {
+
+QString chooseFontFile(QWidget* parent) {
+    return QFileDialog::getOpenFileName(
+        parent, QStringLiteral("Import font"), QDir::homePath(),
+        QStringLiteral("Fonts (*.bdf *.pcf *.pcf.gz *.ttf *.otf);;All files (*)"));
+}
+
+QString namesOf(const std::vector<char32_t>& characters) {
+    QStringList names;
+    for (const char32_t c : characters) {
+        names << QString::fromStdString(characterName(c));
+    }
+    return names.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+void Form1::buildListMenu() {
+    chooseFont_ = chooseFontFile;
+    const auto onPickedLine = [this](void (Form1::*handler)(int)) {
+        return [this, handler] {
+            const QModelIndex line = lstFONTS->currentIndex();
+            if (line.isValid() && lstFONTS->selectionModel()->isSelected(line)) {
+                (this->*handler)(line.row());
+            }
+        };
+    };
+    struct Entry {
+        const char* text;
+        std::function<void()> run;
+    };
+    const Entry entries[] = {
+        {"Edit", onPickedLine(&Form1::editListedGlyph)},
+        {"Delete", onPickedLine(&Form1::deleteListedGlyph)},
+        {"Import font...", [this] { importFontFile(); }},
+    };
+    lstFONTS->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (const Entry& entry : entries) {
+        auto* action = new QAction(QString::fromLatin1(entry.text), lstFONTS);
+        action->setObjectName(QString::fromLatin1(entry.text));
+        connect(action, &QAction::triggered, this, entry.run);
+        lstFONTS->addAction(action);
+    }
+    connect(lstFONTS, &QListView::doubleClicked, this,
+            [this](const QModelIndex& line) { editListedGlyph(line.row()); });
+}
+
+void Form1::editListedGlyph(int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= fontTable_.size()) {
+        return;
+    }
+    const FONTREC& record = fontTable_[static_cast<std::size_t>(row)];
+    const auto glyph =
+        decodeColumns(record.HEX, BitOptions{chkInvert->isChecked(), chkMSB->isChecked()});
+    if (!glyph) {
+        message(QStringLiteral("The glyph for \"%1\" cannot be loaded into the editor: its "
+                               "columns are not all bytes (&H and 1 or 2 hex digits).")
+                    .arg(QString::fromStdString(record.CHAR)),
+                QMessageBox::Warning);
+        return;
+    }
+    const QString character = QString::fromStdString(record.CHAR);
+    changeGlyph(*glyph);
+    txtABC->setText(character);
+    if (fraFONTS->isVisible()) {
+        cmdLIST_Click(); // as "Hide fonts list" hides it, so the editor can be reached
+    }
+}
+
+void Form1::deleteListedGlyph(int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= fontTable_.size()) {
+        return;
+    }
+    const FONTREC record = fontTable_[static_cast<std::size_t>(row)];
+    if (message(QStringLiteral("Delete the glyph for \"%1\" from the library?\r\n%2")
+                    .arg(QString::fromStdString(record.CHAR),
+                         QString::fromStdString(listLine(record))),
+                QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+                QStringLiteral("Delete Font Data?"), QMessageBox::No) != QMessageBox::Yes) {
+        return;
+    }
+    const SaveOutcome outcome = deleteGlyph(libraryPath_, record, static_cast<std::size_t>(row));
+    if (!outcome.error.isEmpty()) {
+        message(QStringLiteral("The glyph could not be deleted from\r\n%1\r\n\r\n%2\r\n\r\n"
+                               "The library file is unchanged.")
+                    .arg(QDir::toNativeSeparators(libraryPath_), outcome.error),
+                QMessageBox::Critical);
+    }
+    reloadAndTell();
+}
+
+void Form1::importFontFile() {
+    const QString font = chooseFont_(this);
+    if (font.isEmpty()) {
+        return;
+    }
+    ImportRequest request;
+    request.characters = printableCp1252();
+    request.options = {chkInvert->isChecked(), chkMSB->isChecked()};
+    request.replaceExisting =
+        message(QStringLiteral("Characters that are already in the library: replace them with "
+                               "the font's glyphs?\r\n(No keeps them as they are.)"),
+                QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+                QStringLiteral("Import Font"), QMessageBox::No) == QMessageBox::Yes;
+    const ImportReport report = importFont(libraryPath_, font, request);
+    const QString shownFont = QDir::toNativeSeparators(font);
+    if (!report.font.error.isEmpty() || !report.merge.error.isEmpty()) {
+        message(QStringLiteral("%1 could not be imported into\r\n%2\r\n\r\n%3\r\n\r\nThe library "
+                               "file is unchanged.")
+                    .arg(shownFont, QDir::toNativeSeparators(libraryPath_),
+                         report.font.error.isEmpty() ? report.merge.error : report.font.error),
+                QMessageBox::Critical);
+        return;
+    }
+    QString text = QStringLiteral("%1:\r\n%2.")
+                       .arg(shownFont, QString::fromStdString(importCounts(report)));
+    if (!report.clipped.empty()) {
+        text += QStringLiteral("\r\n\r\nThese lose dots to the 5x8 cell: %1.")
+                    .arg(namesOf(report.clipped));
+    }
+    if (!report.merge.refused.empty()) {
+        std::vector<char32_t> refused;
+        for (const std::string& ch : report.merge.refused) {
+            refused.push_back(QString::fromStdString(ch).toUcs4().value(0));
+        }
+        text += QStringLiteral("\r\n\r\nThe library file cannot store these: %1.")
+                    .arg(namesOf(refused));
+    }
+    if (!report.merge.backupPath.isEmpty()) {
+        text += QStringLiteral("\r\n\r\nThe old file could not be read whole and was kept as\r\n%1")
+                    .arg(QDir::toNativeSeparators(report.merge.backupPath));
+    }
+    message(text, QMessageBox::Information);
+    reloadAndTell();
+}
+
+void Form1::reloadAndTell() {
+    const QString problem = LOADDATA();
+    if (!problem.isEmpty()) {
+        message(problem, QMessageBox::Warning);
+    }
+}
+
+} // namespace vorlix
