@@ -10,8 +10,7 @@
 #include "library/library_store.h"
 #include "render/font_import.h"
 #include "render/render.h"
-#include "table/c_table.h"
-#include "table/make_table.h"
+#include "table/firmware_table.h"
 #include "table/message_check.h"
 #include "table/stick_columns.h"
 
@@ -122,11 +121,30 @@ int writeTable(const Request& request, const QString& path, const ParsedLibrary&
     if (reportShortfalls(request, path, library)) {
         return exitContent;
     }
-    return writeText(
-        request.outputPath,
-        request.format == Format::c
-            ? cTable(request.message, request.blank, library.records)
-            : MAKETABLE(request.message, request.prefix, request.blank, library.records));
+    const std::size_t perCharacter = request.blank ? 6 : 5;
+    const std::u32string characters = toCodePoints(request.message);
+    if (request.org) {
+        if (const auto entry = firstPageCrossing(*request.org, characters.size() * perCharacter)) {
+            complain(
+                QStringLiteral("entry %1 of the table (%2, column %3) would be at 0x%4, past "
+                               "the 256-word page that the table starts in at 0x%5: a "
+                               "computed goto cannot reach it")
+                    .arg(*entry)
+                    .arg(QString::fromStdString(characterName(characters[*entry / perCharacter])))
+                    .arg(*entry % perCharacter + 1)
+                    .arg(QString::number(*request.org + *entry, 16).toUpper())
+                    .arg(QString::number(*request.org, 16).toUpper()));
+            return exitContent;
+        }
+    }
+    FirmwareRequest firmware;
+    firmware.message = request.message;
+    firmware.prefix = request.prefix;
+    firmware.blank = request.blank;
+    firmware.options = request.options;
+    firmware.label = request.label;
+    firmware.guard = request.guard;
+    return writeText(request.outputPath, firmwareTable(request.format, firmware, library.records));
 }
 
 int writePicture(const Request& request, const QString& path, const ParsedLibrary& library) {

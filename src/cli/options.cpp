@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <initializer_list>
@@ -64,8 +65,21 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     const QCommandLineOption blank({"b", "blank"}, "Add a blank column (FF) after each character.");
     const QCommandLineOption output({"o", "output"},
                                     "Write the table to file instead of standard output.", "file");
-    const QCommandLineOption format({"f", "format"}, "asm (default): the dt table; c: a C array.",
-                                    "asm|c");
+    const QCommandLineOption format(
+        {"f", "format"},
+        "dt (default; asm is the same): the window's table; retlw: PIC retlw lines; avr: .db "
+        "lines of even length; gas: GNU as .byte lines; c: a C array; arduino: a C array in "
+        "PROGMEM; bin: the raw bytes.",
+        "format");
+    const QCommandLineOption label(
+        QStringLiteral("label"), "The name of the table or array (default: vorlix_table).", "name");
+    const QCommandLineOption org(QStringLiteral("org"),
+                                 "For dt and retlw: the address of the table's first entry; fail "
+                                 "if the table would cross a 256-word boundary.",
+                                 "address");
+    const QCommandLineOption guard(QStringLiteral("guard"),
+                                   "For dt and retlw: end with lines that stop the assembler if "
+                                   "the table crosses a 256-word boundary.");
     const QCommandLineOption strict({"s", "strict"},
                                     "Fail when a character is missing, a column is no byte "
                                     "(&H and 1 or 2 hex digits) or the library is damaged.");
@@ -73,9 +87,11 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     const QCommandLineOption render(
         {"r", "render"}, "Draw the message as the stick shows it into a PNG file.", "file");
     const QCommandLineOption invert(QStringLiteral("invert"),
-                                    "For --render: a 1 bit is a lit dot (default: a 0 bit is).");
+                                    "The stick lights a 1 bit (default: a 0 bit), as the "
+                                    "editor's Invert Bits.");
     const QCommandLineOption swap(QStringLiteral("swap"),
-                                  "For --render: the bottom row is the most significant bit.");
+                                  "The bottom row is the most significant bit, as the editor's "
+                                  "Swap MSB/ LSB.");
     const QCommandLineOption round(QStringLiteral("round"),
                                    "For --render: draw the columns on a ring, as the stick spins.");
     const QCommandLineOption import(QStringLiteral("import"),
@@ -94,8 +110,8 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     const QCommandLineOption replace(QStringLiteral("replace"),
                                      "For --import: replace characters the library holds already "
                                      "(default: keep them).");
-    parser.addOptions({library, prefix, blank, output, format, strict, check, render, invert, swap,
-                       round, import, chars, baseline, replace});
+    parser.addOptions({library, prefix, blank, output, format, label, org, guard, strict, check,
+                       render, invert, swap, round, import, chars, baseline, replace});
     parser.addPositionalArgument(
         QStringLiteral("message"),
         QStringLiteral("The text to convert or draw, as one argument (not with --check). "
@@ -128,10 +144,12 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     };
     for (const Fit& fit :
          {Fit{prefix, {Mode::table}}, Fit{blank, {Mode::table, Mode::render}},
-          Fit{output, {Mode::table}}, Fit{format, {Mode::table}},
+          Fit{output, {Mode::table}}, Fit{format, {Mode::table}}, Fit{label, {Mode::table}},
+          Fit{org, {Mode::table}}, Fit{guard, {Mode::table}},
           Fit{strict, {Mode::table, Mode::render, Mode::import}},
-          Fit{invert, {Mode::render, Mode::import}}, Fit{swap, {Mode::render, Mode::import}},
-          Fit{round, {Mode::render}}, Fit{chars, {Mode::import}}, Fit{baseline, {Mode::import}},
+          Fit{invert, {Mode::table, Mode::render, Mode::import}},
+          Fit{swap, {Mode::table, Mode::render, Mode::import}}, Fit{round, {Mode::render}},
+          Fit{chars, {Mode::import}}, Fit{baseline, {Mode::import}},
           Fit{replace, {Mode::import}}}) {
         if (!parser.isSet(fit.option) || std::ranges::count(fit.modes, request.mode) > 0) {
             continue;
@@ -164,15 +182,48 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
         }
     }
     if (parser.isSet(format)) {
+        static const std::pair<const char*, FirmwareFormat> formats[] = {
+            {"dt", FirmwareFormat::dt},           {"asm", FirmwareFormat::dt},
+            {"retlw", FirmwareFormat::retlw},     {"avr", FirmwareFormat::avr},
+            {"gas", FirmwareFormat::gas},         {"c", FirmwareFormat::c},
+            {"arduino", FirmwareFormat::arduino}, {"bin", FirmwareFormat::bin}};
         const QString value = parser.value(format);
-        if (value != QStringLiteral("asm") && value != QStringLiteral("c")) {
-            return usageError(QStringLiteral("--format is asm or c, not '%1'").arg(value));
+        const auto* found = std::ranges::find_if(
+            formats, [&](const auto& known) { return value == QLatin1String(known.first); });
+        if (found == std::end(formats)) {
+            return usageError(QStringLiteral("--format is dt, asm, retlw, avr, gas, c, arduino or "
+                                             "bin, not '%1'")
+                                  .arg(value));
         }
-        request.format = value == QStringLiteral("c") ? Format::c : Format::assembler;
-        if (request.format == Format::c && parser.isSet(prefix)) {
-            return usageError(QStringLiteral("--prefix does not go with --format c"));
-        }
+        request.format = found->second;
     }
+    const bool pic =
+        request.format == FirmwareFormat::dt || request.format == FirmwareFormat::retlw;
+    if (parser.isSet(prefix) && request.format != FirmwareFormat::dt) {
+        return usageError(QStringLiteral("--prefix goes with --format dt only"));
+    }
+    if ((parser.isSet(org) || parser.isSet(guard)) && !pic) {
+        return usageError(QStringLiteral("--org and --guard go with --format dt or retlw only"));
+    }
+    if (parser.isSet(label)) {
+        static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+        if (!identifier.match(parser.value(label)).hasMatch()) {
+            return usageError(QStringLiteral("--label must be an identifier (a letter or _, "
+                                             "then letters, digits or _), not '%1'")
+                                  .arg(parser.value(label)));
+        }
+        request.label = parser.value(label).toStdString();
+    }
+    if (parser.isSet(org)) {
+        bool ok = false;
+        const uint address = parser.value(org).toUInt(&ok, 0);
+        if (!ok) {
+            return usageError(QStringLiteral("--org takes an address such as 0x100, not '%1'")
+                                  .arg(parser.value(org)));
+        }
+        request.org = address;
+    }
+    request.guard = parser.isSet(guard);
 
     request.fontPath = parser.value(import);
     request.replace = parser.isSet(replace);
@@ -212,12 +263,14 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     request.message = messages.constFirst().toStdString();
     // A line break would end the table's comment line and leave the rest of the
     // message to the assembler as code.
-    if (request.mode == Mode::table && request.format == Format::assembler &&
+    if (request.mode == Mode::table && request.format != FirmwareFormat::bin &&
         request.message.find_first_of("\r\n") != std::string::npos) {
         return usageError(QStringLiteral("the message holds a line break, which would end the "
                                          "table's comment line; use one line"));
     }
-    if (request.message.empty() && (request.mode == Mode::render || request.format == Format::c)) {
+    const bool cArray =
+        request.format == FirmwareFormat::c || request.format == FirmwareFormat::arduino;
+    if (request.message.empty() && (request.mode == Mode::render || cArray)) {
         return usageError(request.mode == Mode::render
                               ? QStringLiteral("the message is empty: there is nothing to draw")
                               : QStringLiteral("the message is empty: C has no empty array"));

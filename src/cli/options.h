@@ -2,6 +2,7 @@
 // The command line of vorlix-table.
 
 #include "editor/bit_options.h"
+#include "table/firmware_table.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,7 +19,6 @@ namespace vorlix::cli {
 enum ExitCode : int { exitOk = 0, exitContent = 1, exitUsage = 2 };
 
 enum class Mode { table, check, render, import };
-enum class Format { assembler, c };
 
 struct Request {
     Mode mode = Mode::table;
@@ -27,7 +27,10 @@ struct Request {
     std::string prefix = "0x";
     bool blank = false;
     bool strict = false;
-    Format format = Format::assembler;
+    FirmwareFormat format = FirmwareFormat::dt;
+    std::string label = "vorlix_table";
+    std::optional<unsigned> org; // the address of the table's first entry, for dt and retlw
+    bool guard = false;
     QString outputPath;               // empty: standard output
     QString imagePath;                // the picture, for Mode::render
     BitOptions options;               // how --render reads the bytes and --import writes them

@@ -1,5 +1,5 @@
 #include "editor/column_text.h"
-#include "table/c_table.h"
+#include "table/firmware_table.h"
 
 #include <gtest/gtest.h>
 
@@ -9,14 +9,15 @@ namespace {
 TEST(CTable, IsOneCommentedRowPerCharacter) {
     const FontTable table{{"A", {"&H7E", "&H9", "&H9", "&H9", "&H7E"}},
                           {"B", {"&H7F", "&h49", "49", "&H49", ""}}};
-    EXPECT_EQ(cTable("AB?", true, table), "/* \"AB?\" - 18 columns */\n"
-                                          "const unsigned char vorlix_table[18] = {\n"
-                                          "    0x7E, 0x09, 0x09, 0x09, 0x7E, 0xFF, /* 'A' */\n"
-                                          "    0x7F, 0x49, 0x00, 0x49, 0x00, 0xFF, /* 'B' (columns "
-                                          "3, 5 are no bytes) */\n"
-                                          "    0x00, 0x00, 0x00, 0x00, 0x00, 0xFF, /* '?' not in "
-                                          "the library */\n"
-                                          "};\n");
+    EXPECT_EQ(firmwareTable(FirmwareFormat::c, {.message = "AB?", .blank = true}, table),
+              "/* \"AB?\" - 18 columns */\n"
+              "const unsigned char vorlix_table[18] = {\n"
+              "    0x7E, 0x09, 0x09, 0x09, 0x7E, 0xFF, /* 'A' */\n"
+              "    0x7F, 0x49, 0x00, 0x49, 0x00, 0xFF, /* 'B' (columns "
+              "3, 5 are no bytes) */\n"
+              "    0x00, 0x00, 0x00, 0x00, 0x00, 0xFF, /* '?' not in "
+              "the library */\n"
+              "};\n");
 }
 
 TEST(CTable, CommentsCannotBeEndedOrOpenedByTheMessage) {
