@@ -1,227 +1,134 @@
-// Saving glyphs from the window into FONTSDAT.txt and the fonts list that
-// mirrors the file.
+// Saving glyphs from the window into FONTSDAT.txt, what it asks and tells on
+// the way, and the fonts list that mirrors the file.
 
 #include "gui/form_fixture.h"
 
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
-#include <QListView>
-#include <QTest>
 
 namespace {
 
 const QByteArray lineA = "\"A\",\"&H7E\",\"&H11\",\"&H11\",\"&H11\",\"&H7E\"\r\n";
 const QByteArray lineB = "\"B\",\"&H7F\",\"&H49\",\"&H49\",\"&H49\",\"&H36\"\r\n";
-const char* const listA = "A    =  &H7E,  &H11,  &H11,   &H11,  &H7E";
+const QByteArray damaged = lineA + "\"B\",\"&H1\",\"&H2";
+const QByteArray undrawn = ",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\"\r\n"; // after the char
+const QString caption = "Propeller Vorlix Generator";
+const QString question = "Question Yes|No Yes | Replace Font Data? | The font data is already in "
+                         "the list. \r\nWould you like to replace it?";
+const QString refused = "Critical Ok Ok | " + caption + " | ";
 
 } // namespace
 
 class LibraryTest : public QObject {
     Q_OBJECT
 
-    QStringList listLines(const FormFixture& f) const {
-        auto* model = f.find<QListView>(QStringLiteral("lstFONTS"))->model();
-        QStringList lines;
-        for (int row = 0; row < model->rowCount(); ++row) {
-            lines << model->index(row, 0).data().toString();
-        }
-        return lines;
-    }
+    std::unique_ptr<FormFixture> f;
 
-    // Draws the top pixel of column 1 and saves under ch.
-    void save(FormFixture& f, const QString& ch) const {
-        f.find<QLineEdit>(QStringLiteral("txtABC"))->setText(ch);
-        f.click(QStringLiteral("cmdSAVE"));
+    void save(const QString& steps, const QString& ch) {
+        CALL(f->act(steps));
+        f->setText("txtABC", ch);
+        f->act("cmdSAVE");
     }
 
 private slots:
+    void cleanup() { f.reset(); }
+
     void startUpListsEveryRecordInFileOrder() {
-        const QByteArray bytes = lineB + lineA;
-        FormFixture f(bytes);
-        QCOMPARE(listLines(f), QStringList({"B    =  &H7F,  &H49,  &H49,   &H49,  &H36", listA}));
-        QVERIFY(f.shown.isEmpty());
-        QCOMPARE(f.library(), bytes);
+        CALL(f = std::make_unique<FormFixture>(lineB + lineA));
+        QCOMPARE(f->listLines(), QStringList({"B    =  &H7F,  &H49,  &H49,   &H49,  &H36",
+                                              "A    =  &H7E,  &H11,  &H11,   &H11,  &H7E"}));
+        QTest::qWait(10);
+        QVERIFY(f->shown.isEmpty());
+        QCOMPARE(f->library(), lineB + lineA);
     }
 
-    void appendsNewCharactersInBoxOrderOrReversed() {
-        FormFixture f;
-        f.clickPixel(1);
-        save(f, QStringLiteral("a"));
-        const QByteArray lineLower = "\"a\",\"&H7F\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\"\r\n";
-        QCOMPARE(f.library(), lineLower);
-        f.click(QStringLiteral("chkINVCOLS"));
-        save(f, QStringLiteral("A "));
-        const QByteArray reversed = "\"A \",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\",\"&H7F\"\r\n";
-        QCOMPARE(f.library(), lineLower + reversed);
-        QCOMPARE(listLines(f).last(), QStringLiteral("A     =  &HFF,  &HFF,  &HFF,   &HFF,  &H7F"));
-        QVERIFY(f.shown.isEmpty());
-        // The grid, the boxes and the character stay for the next save.
-        QCOMPARE(f.find<QLineEdit>(QStringLiteral("txtABC"))->text(), QStringLiteral("A "));
-        QCOMPARE(f.find<QLineEdit>(QStringLiteral("txtHEX(1)"))->text(), QStringLiteral("&H7F"));
-    }
-
-    void existingCharacterAsksAndReplacesOnlyOnYes() {
-        const QByteArray bytes = lineA + lineB + lineA;
-        FormFixture f(bytes);
-        f.click(QStringLiteral("chkINVCOLS")); // not used by a replacement
-        f.answers = {QMessageBox::No};
-        save(f, QStringLiteral("A"));
-        QCOMPARE(f.shown.size(), 1);
-        QCOMPARE(f.shown[0].title, QStringLiteral("Replace Font Data?"));
-        QCOMPARE(f.shown[0].text,
-                 QStringLiteral(
-                     "The font data is already in the list. \r\nWould you like to replace it?"));
-        QCOMPARE(f.shown[0].icon, QMessageBox::Question);
-        QCOMPARE(f.shown[0].buttons, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(f.shown[0].defaultButton, QMessageBox::Yes);
-        QCOMPARE(f.library(), bytes);
-
-        f.answers = {QMessageBox::Yes};
-        f.clickPixel(33);
-        save(f, QStringLiteral("A"));
-        const QByteArray newA = "\"A\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\",\"&H7F\"\r\n";
-        QCOMPARE(f.library(), newA + lineB + lineA);
-        QCOMPARE(listLines(f).size(), 3);
-        QCOMPARE(listLines(f)[0], QStringLiteral("A    =  &HFF,  &HFF,  &HFF,   &HFF,  &H7F"));
-    }
-
-    void emptyCharacterIsRefusedWithFocusBack() {
-        FormFixture f(lineA);
-        f.clickPixel(3);
-        save(f, QString());
-        QCOMPARE(f.shown.size(), 1);
-        QCOMPARE(f.shown[0].title, QStringLiteral("Propeller Vorlix Generator"));
-        QCOMPARE(f.shown[0].text,
-                 QStringLiteral("You must enter a char representing the data you entered!"));
-        QCOMPARE(f.shown[0].icon, QMessageBox::Critical);
-        QCOMPARE(f.shown[0].buttons, QMessageBox::Ok);
-        QVERIFY(f.find<QLineEdit>(QStringLiteral("txtABC"))->hasFocus());
-        QCOMPARE(f.library(), lineA);
-    }
-
-    void unstorableCharactersAreRefusedBeforeWriting_data() {
+    void saveGoesThroughTheWindow_data() {
+        QTest::addColumn<QByteArray>("meanwhile"); // lines another program added to lineA
+        QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("ch");
-        QTest::newRow("double quote") << "\"";
-        QTest::newRow("quote inside") << "a\"b";
-        QTest::newRow("Cyrillic") << "\u0416";
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QString>("message"); // the start of the one shown, if any
+        const QByteArray x = "\"x\",\"&H7F\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\"\r\n";
+        addRow("appends in box order", QByteArray(), "1", "x", lineA + x, "");
+        addRow("appends reversed", QByteArray(), "1 chkINVCOLS", "A ",
+               lineA + "\"A \",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\",\"&H7F\"\r\n", "");
+        addRow("replace declined", lineB + lineA, "No", "A", lineA + lineB + lineA, question);
+        addRow("replaces the first, not reversed", lineB + lineA, "chkINVCOLS 33 Yes", "A",
+               "\"A\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\",\"&H7F\"\r\n" + lineB + lineA, question);
+        addRow("asks about a new line", lineB, "No", "B", lineA + lineB, question);
+        addRow("appends after a new line", lineB, "", "C", lineA + lineB + "\"C\"" + undrawn, "");
+        addRow("Windows-1252", QByteArray(), "", "\u00E9\u20AC", lineA + "\"\xE9\x80\"" + undrawn,
+               "");
+        addRow("no character", QByteArray(), "3", "", lineA,
+               refused + "You must enter a char representing the data you entered!");
+        addRow("double quote", QByteArray(), "", "a\"b", lineA,
+               refused + "The character \"a\"b\" cannot be saved: ");
+        addRow("outside Windows-1252", QByteArray(), "", "\u0416", lineA,
+               refused + "The character \"\u0416\" cannot be saved: ");
     }
-    void unstorableCharactersAreRefusedBeforeWriting() {
+    void saveGoesThroughTheWindow() {
+        QFETCH(QByteArray, meanwhile);
+        QFETCH(QString, steps);
         QFETCH(QString, ch);
-        FormFixture f(lineA);
-        save(f, ch);
-        QCOMPARE(f.shown.size(), 1);
-        QCOMPARE(f.shown[0].icon, QMessageBox::Critical);
-        QVERIFY(f.shown[0].text.contains(QStringLiteral("cannot be saved")));
-        QCOMPARE(f.library(), lineA);
-        QCOMPARE(listLines(f), QStringList{listA});
+        QFETCH(QByteArray, after);
+        QFETCH(QString, message);
+        CALL(f = std::make_unique<FormFixture>(lineA));
+        CALL(f->writeLibrary(lineA + meanwhile));
+        CALL(save(steps, ch));
+        QCOMPARE(f->library(), after);
+        QCOMPARE(f->messages().size(), message.isEmpty() ? 0 : 1);
+        QCOMPARE(f->messages().value(0).left(message.size()), message);
+        // The list is read back from the file; the editor stays for the next save.
+        QCOMPARE(f->listLines().size(), after.count('\n'));
+        QCOMPARE(f->text("txtABC"), ch);
+        QCOMPARE(f->focusName() == "txtABC", ch.isEmpty());
     }
 
-    void windows1252CharactersAreStoredAsSingleBytes() {
-        FormFixture f;
-        save(f, QStringLiteral("\u00E9\u20AC"));
-        QVERIFY(f.library().startsWith("\"\xE9\x80\","));
-        QVERIFY(listLines(f)[0].startsWith(QStringLiteral("\u00E9\u20AC    =  ")));
-    }
-
-    void damagedFileLoadsWholeRecordsAndSaysWhereOnce() {
-        const QByteArray damaged = lineA + "\"B\",\"&H1\",\"&H2";
-        FormFixture f(damaged);
-        QCOMPARE(listLines(f), QStringList{listA});
-        QTRY_COMPARE(f.shown.size(), 1);
-        QCOMPARE(f.shown[0].icon, QMessageBox::Warning);
-        QVERIFY(f.shown[0].text.contains(QDir::toNativeSeparators(f.libraryPath)));
-        QVERIFY(f.shown[0].text.contains(QStringLiteral("line 2")));
-        QCOMPARE(f.library(), damaged); // start-up never writes
-
-        // Saving rewrites from what could be read and keeps the old file
-        // aside, beside any backup made before.
-        QFile older(f.libraryPath + QStringLiteral(".bak"));
-        QVERIFY(older.open(QIODevice::WriteOnly));
-        older.write("older");
-        older.close();
-        save(f, QStringLiteral("C"));
-        QCOMPARE(f.shown.size(), 2);
-        QCOMPARE(f.shown[1].icon, QMessageBox::Information);
-        QVERIFY(f.shown[1].text.contains(QStringLiteral("FONTSDAT.txt.bak.2")));
-        QFile backup(f.libraryPath + QStringLiteral(".bak.2"));
-        QVERIFY(backup.open(QIODevice::ReadOnly));
-        QCOMPARE(backup.readAll(), damaged);
-        QVERIFY(older.open(QIODevice::ReadOnly));
-        QCOMPARE(older.readAll(), QByteArray("older"));
-        QCOMPARE(listLines(f).size(), 2);
-    }
-
-    void saveThatLeavesTheDamageDoesNotWarnAgain_data() {
+    // Damage is told once, when the window is up; a save that leaves it in
+    // place does not tell it again.
+    void damageIsToldOnce_data() {
+        QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("ch");
-        QTest::addColumn<bool>("readOnly");
-        QTest::addColumn<QMessageBox::Icon>("icon"); // of the save's own message
-        QTest::newRow("replace declined") << "A" << false << QMessageBox::Question;
-        QTest::newRow("write refused") << "C" << true << QMessageBox::Critical;
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QString>("kind"); // icon, buttons and title of the save's message
+        QTest::addColumn<QString>("says");
+        addRow("save rewrites it", "", "C", lineA + "\"C\"" + undrawn,
+               "Information Ok Ok | " + caption, "FONTSDAT.txt.bak\r\n");
+        addRow("replace declined", "No", "A", damaged, question.left(40), "replace it?");
+        addRow("write refused", "", "C", damaged, refused + "The glyph could not be saved to",
+               "The library file is unchanged.");
     }
-    void saveThatLeavesTheDamageDoesNotWarnAgain() {
+    void damageIsToldOnce() {
+        QFETCH(QString, steps);
         QFETCH(QString, ch);
-        QFETCH(bool, readOnly);
-        QFETCH(QMessageBox::Icon, icon);
-        const QByteArray damaged = lineA + "\"B\",\"&H1\",\"&H2";
-        FormFixture f(damaged);
-        QTRY_COMPARE(f.shown.size(), 1);
-        if (readOnly) {
-            QVERIFY(QFile::setPermissions(f.libraryPath, QFileDevice::ReadOwner));
+        QFETCH(QByteArray, after);
+        QFETCH(QString, kind);
+        QFETCH(QString, says);
+        CALL(f = std::make_unique<FormFixture>(damaged));
+        QCOMPARE(f->listLines().size(), 1);
+        QTRY_COMPARE(f->shown.size(), 1);
+        const QString warning = "Warning Ok Ok | " + caption + " | Reading the font library\r\n" +
+                                QDir::toNativeSeparators(f->libraryPath) + "\r\nstopped at line 2";
+        QCOMPARE(f->messages()[0].left(warning.size()), warning);
+        QCOMPARE(f->library(), damaged); // start-up never writes
+        if (QString(QTest::currentDataTag()) == "write refused") {
+            QVERIFY(QFile::setPermissions(f->libraryPath, QFileDevice::ReadOwner));
         }
-        f.answers = {QMessageBox::No};
-        save(f, ch);
-        QCOMPARE(f.library(), damaged);
-        QCOMPARE(f.shown.size(), 2);
-        QCOMPARE(f.shown[1].icon, icon);
+        CALL(save(steps, ch));
+        QCOMPARE(f->library(), after);
+        QCOMPARE(f->shown.size(), 2);
+        QVERIFY2(f->messages()[1].startsWith(kind), qPrintable(f->messages()[1]));
+        QVERIFY2(f->shown[1].text.contains(says), qPrintable(f->shown[1].text));
+        QCOMPARE(f->listLines().size(), after.count('\n'));
     }
 
     void unreadableFileStartsEmptyWithAMessage() {
         // A folder where the file should be cannot be read as one.
-        FormFixture f([](const QString& path) { QDir().mkpath(path); });
-        QVERIFY(listLines(f).isEmpty());
-        QTRY_COMPARE(f.shown.size(), 1);
-        QVERIFY(f.shown[0].text.contains(QStringLiteral("could not be read")));
-    }
-
-    void writeFailureSaysWhyAndKeepsListAndFile() {
-        FormFixture f(lineA);
-        // The library's folder disappears under the program.
-        QVERIFY(f.dir.remove());
-        save(f, QStringLiteral("B"));
-        QCOMPARE(f.shown.size(), 1);
-        QCOMPARE(f.shown[0].icon, QMessageBox::Critical);
-        QVERIFY(f.shown[0].text.contains(QStringLiteral("could not be saved")));
-        QVERIFY(f.shown[0].text.contains(QStringLiteral("unchanged")));
-        QVERIFY(!QFile::exists(f.libraryPath));
-        QVERIFY(listLines(f).isEmpty()); // the list matches the file, which is gone
-    }
-
-    void replaceKeepsLinesAnotherProgramAdded() {
-        FormFixture f(lineA);
-        f.writeLibrary(lineA + lineB);
-        f.answers = {QMessageBox::Yes};
-        save(f, QStringLiteral("A"));
-        QCOMPARE(f.library(), "\"A\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\"\r\n" + lineB);
-        QCOMPARE(listLines(f).size(), 2);
-    }
-
-    void characterAnotherProgramStoredIsReplacedNotRepeated() {
-        FormFixture f(lineA);
-        f.writeLibrary(lineA + lineB);
-        f.answers = {QMessageBox::No};
-        save(f, QStringLiteral("B"));
-        QCOMPARE(f.shown.size(), 1);
-        QCOMPARE(f.shown[0].title, QStringLiteral("Replace Font Data?"));
-        QCOMPARE(f.library(), lineA + lineB);
-    }
-
-    void appendKeepsLinesAnotherProgramAdded() {
-        FormFixture f(lineA);
-        f.writeLibrary(lineA + lineB);
-        save(f, QStringLiteral("C"));
-        QVERIFY(f.library().startsWith(lineA + lineB + "\"C\","));
-        QCOMPARE(listLines(f).size(), 3);
+        CALL(f = std::make_unique<FormFixture>([](const QString& path) { QDir().mkpath(path); }));
+        QVERIFY(f->listLines().isEmpty());
+        QTRY_COMPARE(f->shown.size(), 1);
+        QVERIFY(f->messages()[0].startsWith("Warning Ok Ok | " + caption + " | The font library"));
+        QVERIFY(f->shown[0].text.contains("could not be read"));
     }
 };
 
