@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QListView>
 #include <QMetaEnum>
-#include <QPlainTextEdit>
 
 FormFixture::FormFixture(const QByteArray& libraryBytes)
     : FormFixture([this, &libraryBytes](const QString&) { writeLibrary(libraryBytes); }) {}
@@ -25,11 +24,8 @@ FormFixture::FormFixture(const std::function<void(const QString& libraryPath)>& 
 }
 
 QString FormFixture::text(const QString& name) const {
-    const QWidget* widget = find(name);
-    if (const auto* box = qobject_cast<const QPlainTextEdit*>(widget)) {
-        return box->toPlainText();
-    }
-    return widget ? widget->property("text").toString() : "<no " + name + ">";
+    const QWidget* w = find(name);
+    return w ? w->property(w->inherits("QPlainTextEdit") ? "plainText" : "text").toString() : "?";
 }
 
 void FormFixture::setText(const QString& name, const QString& text) const {
@@ -38,22 +34,16 @@ void FormFixture::setText(const QString& name, const QString& text) const {
 
 void FormFixture::act(const QString& steps) {
     for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
+        auto* button = find<QAbstractButton>(step.toInt() > 0 ? "cmdPixel(" + step + ")" : step);
         if (step == "Yes" || step == "No") {
             answers.append(step == "Yes" ? QMessageBox::Yes : QMessageBox::No);
-            continue;
+        } else if (button) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            const QKeySequence key(step);
+            QVERIFY2(QApplication::focusWidget() && !key.isEmpty(), qPrintable(step));
+            QTest::keyClick(QApplication::focusWidget(), key[0].key(), key[0].keyboardModifiers());
         }
-        const bool pixel = step.toInt() > 0;
-        auto* button = find<QAbstractButton>(pixel ? "cmdPixel(" + step + ")" : step);
-        QVERIFY2(button != nullptr, qPrintable(step));
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-}
-
-void FormFixture::press(const QString& keys) const {
-    for (const QString& name : keys.split(' ', Qt::SkipEmptyParts)) {
-        const QKeyCombination key = QKeySequence(name)[0];
-        QVERIFY2(QApplication::focusWidget() != nullptr, qPrintable(name));
-        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
     }
 }
 

@@ -69,64 +69,54 @@ private slots:
         QFETCH(QString, dots);
         const QString tag = QTest::currentDataTag();
         f->find(tag.section(' ', 0, 0))->setFocus();
-        CALL(f->press(tag.section(' ', 1)));
+        CALL(f->act(tag.section(' ', 1)));
         QCOMPARE(f->focusName(), next);
         QCOMPARE(f->previewDots(), dots);
         QVERIFY(f->text("txtDATA").isEmpty());
     }
 
-    void convertShowsTheTable_data() {
-        QTest::addColumn<QString>("prefix");
-        QTest::addColumn<QString>("table");
-        addRow("cmdTABLE", "0x", head + "15\n" + rowA + '\n' + rowB + '\n' + empty);
-        addRow("chkBLANK cmdTABLE", "$",
-               head + "18\n       dt  $7E,  $9,   $9,   $9,   $7E,   $FF\n"
-                      "       dt  $7F,  $49,   $49,   $49,   $36,   $FF\n"
-                      "       dt  $,  $,   $,   $,   $,   $FF");
-        addRow("cmdTABLE chkBLANK cmdTABLE chkBLANK cmdTABLE", "0x",
-               head + "15\n" + rowA + '\n' + rowB + '\n' + empty);
-    }
-    void convertShowsTheTable() {
-        QFETCH(QString, prefix);
-        QFETCH(QString, table);
+    void convertShowsTheTableAfreshOnEveryClick() {
         f->setText("txtMSG", "AB?");
-        f->setText("txtPrefix", prefix);
-        CALL(f->act(QTest::currentDataTag()));
-        QCOMPARE(f->text("txtDATA"), table);
+        for (int k = 0; k < 2; ++k) {
+            CALL(f->act("cmdTABLE"));
+            QCOMPARE(f->text("txtDATA"), head + "15\n" + rowA + '\n' + rowB + '\n' + empty);
+        }
+        f->setText("txtPrefix", "$");
+        CALL(f->act("chkBLANK cmdTABLE"));
+        QCOMPARE(f->text("txtDATA"), head + "18\n       dt  $7E,  $9,   $9,   $9,   $7E,   $FF\n"
+                                            "       dt  $7F,  $49,   $49,   $49,   $36,   $FF\n"
+                                            "       dt  $,  $,   $,   $,   $,   $FF");
     }
 
     void copyPutsTheTableOnTheClipboard_data() {
         QTest::addColumn<QString>("message"); // converted first unless null
-        QTest::addColumn<QString>("edit");    // put over the whole table, if any
+        QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("copied");
-        QTest::addColumn<QString>("told");
-        const QString done = "NoIcon Ok Ok | Propeller Vorlix Generator | The data has been "
-                             "copied to the system clipboard.";
-        addRow("table as made", "AB", "", ";AB\r\n;Total Columns = 10\r\n" + rowA + "\r\n" + rowB,
-               done);
-        addRow("no-break space kept", "\u00A0", "", ";\u00A0\r\n;Total Columns = 5\r\n" + empty,
-               done);
-        addRow("user's edit", "A", "one\ntwo", "one\r\ntwo", done);
-        addRow("nothing converted", QString(), "", "kept",
-               "Information Ok Ok | Propeller Vorlix Generator | You must convert the typed text "
-               "first,\r\nBefore you can copy it to the system clipboard.");
+        addRow("table as made", "AB", "", ";AB\r\n;Total Columns = 10\r\n" + rowA + "\r\n" + rowB);
+        addRow("no-break space kept", "\u00A0", "", ";\u00A0\r\n;Total Columns = 5\r\n" + empty);
+        addRow("user's edit", "A", "one\ntwo", "one\r\ntwo");
+        addRow("nothing converted", QString(), "", "kept");
     }
     void copyPutsTheTableOnTheClipboard() {
         QFETCH(QString, message);
         QFETCH(QString, edit);
         QFETCH(QString, copied);
-        QFETCH(QString, told);
         QGuiApplication::clipboard()->setText("kept");
         f->setText("txtMSG", message);
         CALL(f->act(message.isNull() ? "" : "cmdTABLE"));
-        if (!edit.isEmpty()) {
-            auto* box = f->find<QPlainTextEdit>("txtDATA");
-            box->selectAll();
-            box->insertPlainText(edit); // as a paste would
+        if (!edit.isEmpty()) { // over the whole table, as a paste would
+            f->find<QPlainTextEdit>("txtDATA")->selectAll();
+            f->find<QPlainTextEdit>("txtDATA")->insertPlainText(edit);
         }
         CALL(f->act("Command1"));
         QCOMPARE(QGuiApplication::clipboard()->text(), copied);
-        QCOMPARE(f->messages(), QStringList{told});
+        QCOMPARE(f->messages(),
+                 QStringList{message.isNull()
+                                 ? "Information Ok Ok | Propeller Vorlix Generator | You must "
+                                   "convert the typed text first,\r\nBefore you can copy it to "
+                                   "the system clipboard."
+                                 : "NoIcon Ok Ok | Propeller Vorlix Generator | The data has been "
+                                   "copied to the system clipboard."});
     }
 };
 
