@@ -1,12 +1,11 @@
 #include "gui/form_fixture.h"
 
 #include "library/library_store.h"
+#include "ui/pixel_button.h"
 
-#include <QApplication>
 #include <QFile>
-#include <QTest>
-
-FormFixture::FormFixture() : FormFixture([](const QString&) {}) {}
+#include <QListView>
+#include <QMetaEnum>
 
 FormFixture::FormFixture(const QByteArray& libraryBytes)
     : FormFixture([this, &libraryBytes](const QString&) { writeLibrary(libraryBytes); }) {}
@@ -20,33 +19,64 @@ FormFixture::FormFixture(const std::function<void(const QString& libraryPath)>& 
             return answers.isEmpty() ? QMessageBox::Ok : answers.takeFirst();
         });
     form->show();
-    if (!QTest::qWaitForWindowExposed(form.get())) {
-        qWarning("the window was not exposed");
+    // Keys and clicks sent to a window that is not up would test nothing.
+    QVERIFY2(QTest::qWaitForWindowExposed(form.get()), "the window was not exposed");
+}
+
+QString FormFixture::text(const QString& name) const {
+    const QWidget* w = find(name);
+    return w ? w->property(w->inherits("QPlainTextEdit") ? "plainText" : "text").toString() : "?";
+}
+
+void FormFixture::setText(const QString& name, const QString& text) const {
+    QVERIFY2(find(name) && find(name)->setProperty("text", text), qPrintable(name));
+}
+
+void FormFixture::act(const QString& steps) {
+    for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
+        auto* button = find<QAbstractButton>(step.toInt() > 0 ? "cmdPixel(" + step + ")" : step);
+        if (step == "Yes" || step == "No") {
+            answers.append(step == "Yes" ? QMessageBox::Yes : QMessageBox::No);
+        } else if (button) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            const QKeySequence key(step);
+            QVERIFY2(QApplication::focusWidget() && !key.isEmpty(), qPrintable(step));
+            QTest::keyClick(QApplication::focusWidget(), key[0].key(), key[0].keyboardModifiers());
+        }
     }
 }
 
-void FormFixture::click(const QString& buttonName) const {
-    auto* button = find<QAbstractButton>(buttonName);
-    QVERIFY2(button != nullptr, qPrintable(buttonName));
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-void FormFixture::clickPixel(int index) const {
-    click(QStringLiteral("cmdPixel(%1)").arg(index));
-}
-
-void FormFixture::press(const QString& keys) const {
-    for (const QString& name : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QKeyCombination key = QKeySequence(name)[0];
-        QWidget* focused = QApplication::focusWidget();
-        QVERIFY2(focused != nullptr, qPrintable(name));
-        QTest::keyClick(focused, key.key(), key.keyboardModifiers());
+QString FormFixture::dots(const QString& pattern, int first) const {
+    QString text;
+    for (int i = 0; i < 40; ++i) {
+        const auto* dot = find<vorlix::PixelButton>(pattern.arg(first + i));
+        text += QString(i > 0 && i % 8 == 0 ? " " : "") + (dot && dot->isLit() ? 'X' : '.');
     }
+    return text;
 }
 
-QString FormFixture::focusName() const {
-    const QWidget* focused = QApplication::focusWidget();
-    return focused ? focused->objectName() : QString();
+QStringList FormFixture::listLines() const {
+    QStringList lines;
+    const QAbstractItemModel* model = find<QListView>("lstFONTS")->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        lines << model->index(row, 0).data().toString();
+    }
+    return lines;
+}
+
+QStringList FormFixture::messages() const {
+    const QMetaEnum icons = QMetaEnum::fromType<QMessageBox::Icon>();
+    const QMetaEnum buttons = QMetaEnum::fromType<QMessageBox::StandardButtons>();
+    QStringList all;
+    for (const vorlix::MessageBoxRequest& m : shown) {
+        all << QStringLiteral("%1 %2 %3 | %4 | %5")
+                   .arg(icons.valueToKey(m.icon),
+                        // FirstButton is another name of Ok.
+                        QString(buttons.valueToKeys(m.buttons.toInt())).remove("|FirstButton"),
+                        buttons.valueToKey(m.defaultButton), m.title, m.text);
+    }
+    return all;
 }
 
 QByteArray FormFixture::library() const {
@@ -56,6 +86,5 @@ QByteArray FormFixture::library() const {
 
 void FormFixture::writeLibrary(const QByteArray& bytes) const {
     QFile file(libraryPath);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }

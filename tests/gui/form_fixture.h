@@ -3,34 +3,50 @@
 // recorded and answered from a queue instead of shown.
 
 #include "ui/form1.h"
-#include "ui/message_box.h"
 
-#include <QAbstractButton>
-#include <QByteArray>
-#include <QList>
+#include <QApplication>
 #include <QTemporaryDir>
+#include <QTest>
 
-#include <functional>
 #include <memory>
+
+// A failed check in a helper returns from the helper only; this ends the test.
+#define CALL(helper)                                                                               \
+    do {                                                                                           \
+        helper;                                                                                    \
+        if (QTest::currentTestFailed())                                                            \
+            return;                                                                                \
+    } while (false)
+
+// One row of test data on one line.
+template <typename... Values> void addRow(const char* tag, const Values&... values) {
+    (QTest::newRow(tag) << ... << values);
+}
 
 class FormFixture {
 public:
-    // Without a library file, with one holding these bytes, or with whatever
-    // prepare makes of the library's path before the window opens.
-    FormFixture();
-    explicit FormFixture(const QByteArray& libraryBytes);
+    // On a library file holding these bytes, or whatever prepare makes of its
+    // path. A window that never becomes exposed fails the test.
+    explicit FormFixture(const QByteArray& libraryBytes = {});
     explicit FormFixture(const std::function<void(const QString& libraryPath)>& prepare);
 
-    template <typename Widget> Widget* find(const QString& name) const {
+    template <typename Widget = QWidget> Widget* find(const QString& name) const {
         return form->findChild<Widget*>(name);
     }
-
-    void click(const QString& buttonName) const;
-    void clickPixel(int index) const;
-    // Keys by name, blank-separated ("Tab Ctrl+Down Space"), each sent to
-    // whatever has focus when it comes.
-    void press(const QString& keys) const;
-    QString focusName() const; // of the widget with keyboard focus, if any
+    QString text(const QString& name) const; // of a box, label or button
+    void setText(const QString& name, const QString& text) const;
+    // Blank-separated steps: a number clicks that editor pixel, Yes and No
+    // queue an answer, a button's name clicks it, and anything else is a key
+    // ("Tab", "Shift+Tab") for whatever has focus.
+    void act(const QString& steps);
+    static QString focusName() {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
+    }
+    // The 40 dots of the editor or the preview as five columns, top down.
+    QString editorDots() const { return dots("cmdPixel(%1)", 1); }
+    QString previewDots() const { return dots("cmdPIX(%1)", 0); }
+    QStringList listLines() const;
+    QStringList messages() const; // each as "icon buttons default | title | text"
     QByteArray library() const;
     void writeLibrary(const QByteArray& bytes) const;
 
@@ -39,4 +55,7 @@ public:
     QList<vorlix::MessageBoxRequest> shown;
     QList<QMessageBox::StandardButton> answers; // taken in turn; Ok when empty
     std::unique_ptr<vorlix::Form1> form;
+
+private:
+    QString dots(const QString& pattern, int first) const;
 };

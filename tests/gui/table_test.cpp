@@ -1,17 +1,10 @@
 // The preview of a picked list line, the message table and the clipboard.
 
 #include "gui/form_fixture.h"
-#include "ui/pixel_button.h"
 
-#include <QCheckBox>
 #include <QClipboard>
-#include <QGuiApplication>
-#include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
-#include <QTest>
-
-using vorlix::PixelButton;
 
 namespace {
 
@@ -21,6 +14,11 @@ const QByteArray library = "\"A\",\"&H7E\",\"&H9\",\"&H9\",\"&H9\",\"&H7E\"\r\n"
                            "\" \",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\"\r\n"
                            "\"x\",\"&H0\",\"&H0\",\"&H0\",\"&H0\",\"&H0\"\r\n"
                            "\"A B\",\"&HF0\",\"&HF0\",\"&HF0\",\"&HF0\",\"&HF0\"\r\n";
+const QString blank = "........ ........ ........ ........ ........";
+const QString head = ";AB?\n;Total Columns = ";
+const QString rowA = "       dt  0x7E,  0x9,   0x9,   0x9,   0x7E";
+const QString rowB = "       dt  0x7F,  0x49,   0x49,   0x49,   0x36";
+const QString empty = "       dt  0x,  0x,   0x,   0x,   0x";
 
 } // namespace
 
@@ -29,171 +27,96 @@ class TableTest : public QObject {
 
     std::unique_ptr<FormFixture> f;
 
-    void pick(int row) const {
-        auto* list = f->find<QListView>(QStringLiteral("lstFONTS"));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualRect(list->model()->index(row, 0)).center());
-    }
-    // The 40 preview dots as five column texts, top to bottom, 'X' lit.
-    QString preview() const {
-        QString text;
-        for (int i = 0; i < 40; ++i) {
-            if (i > 0 && i % 8 == 0) {
-                text += ' ';
-            }
-            const auto* dot = f->find<PixelButton>(QStringLiteral("cmdPIX(%1)").arg(i));
-            text += dot->colour() == PixelButton::lit() ? 'X' : '.';
-        }
-        return text;
-    }
-    QString table() const {
-        return f->find<QPlainTextEdit>(QStringLiteral("txtDATA"))->toPlainText();
-    }
-    void type(const char* box, const QString& text) const {
-        f->find<QLineEdit>(QLatin1String(box))->setText(text);
-    }
-
 private slots:
     void init() {
-        f = std::make_unique<FormFixture>(library);
-        f->click(QStringLiteral("cmdLIST"));
+        CALL(f = std::make_unique<FormFixture>(library));
+        f->act("cmdLIST");
     }
     void cleanup() { f.reset(); }
 
     void pickedLineShowsItsOwnRecord_data() {
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("dots");
-        QTest::newRow("example record") << 2 << "X......X XXXXXXXX ........ XXXXXXX. .XXXXXXX";
-        QTest::newRow("space") << 3 << "........ ........ ........ ........ ........";
-        QTest::newRow("second of two x") << 4 << "XXXXXXXX XXXXXXXX XXXXXXXX XXXXXXXX XXXXXXXX";
-        QTest::newRow("A B, not A") << 5 << "....XXXX ....XXXX ....XXXX ....XXXX ....XXXX";
+        addRow("mixed columns", 2, "X......X XXXXXXXX ........ XXXXXXX. .XXXXXXX");
+        addRow("space", 3, blank);
+        addRow("second of two x", 4, "XXXXXXXX XXXXXXXX XXXXXXXX XXXXXXXX XXXXXXXX");
+        addRow("A B, not A", 5, "....XXXX ....XXXX ....XXXX ....XXXX ....XXXX");
     }
     void pickedLineShowsItsOwnRecord() {
         QFETCH(int, row);
         QFETCH(QString, dots);
-        pick(0); // something else first, so stale dots would show
-        pick(row);
-        QCOMPARE(preview(), dots);
+        auto* list = f->find<QListView>("lstFONTS");
+        for (const int picked : {0, row}) { // another line first, so stale dots would show
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualRect(list->model()->index(picked, 0)).center());
+        }
+        QCOMPARE(f->previewDots(), dots);
+        QCOMPARE(f->editorDots(), blank); // the preview leaves the editor alone
+        QVERIFY(f->text("txtHEX(1)").isEmpty());
     }
 
-    void previewFollowsTheSelectionNotTheFocus_data() {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("dots");
-        QTest::newRow("focus alone") << ""
-                                     << "........ ........ ........ ........ ........";
-        QTest::newRow("Down picks") << "Down"
-                                    << "X....... X.XX.XX. X.XX.XX. X.XX.XX. XX..X..X";
-    }
-    void previewFollowsTheSelectionNotTheFocus() {
-        QFETCH(QString, keys);
-        QFETCH(QString, dots);
-        f->find<QWidget>(QStringLiteral("Command1"))->setFocus();
-        f->press(QStringLiteral("Tab ") + keys);
-        QCOMPARE(f->focusName(), QStringLiteral("lstFONTS"));
-        QCOMPARE(preview(), dots);
-    }
-
-    void previewLeavesTheEditorAlone() {
-        pick(2);
-        QCOMPARE(f->find<PixelButton>(QStringLiteral("cmdPixel(1)"))->colour(),
-                 PixelButton::dark());
-        QVERIFY(f->find<QLineEdit>(QStringLiteral("txtHEX(1)"))->text().isEmpty());
-    }
-
-    void tabLeavesTheTableBox_data() {
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    // The preview follows the selection, not the focus; Tab leaves the table.
+    void keysMoveOnAndPick_data() { // tags: where the focus starts, then the keys
         QTest::addColumn<QString>("next");
-        QTest::newRow("Tab") << Qt::KeyboardModifiers() << "chkBLANK";
-        QTest::newRow("Shift+Tab") << Qt::KeyboardModifiers(Qt::ShiftModifier) << "txtMSG";
+        QTest::addColumn<QString>("dots");
+        addRow("Command1 Tab", "lstFONTS", blank);
+        addRow("Command1 Tab Down", "lstFONTS", "X....... X.XX.XX. X.XX.XX. X.XX.XX. XX..X..X");
+        addRow("txtDATA Tab", "chkBLANK", blank);
+        addRow("txtDATA Shift+Tab", "txtMSG", blank);
     }
-    void tabLeavesTheTableBox() {
-        QFETCH(Qt::KeyboardModifiers, modifiers);
+    void keysMoveOnAndPick() {
         QFETCH(QString, next);
-        auto* box = f->find<QPlainTextEdit>(QStringLiteral("txtDATA"));
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_Tab, modifiers);
+        QFETCH(QString, dots);
+        const QString tag = QTest::currentDataTag();
+        f->find(tag.section(' ', 0, 0))->setFocus();
+        CALL(f->act(tag.section(' ', 1)));
         QCOMPARE(f->focusName(), next);
-        QVERIFY(table().isEmpty());
+        QCOMPARE(f->previewDots(), dots);
+        QVERIFY(f->text("txtDATA").isEmpty());
     }
 
-    void convertWritesTheTableAndRepeatsIt() {
-        type("txtMSG", QStringLiteral("AB?"));
-        f->click(QStringLiteral("cmdTABLE"));
-        const QString expected = ";AB?\n;Total Columns = 15\n"
-                                 "       dt  0x7E,  0x9,   0x9,   0x9,   0x7E\n"
-                                 "       dt  0x7F,  0x49,   0x49,   0x49,   0x36\n"
-                                 "       dt  0x,  0x,   0x,   0x,   0x";
-        QCOMPARE(table(), expected);
-        f->click(QStringLiteral("cmdTABLE"));
-        QCOMPARE(table(), expected);
-        f->click(QStringLiteral("chkBLANK"));
-        type("txtPrefix", QStringLiteral("$"));
-        f->click(QStringLiteral("cmdTABLE"));
-        QVERIFY(table().startsWith(
-            ";AB?\n;Total Columns = 18\n       dt  $7E,  $9,   $9,   $9,   $7E,   $FF\n"));
-    }
-
-    void pastedLineBreaksBecomeSpaces() {
-        QGuiApplication::clipboard()->setText(QStringLiteral("A\r\nB\n"));
-        for (const char* name : {"txtMSG", "txtPrefix"}) {
-            auto* box = f->find<QLineEdit>(QLatin1String(name));
-            box->clear();
-            box->paste();
+    void convertShowsTheTableAfreshOnEveryClick() {
+        f->setText("txtMSG", "AB?");
+        for (int k = 0; k < 2; ++k) {
+            CALL(f->act("cmdTABLE"));
+            QCOMPARE(f->text("txtDATA"), head + "15\n" + rowA + '\n' + rowB + '\n' + empty);
         }
-        f->click(QStringLiteral("cmdTABLE"));
-        const QStringList lines = table().split(QLatin1Char('\n'));
-        QCOMPARE(lines.size(), 6);
-        QCOMPARE(lines[0], QStringLiteral(";A B "));
-        for (const QString& line : lines.mid(2)) {
-            QVERIFY2(line.startsWith(QStringLiteral("       dt  A ")), qPrintable(line));
+        f->setText("txtPrefix", "$");
+        CALL(f->act("chkBLANK cmdTABLE"));
+        QCOMPARE(f->text("txtDATA"), head + "18\n       dt  $7E,  $9,   $9,   $9,   $7E,   $FF\n"
+                                            "       dt  $7F,  $49,   $49,   $49,   $36,   $FF\n"
+                                            "       dt  $,  $,   $,   $,   $,   $FF");
+    }
+
+    void copyPutsTheTableOnTheClipboard_data() {
+        QTest::addColumn<QString>("message"); // converted first unless null
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("copied");
+        addRow("table as made", "AB", "", ";AB\r\n;Total Columns = 10\r\n" + rowA + "\r\n" + rowB);
+        addRow("no-break space kept", "\u00A0", "", ";\u00A0\r\n;Total Columns = 5\r\n" + empty);
+        addRow("user's edit", "A", "one\ntwo", "one\r\ntwo");
+        addRow("nothing converted", QString(), "", "kept");
+    }
+    void copyPutsTheTableOnTheClipboard() {
+        QFETCH(QString, message);
+        QFETCH(QString, edit);
+        QFETCH(QString, copied);
+        QGuiApplication::clipboard()->setText("kept");
+        f->setText("txtMSG", message);
+        CALL(f->act(message.isNull() ? "" : "cmdTABLE"));
+        if (!edit.isEmpty()) { // over the whole table, as a paste would
+            f->find<QPlainTextEdit>("txtDATA")->selectAll();
+            f->find<QPlainTextEdit>("txtDATA")->insertPlainText(edit);
         }
-    }
-
-    void copyPutsTheExactTableOnTheClipboard() {
-        type("txtMSG", QStringLiteral("AB"));
-        f->click(QStringLiteral("cmdTABLE"));
-        f->click(QStringLiteral("Command1"));
-        QCOMPARE(QGuiApplication::clipboard()->text(),
-                 QStringLiteral(
-                     ";AB\r\n;Total Columns = 10\r\n       dt  0x7E,  0x9,   0x9,   0x9,   0x7E\r\n"
-                     "       dt  0x7F,  0x49,   0x49,   0x49,   0x36"));
-        QCOMPARE(f->shown.size(), 1);
-        QCOMPARE(f->shown[0].title, QStringLiteral("Propeller Vorlix Generator"));
-        QCOMPARE(f->shown[0].text,
-                 QStringLiteral("The data has been copied to the system clipboard."));
-        QCOMPARE(f->shown[0].icon, QMessageBox::NoIcon);
-        QCOMPARE(f->shown[0].buttons, QMessageBox::Ok);
-    }
-
-    void copyTakesWhatTheUserEdited() {
-        type("txtMSG", QStringLiteral("A"));
-        f->click(QStringLiteral("cmdTABLE"));
-        auto* box = f->find<QPlainTextEdit>(QStringLiteral("txtDATA"));
-        box->selectAll();
-        QTest::keyClicks(box, QStringLiteral("one"));
-        QTest::keyClick(box, Qt::Key_Return);
-        QTest::keyClicks(box, QStringLiteral("two"));
-        f->click(QStringLiteral("Command1"));
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("one\r\ntwo"));
-    }
-
-    void copyKeepsCharactersTheBoxWouldChange() {
-        type("txtMSG", QStringLiteral("A\u00A0B"));
-        f->click(QStringLiteral("cmdTABLE"));
-        f->click(QStringLiteral("Command1"));
-        QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral(";A\u00A0B\r\n")));
-    }
-
-    void emptyBoxIsRefusedAndClipboardKept() {
-        QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
-        f->click(QStringLiteral("Command1"));
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
-        QCOMPARE(f->shown.size(), 1);
-        QCOMPARE(f->shown[0].text,
-                 QStringLiteral("You must convert the typed text first,\r\n"
-                                "Before you can copy it to the system clipboard."));
-        QCOMPARE(f->shown[0].icon, QMessageBox::Information);
-        QCOMPARE(f->shown[0].title, QStringLiteral("Propeller Vorlix Generator"));
+        CALL(f->act("Command1"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+        QCOMPARE(f->messages(),
+                 QStringList{message.isNull()
+                                 ? "Information Ok Ok | Propeller Vorlix Generator | You must "
+                                   "convert the typed text first,\r\nBefore you can copy it to "
+                                   "the system clipboard."
+                                 : "NoIcon Ok Ok | Propeller Vorlix Generator | The data has been "
+                                   "copied to the system clipboard."});
     }
 };
 
