@@ -86,16 +86,15 @@ private:
     // Reloads the table and the list; returns what went wrong, if anything.
     QString LOADDATA();
 
-    QMessageBox::StandardButton message(const QString& text, QMessageBox::Icon icon,
-                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                        const QString& title = {},
-                                        QMessageBox::StandardButton defaultButton =
-                                            QMessageBox::NoButton);
+    QMessageBox::StandardButton
+    message(const QString& text, QMessageBox::Icon icon,
+            QMessageBox::StandardButtons buttons = QMessageBox::Ok, const QString& title = {},
+            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
     const QString libraryPath_;
     const MessageBoxHandler showMessage_;
 
-    Glyph glyph_;     // the glyph being edited; the pixel buttons show it
+    Glyph glyph_; // the glyph being edited; the pixel buttons show it
     GlyphHistory history_;
     FontChooser chooseFont_;
     BitOptions bits_; // LitBit and DarkBit from "Invert Bits", the bit order from chkMSB

@@ -95,11 +95,11 @@ void Form1::deleteListedGlyph(int row) {
         return;
     }
     const FONTREC record = fontTable_[static_cast<std::size_t>(row)];
-    if (message(QStringLiteral("Delete the glyph for \"%1\" from the library?\r\n%2")
-                    .arg(QString::fromStdString(record.CHAR),
-                         QString::fromStdString(listLine(record))),
-                QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
-                QStringLiteral("Delete Font Data?"), QMessageBox::No) != QMessageBox::Yes) {
+    if (message(
+            QStringLiteral("Delete the glyph for \"%1\" from the library?\r\n%2")
+                .arg(QString::fromStdString(record.CHAR), QString::fromStdString(listLine(record))),
+            QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+            QStringLiteral("Delete Font Data?"), QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
     const SaveOutcome outcome = deleteGlyph(libraryPath_, record, static_cast<std::size_t>(row));
@@ -135,8 +135,8 @@ void Form1::importFontFile() {
                 QMessageBox::Critical);
         return;
     }
-    QString text = QStringLiteral("%1:\r\n%2.")
-                       .arg(shownFont, QString::fromStdString(importCounts(report)));
+    QString text =
+        QStringLiteral("%1:\r\n%2.").arg(shownFont, QString::fromStdString(importCounts(report)));
     if (!report.clipped.empty()) {
         text += QStringLiteral("\r\n\r\nThese lose dots to the 5x8 cell: %1.")
                     .arg(namesOf(report.clipped));

@@ -1,0 +1,123 @@
+// Working on stored glyphs from the window: edit and delete from the fonts
+// list, import a font, and the grid's tools with their undo.
+
+#include "gui/form_fixture.h"
+
+#include <QAction>
+#include <QListView>
+
+namespace {
+
+const QByteArray lineA = "\"A\",\"&H7E\",\"&H11\",\"&H11\",\"&H11\",\"&H7E\"\r\n";
+const QByteArray lineB = "\"B\",\"&H7F\",\"&H49\",\"&H49\",\"&H49\",\"&H36\"\r\n";
+
+} // namespace
+
+class WorkshopTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FormFixture> f;
+
+    QStringList boxes() const {
+        QStringList texts;
+        for (const char* name : {"col(%1)", "txtHEX(%1)", "txtDec(%1)"}) {
+            for (int k = 1; k <= 5; ++k) {
+                texts << f->text(QString(name).arg(k));
+            }
+        }
+        return texts;
+    }
+    void pick(int row, bool twice = false) const {
+        auto* list = f->find<QListView>("lstFONTS");
+        const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        if (twice) {
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        }
+    }
+    void trigger(const char* action) const {
+        QAction* found = f->form->findChild<QAction*>(action);
+        QVERIFY2(found, action);
+        found->trigger();
+    }
+
+private slots:
+    void cleanup() { f.reset(); }
+
+    void editLoadsWhatWasSaved_data() {
+        QTest::addColumn<QString>("options");
+        addRow("default", QString());
+        addRow("inverted and swapped", QString("chkInvert chkMSB"));
+    }
+    void editLoadsWhatWasSaved() {
+        QFETCH(QString, options);
+        CALL(f = std::make_unique<FormFixture>(lineA));
+        f->setText("txtABC", "Q");
+        CALL(f->act(options + " 1 10 19 28 37 40 cmdSAVE"));
+        const QStringList saved = boxes();
+        const QString drawn = f->editorDots();
+        CALL(f->act("Command2 cmdLIST"));
+        CALL(pick(1, true));
+        QCOMPARE(boxes(), saved);
+        QCOMPARE(f->editorDots(), drawn);
+        QCOMPARE(f->text("txtABC"), QString("Q"));
+        QVERIFY(f->find("fraFONTS")->isHidden());
+        QCOMPARE(f->text("cmdLIST"), QString("View fonts list"));
+    }
+
+    void deleteAsksThenRemovesOnlyThatRecord() {
+        CALL(f = std::make_unique<FormFixture>(lineA + lineB + lineA));
+        CALL(f->act("cmdLIST No"));
+        CALL(pick(2));
+        CALL(trigger("Delete"));
+        QCOMPARE(f->library(), lineA + lineB + lineA);
+        CALL(f->act("Yes"));
+        CALL(trigger("Delete"));
+        QCOMPARE(f->library(), lineA + lineB);
+        QCOMPARE(f->messages().constFirst().section(" | ", 0, 1),
+                 QString("Question Yes|No No | Delete Font Data?"));
+        QCOMPARE(f->listLines().size(), 2);
+    }
+
+    void importAddsTheFontAndSaysSo() {
+        CALL(f = std::make_unique<FormFixture>(lineA));
+        f->form->setFontChooser([](QWidget*) { return QString(VORLIX_TEST_DATA "/tiny.bdf"); });
+        CALL(f->act("cmdLIST No"));
+        CALL(trigger("Import font..."));
+        QVERIFY(f->library().startsWith(lineA + "\"W\","));
+        QCOMPARE(f->listLines().size(), 3); // A kept; W and g added; the quote refused
+        QVERIFY2(f->messages().constLast().contains("added 2, replaced 0, kept 1"),
+                 qPrintable(f->messages().constLast()));
+    }
+
+    void gridToolsChangeTheGlyphAndUndoTakesThemBack() {
+        CALL(f = std::make_unique<FormFixture>());
+        CALL(f->act("1 2 9"));
+        QStringList seen{f->editorDots()};
+        QStringList seenBoxes{boxes().join(' ')};
+        for (const char* tool :
+             {"Shift Right", "Shift Down", "Shift Left", "Shift Up", "Mirror Left to Right",
+              "Mirror Top to Bottom", "Invert Dots", "Command2"}) {
+            if (QString(tool) == "Command2") {
+                CALL(f->act(tool));
+            } else {
+                CALL(trigger(tool));
+            }
+            QVERIFY2(f->editorDots() != seen.constLast(), tool);
+            seen << f->editorDots();
+            seenBoxes << boxes().join(' ');
+        }
+        QCOMPARE(seen[5], "........ ........ ........ X....... XX......"); // mirrored
+        QCOMPARE(boxes().join(QString()), QString()); // Clear empties the boxes
+        for (int step = seen.size() - 2; step >= 0; --step) {
+            CALL(trigger("Undo"));
+            QCOMPARE(f->editorDots(), seen[step]);
+            QCOMPARE(boxes().join(' '), seenBoxes[step]);
+        }
+        CALL(trigger("Redo"));
+        QCOMPARE(f->editorDots(), seen[1]);
+    }
+};
+
+QTEST_MAIN(WorkshopTest)
+#include "workshop_test.moc"
