@@ -43,12 +43,13 @@ QString at(const QString& path, int line) {
 
 // Unlike the window, which starts with an empty library, a file that is not
 // there is an error: a build should not quietly turn a typo into empty values.
-std::variant<LibraryLoad, QString> readLibrary(const QString& path) {
+std::variant<LibraryLoad, QString> readLibrary(const LibraryLocation& location,
+                                               const QString& path) {
     const QString shown = QDir::toNativeSeparators(path);
     if (!QFileInfo::exists(path)) {
         return QStringLiteral("cannot read the library %1: no such file").arg(shown);
     }
-    LibraryLoad load = loadLibrary(path);
+    LibraryLoad load = loadLibrary(location);
     if (!load.error.isEmpty()) {
         return QStringLiteral("cannot read the library %1: %2").arg(shown, load.error);
     }
@@ -205,14 +206,15 @@ QString characterList(const std::vector<char32_t>& characters) {
     return names.join(QStringLiteral(", "));
 }
 
-int writeImport(const Request& request, const QString& path) {
+int writeImport(const Request& request, const LibraryLocation& location) {
+    const QString& path = location.path;
     ImportRequest import;
     import.characters = request.characters.empty() ? printableCp1252() : request.characters;
     import.options = request.options;
     import.baselineRow = request.baselineRow;
     import.replaceExisting = request.replace;
     import.refuseClipped = request.strict;
-    const ImportReport report = importFont(path, request.fontPath, import);
+    const ImportReport report = importFont(location, request.fontPath, import);
     const QString font = QDir::toNativeSeparators(request.fontPath);
     if (!report.font.error.isEmpty()) {
         complain(QStringLiteral("cannot import %1: %2").arg(font, report.font.error));
@@ -263,13 +265,17 @@ int main(int argc, char* argv[]) {
         return stop->exitCode;
     }
     const Request& request = std::get<Request>(parsed);
-    const QString path = request.libraryPath.isEmpty()
-                             ? libraryPathBeside(QCoreApplication::applicationDirPath())
-                             : request.libraryPath;
+    const LibraryLocation location = locateLibrary(
+        request.libraryPath, QCoreApplication::applicationDirPath(), userLibraryFolder());
     if (request.mode == Mode::import) {
-        return writeImport(request, path);
+        return writeImport(request, location);
     }
-    const auto library = readLibrary(path);
+    // What is read: the per-user library, or its installed starter until the
+    // first save or import makes it.
+    const QString path = QFileInfo::exists(location.path) || location.seed.isEmpty()
+                             ? location.path
+                             : location.seed;
+    const auto library = readLibrary(location, path);
     if (const QString* error = std::get_if<QString>(&library)) {
         complain(*error);
         return exitUsage;

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <memory>
@@ -105,14 +106,52 @@ Backup makeBackup(const QString& library, const std::string& bytes) {
 
 const QString changedMeanwhile = QStringLiteral("changed");
 
+struct LocationRead {
+    FileRead file;
+    bool seeded = false; // the library does not exist yet: these are its seed's bytes
+};
+
+LocationRead readLocation(const LibraryLocation& library) {
+    FileRead file = readFile(library.path, libraryByteLimit);
+    if (file.missing && !library.seed.isEmpty()) {
+        FileRead seed = readFile(library.seed, libraryByteLimit);
+        if (!seed.missing) {
+            return {std::move(seed), true};
+        }
+    }
+    return {std::move(file), false};
+}
+
 } // namespace
 
 QString libraryPathBeside(const QString& programFolder) {
     return QDir(programFolder).filePath(QStringLiteral("FONTSDAT.txt"));
 }
 
-LibraryLoad loadLibrary(const QString& path) {
-    const FileRead file = readFile(path, libraryByteLimit);
+LibraryLocation locateLibrary(const QString& given, const QString& programFolder,
+                              const QString& userFolder) {
+    if (!given.isEmpty()) {
+        return {given};
+    }
+    const QString beside = libraryPathBeside(programFolder);
+    const QString starter = QDir::cleanPath(
+        QDir(programFolder).filePath(QStringLiteral("../share/vorlix/starter/FONTSDAT.txt")));
+    // An installed program is never portable, even for root, who may write
+    // the folder: nothing is written under the prefix.
+    const bool installed = QFileInfo::exists(starter);
+    if (QFileInfo::exists(beside) || (!installed && QFileInfo(programFolder).isWritable())) {
+        return {beside};
+    }
+    return {libraryPathBeside(userFolder), installed ? starter : QString()};
+}
+
+QString userLibraryFolder() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("vorlix"));
+}
+
+LibraryLoad loadLibrary(const LibraryLocation& library) {
+    const FileRead file = readLocation(library).file;
     if (!file.error.isEmpty()) {
         return {{}, file.error, {}};
     }
@@ -144,12 +183,16 @@ struct Decision {
 using Decide = std::function<Decision(const std::string& bytes, ParsedLibrary parsed)>;
 
 // One read-decide-write under the lock.
-std::pair<Step, SaveOutcome> attempt(const QString& path, const Decide& decide) {
+std::pair<Step, SaveOutcome> attempt(const LibraryLocation& library, const Decide& decide) {
+    const QString& path = library.path;
+    if (!library.seed.isEmpty()) {
+        QDir().mkpath(QFileInfo(path).absolutePath()); // a per-user folder, made on first save
+    }
     LibraryLock lock(path);
     if (!lock.error().isEmpty()) {
         return {Step::done, failure(lock.error())};
     }
-    const FileRead file = readFile(path, libraryByteLimit);
+    const auto [file, seeded] = readLocation(library);
     if (!file.error.isEmpty()) {
         return {Step::done, failure(file.error)};
     }
@@ -163,10 +206,10 @@ std::pair<Step, SaveOutcome> attempt(const QString& path, const Decide& decide) 
     const auto beforeCommit = [&]() -> QString {
         // An editor that takes no lock may have written meanwhile.
         const FileRead now = readFile(path, libraryByteLimit);
-        if (now.missing != file.missing || now.bytes != file.bytes) {
+        if (seeded ? !now.missing : now.missing != file.missing || now.bytes != file.bytes) {
             return changedMeanwhile;
         }
-        if (rewrite.dropped) {
+        if (rewrite.dropped && !seeded) {
             // The new file holds only what could be read: keep the old one aside.
             const Backup backup = makeBackup(path, file.bytes);
             if (!backup.error.isEmpty()) {
@@ -194,7 +237,7 @@ std::pair<Step, SaveOutcome> attempt(const QString& path, const Decide& decide) 
 // Attempts until one is done; ask is put to the user between attempts, with
 // the lock let go and nothing read kept: the file is read afresh after the
 // answer. decide learns the answer through its confirmed flag.
-SaveOutcome writeDecided(const QString& path, const Decide& decide,
+SaveOutcome writeDecided(const LibraryLocation& path, const Decide& decide,
                          const std::function<bool()>& ask, bool& confirmed) {
     for (int tries = 0; tries < attempts; ++tries) {
         auto [step, outcome] = attempt(path, decide);
@@ -228,7 +271,7 @@ const QString unstorable =
 
 } // namespace
 
-SaveOutcome saveGlyph(const QString& path, const FONTREC& record, bool invertColumns,
+SaveOutcome saveGlyph(const LibraryLocation& path, const FONTREC& record, bool invertColumns,
                       const std::function<bool()>& replaceConfirmed) {
     bool confirmed = false;
     const Decide decide = [&](const std::string& bytes, ParsedLibrary parsed) -> Decision {
@@ -251,7 +294,8 @@ SaveOutcome saveGlyph(const QString& path, const FONTREC& record, bool invertCol
     return writeDecided(path, decide, replaceConfirmed, confirmed);
 }
 
-MergeOutcome mergeGlyphs(const QString& path, const FontTable& records, bool replaceExisting) {
+MergeOutcome mergeGlyphs(const LibraryLocation& path, const FontTable& records,
+                         bool replaceExisting) {
     MergeOutcome counts;
     bool never = false;
     const Decide decide = [&](const std::string& bytes, ParsedLibrary parsed) -> Decision {
@@ -292,7 +336,7 @@ MergeOutcome mergeGlyphs(const QString& path, const FontTable& records, bool rep
     return counts;
 }
 
-SaveOutcome deleteGlyph(const QString& path, const FONTREC& record, std::size_t hint) {
+SaveOutcome deleteGlyph(const LibraryLocation& path, const FONTREC& record, std::size_t hint) {
     bool never = false;
     const Decide decide = [&](const std::string&, ParsedLibrary parsed) -> Decision {
         std::optional<std::size_t> k;

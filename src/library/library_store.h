@@ -17,6 +17,31 @@ namespace vorlix {
 // The library file beside the running program.
 QString libraryPathBeside(const QString& programFolder);
 
+// Where a program keeps its library.
+struct LibraryLocation {
+    LibraryLocation(QString path = {}, QString seed = {}) // NOLINT: a path is a location
+        : path(std::move(path)), seed(std::move(seed)) {}
+
+    QString path; // the library, read and written by every save
+    // A library that is shown, read-only, while path does not exist yet, and
+    // that the first save starts the new file from (an installed starter).
+    QString seed;
+};
+
+// The library: the one given; else FONTSDAT.txt beside the program when
+// that exists, or when the program's folder may be written and holds no
+// installed program (a portable copy, or a build); else FONTSDAT.txt in
+// userFolder, seeded from the starter library installed in
+// programFolder/../share/vorlix/starter (apart from the per-user
+// folder, which for a prefix of ~/.local is share/vorlix itself: a reinstall
+// must never overwrite the user's library).
+LibraryLocation locateLibrary(const QString& given, const QString& programFolder,
+                              const QString& userFolder);
+
+// The folder of the per-user library: the user's data folder (normally
+// ~/.local/share) and vorlix, for the window and vorlix-table alike.
+QString userLibraryFolder();
+
 // Far above any real font; a larger source (or one that never ends, such as
 // /dev/zero) is refused rather than read.
 constexpr qint64 libraryByteLimit = 256 * 1024 * 1024;
@@ -30,7 +55,8 @@ struct LibraryLoad {
 };
 
 // A missing file is an empty library, not an error.
-LibraryLoad loadLibrary(const QString& path);
+// The seed while the library itself does not exist yet.
+LibraryLoad loadLibrary(const LibraryLocation& location);
 
 struct SaveOutcome {
     QString error; // empty on success; every file is then as before
@@ -45,8 +71,9 @@ struct SaveOutcome {
 // with nothing read held back, and asked again should the character appear
 // while saving. A new character is appended, its columns reversed with
 // invertColumns. A record the file cannot store is refused before anything
-// is written.
-SaveOutcome saveGlyph(const QString& path, const FONTREC& record, bool invertColumns,
+// is written. While the library does not exist, its seed is what is edited,
+// and the library is created (with its folder) from it.
+SaveOutcome saveGlyph(const LibraryLocation& library, const FONTREC& record, bool invertColumns,
                       const std::function<bool()>& replaceConfirmed);
 
 struct MergeOutcome {
@@ -62,11 +89,12 @@ struct MergeOutcome {
 // Adds every record whose character the library lacks, in one write under
 // the same rules as a save; a character stored already is replaced in place
 // with replaceExisting, else kept. A missing library is created.
-MergeOutcome mergeGlyphs(const QString& path, const FontTable& records, bool replaceExisting);
+MergeOutcome mergeGlyphs(const LibraryLocation& library, const FontTable& records,
+                         bool replaceExisting);
 
 // Removes record from the library, with the safety of a replace: the one at
 // hint (its place when the file was last read) if it is still there, else
 // the first record equal to it; an error when there is none any more.
-SaveOutcome deleteGlyph(const QString& path, const FONTREC& record, std::size_t hint);
+SaveOutcome deleteGlyph(const LibraryLocation& library, const FONTREC& record, std::size_t hint);
 
 } // namespace vorlix

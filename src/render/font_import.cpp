@@ -113,7 +113,7 @@ FontGlyphs readFontGlyphs(const QString& fontPath, const std::vector<char32_t>& 
     return result;
 }
 
-ImportReport importFont(const QString& libraryPath, const QString& fontPath,
+ImportReport importFont(const LibraryLocation& library, const QString& fontPath,
                         const ImportRequest& request) {
     ImportReport report;
     report.font = readFontGlyphs(fontPath, request.characters, request.baselineRow);
@@ -135,7 +135,7 @@ ImportReport importFont(const QString& libraryPath, const QString& fontPath,
     if (request.refuseClipped && !report.clipped.empty()) {
         return report;
     }
-    report.merge = mergeGlyphs(libraryPath, records, request.replaceExisting);
+    report.merge = mergeGlyphs(library, records, request.replaceExisting);
     report.written = report.merge.error.isEmpty();
     return report;
 }

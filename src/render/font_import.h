@@ -56,7 +56,7 @@ struct ImportReport {
 // Adds the font's glyphs to the library under the library's rules (see
 // mergeGlyphs). The stored columns are what the editor stores for the same
 // dots with the same options, appended without reversing the columns.
-ImportReport importFont(const QString& libraryPath, const QString& fontPath,
+ImportReport importFont(const LibraryLocation& library, const QString& fontPath,
                         const ImportRequest& request);
 
 // "added 3, replaced 0, kept 2, not in the font 1, refused 1"

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -102,8 +103,8 @@ QString shownPath(const QString& path) {
 
 } // namespace
 
-Form1::Form1(QString libraryPath, MessageBoxHandler showMessage, QWidget* parent)
-    : QWidget(parent), libraryPath_(std::move(libraryPath)), showMessage_(std::move(showMessage)) {
+Form1::Form1(LibraryLocation library, MessageBoxHandler showMessage, QWidget* parent)
+    : QWidget(parent), library_(std::move(library)), showMessage_(std::move(showMessage)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(windowCaption);
     setWindowIcon(appIcon());
@@ -363,18 +364,18 @@ void Form1::SAVEDATA() {
                        QStringLiteral("Replace Font Data?")) == QMessageBox::Yes;
     };
     const SaveOutcome outcome =
-        saveGlyph(libraryPath_, record, chkINVCOLS->isChecked(), replaceConfirmed);
+        saveGlyph(library_, record, chkINVCOLS->isChecked(), replaceConfirmed);
     if (!outcome.error.isEmpty()) {
         message(QStringLiteral("The glyph could not be saved to\r\n%1\r\n\r\n%2\r\n\r\n"
                                "The library file is unchanged.")
-                    .arg(shownPath(libraryPath_), outcome.error),
+                    .arg(shownPath(library_.path), outcome.error),
                 QMessageBox::Critical);
     } else if (!outcome.backupPath.isEmpty()) {
         message(
             QStringLiteral("Part of %1 could not be read (line %2: %3).\r\n\r\nThe old file "
                            "was kept as\r\n%4\r\nand the library was written anew from the "
                            "glyphs that could be read, with this one saved.")
-                .arg(shownPath(libraryPath_))
+                .arg(shownPath(library_.path))
                 .arg(outcome.dropped.line)
                 .arg(QString::fromStdString(outcome.dropped.what), shownPath(outcome.backupPath)),
             QMessageBox::Information);
@@ -382,7 +383,13 @@ void Form1::SAVEDATA() {
 }
 
 QString Form1::LOADDATA() {
-    LibraryLoad load = loadLibrary(libraryPath_);
+    LibraryLoad load = loadLibrary(library_);
+    const bool starter = !library_.seed.isEmpty() && !QFileInfo::exists(library_.path);
+    fraFONTS->setToolTip(
+        starter ? QStringLiteral("The starter font %1, read-only: your first save makes your own "
+                                 "library, %2")
+                      .arg(shownPath(library_.seed), shownPath(library_.path))
+                : QStringLiteral("The font library %1").arg(shownPath(library_.path)));
     fontLines_->setTable(nullptr); // the view lets go of the old table first
     fontTable_ = std::move(load.parsed.records);
     fontLines_->setTable(&fontTable_);
@@ -391,7 +398,7 @@ QString Form1::LOADDATA() {
     if (!load.error.isEmpty()) {
         return QStringLiteral("The font library\r\n%1\r\ncould not be read: %2\r\n\r\nThe fonts "
                               "list stays empty until the file can be read.")
-            .arg(shownPath(libraryPath_), load.error);
+            .arg(shownPath(library_.path), load.error);
     }
     if (load.parsed.damage == reportedDamage_) {
         return {};
@@ -403,7 +410,7 @@ QString Form1::LOADDATA() {
     return QStringLiteral("Reading the font library\r\n%1\r\nstopped at line %2: %3.\r\n\r\n"
                           "The %4 glyphs before that point were loaded. The file is left as it "
                           "is; mend or remove the damaged part with a text editor.")
-        .arg(shownPath(libraryPath_))
+        .arg(shownPath(library_.path))
         .arg(reportedDamage_->line)
         .arg(QString::fromStdString(reportedDamage_->what))
         .arg(fontTable_.size());

@@ -7,6 +7,7 @@
 #include "library/converter.h"
 #include "library/font_record.h"
 #include "library/library_format.h"
+#include "library/library_store.h"
 #include "ui/message_box.h"
 
 #include <QWidget>
@@ -33,9 +34,9 @@ class PixelButton;
 class Form1 : public QWidget {
     Q_OBJECT
 public:
-    // libraryPath is the FONTSDAT.txt to use; showMessage shows every modal
+    // library is the FONTSDAT.txt to use; showMessage shows every modal
     // message and returns the button chosen.
-    explicit Form1(QString libraryPath, MessageBoxHandler showMessage = modalMessageBox,
+    explicit Form1(LibraryLocation library, MessageBoxHandler showMessage = modalMessageBox,
                    QWidget* parent = nullptr);
 
     // Centres the window on its screen and shows it, and centres it again
@@ -91,7 +92,7 @@ private:
             QMessageBox::StandardButtons buttons = QMessageBox::Ok, const QString& title = {},
             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
-    const QString libraryPath_;
+    const LibraryLocation library_;
     const MessageBoxHandler showMessage_;
 
     Glyph glyph_; // the glyph being edited; the pixel buttons show it

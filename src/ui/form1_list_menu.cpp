@@ -102,11 +102,11 @@ void Form1::deleteListedGlyph(int row) {
             QStringLiteral("Delete Font Data?"), QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
-    const SaveOutcome outcome = deleteGlyph(libraryPath_, record, static_cast<std::size_t>(row));
+    const SaveOutcome outcome = deleteGlyph(library_, record, static_cast<std::size_t>(row));
     if (!outcome.error.isEmpty()) {
         message(QStringLiteral("The glyph could not be deleted from\r\n%1\r\n\r\n%2\r\n\r\n"
                                "The library file is unchanged.")
-                    .arg(QDir::toNativeSeparators(libraryPath_), outcome.error),
+                    .arg(QDir::toNativeSeparators(library_.path), outcome.error),
                 QMessageBox::Critical);
     }
     reloadAndTell();
@@ -125,12 +125,12 @@ void Form1::importFontFile() {
                                "the font's glyphs?\r\n(No keeps them as they are.)"),
                 QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
                 QStringLiteral("Import Font"), QMessageBox::No) == QMessageBox::Yes;
-    const ImportReport report = importFont(libraryPath_, font, request);
+    const ImportReport report = importFont(library_, font, request);
     const QString shownFont = QDir::toNativeSeparators(font);
     if (!report.font.error.isEmpty() || !report.merge.error.isEmpty()) {
         message(QStringLiteral("%1 could not be imported into\r\n%2\r\n\r\n%3\r\n\r\nThe library "
                                "file is unchanged.")
-                    .arg(shownFont, QDir::toNativeSeparators(libraryPath_),
+                    .arg(shownFont, QDir::toNativeSeparators(library_.path),
                          report.font.error.isEmpty() ? report.merge.error : report.font.error),
                 QMessageBox::Critical);
         return;

@@ -15,6 +15,10 @@ void describe(QCommandLineParser& parser) {
                        "message."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption({{"l", "library"},
+                      "The font library (default: FONTSDAT.txt beside the program, or, for an "
+                      "installed program, in your data folder, ~/.local/share/vorlix).",
+                      "file"});
 }
 
 } // namespace
@@ -39,7 +43,10 @@ int main(int argc, char* argv[]) {
     describe(parser);
     parser.process(app);
     QApplication::setApplicationDisplayName(QStringLiteral("Propeller Vorlix Generator"));
-    vorlix::Form1 window(vorlix::libraryPathBeside(QCoreApplication::applicationDirPath()));
+    QGuiApplication::setDesktopFileName(QStringLiteral(VORLIX_APP_ID));
+    vorlix::Form1 window(vorlix::locateLibrary(parser.value(QStringLiteral("library")),
+                                               QCoreApplication::applicationDirPath(),
+                                               vorlix::userLibraryFolder()));
     window.showCentred();
     return app.exec();
 }

@@ -7,9 +7,12 @@ namespace vorlix {
 namespace {
 
 TEST(CTable, IsOneCommentedRowPerCharacter) {
+    FirmwareRequest request;
+    request.message = "AB?";
+    request.blank = true;
     const FontTable table{{"A", {"&H7E", "&H9", "&H9", "&H9", "&H7E"}},
                           {"B", {"&H7F", "&h49", "49", "&H49", ""}}};
-    EXPECT_EQ(firmwareTable(FirmwareFormat::c, {.message = "AB?", .blank = true}, table),
+    EXPECT_EQ(firmwareTable(FirmwareFormat::c, request, table),
               "/* \"AB?\" - 18 columns */\n"
               "const unsigned char vorlix_table[18] = {\n"
               "    0x7E, 0x09, 0x09, 0x09, 0x7E, 0xFF, /* 'A' */\n"

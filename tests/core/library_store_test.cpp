@@ -91,6 +91,24 @@ TEST_F(LibraryStore, SavesAppendOrReplaceAsAsked) {
     EXPECT_EQ(files(), QStringList{"FONTSDAT.txt"}); // no lock or temporary file left
 }
 
+TEST_F(LibraryStore, IsBesideTheProgramUnlessInstalled) {
+    const QString bin = dir.filePath("bin");
+    const QString user = dir.filePath("user");
+    QDir().mkpath(bin);
+    const auto located = [&](const QString& given = {}) {
+        const LibraryLocation at = locateLibrary(given, bin, user);
+        return at.path + " " + at.seed;
+    };
+    EXPECT_EQ(located("x.txt"), "x.txt ");
+    EXPECT_EQ(located(), bin + "/FONTSDAT.txt "); // a build or a portable copy
+    QDir().mkpath(dir.filePath("share/vorlix/starter"));
+    write(lineA, dir.filePath("share/vorlix/starter/FONTSDAT.txt"));
+    EXPECT_EQ(located(),
+              user + "/FONTSDAT.txt " + dir.filePath("share/vorlix/starter/FONTSDAT.txt"));
+    write(lineA, bin + "/FONTSDAT.txt"); // a library beside the program always counts
+    EXPECT_EQ(located(), bin + "/FONTSDAT.txt ");
+}
+
 TEST_F(LibraryStore, ReadsWhatThereIsOrSaysWhyNot) {
     EXPECT_TRUE(loadLibrary(path).error.isEmpty()); // a missing file is an empty library
     EXPECT_FALSE(QFile::exists(path));
