@@ -272,9 +272,8 @@ int main(int argc, char* argv[]) {
     }
     // What is read: the per-user library, or its installed starter until the
     // first save or import makes it.
-    const QString path = QFileInfo::exists(location.path) || location.seed.isEmpty()
-                             ? location.path
-                             : location.seed;
+    const QString path =
+        QFileInfo::exists(location.path) || location.seed.isEmpty() ? location.path : location.seed;
     const auto library = readLibrary(location, path);
     if (const QString* error = std::get_if<QString>(&library)) {
         complain(*error);

@@ -30,7 +30,9 @@ std::optional<std::vector<char32_t>> characterRanges(const QString& text) {
         const uint value = part.trimmed().startsWith(QStringLiteral("0x"), Qt::CaseInsensitive)
                                ? part.trimmed().mid(2).toUInt(&ok, 16)
                                : part.trimmed().toUInt(&ok, 10);
-        return ok && value <= 0x10FFFF ? std::optional<char32_t>(value) : std::nullopt;
+        const bool surrogate = value >= 0xD800 && value <= 0xDFFF; // no character
+        return ok && value <= 0x10FFFF && !surrogate ? std::optional<char32_t>(value)
+                                                     : std::nullopt;
     };
     std::vector<char32_t> characters;
     for (const QString& item : text.split(QLatin1Char(','))) {
@@ -86,12 +88,14 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     const QCommandLineOption check({"c", "check"}, "Report what is wrong in the library, by line.");
     const QCommandLineOption render(
         {"r", "render"}, "Draw the message as the stick shows it into a PNG file.", "file");
-    const QCommandLineOption invert(QStringLiteral("invert"),
-                                    "The stick lights a 1 bit (default: a 0 bit), as the "
-                                    "editor's Invert Bits.");
-    const QCommandLineOption swap(QStringLiteral("swap"),
-                                  "The bottom row is the most significant bit, as the editor's "
-                                  "Swap MSB/ LSB.");
+    const QCommandLineOption invert(
+        QStringLiteral("invert"),
+        "A lit dot is a 1 bit, as the editor's Invert Bits: a table's bytes are turned for such "
+        "a stick; --render reads and --import writes the library so.");
+    const QCommandLineOption swap(
+        QStringLiteral("swap"),
+        "The bottom row is the most significant bit, as the editor's Swap MSB/ LSB: a table's "
+        "bytes are turned for such a stick; --render reads and --import writes the library so.");
     const QCommandLineOption round(QStringLiteral("round"),
                                    "For --render: draw the columns on a ring, as the stick spins.");
     const QCommandLineOption import(QStringLiteral("import"),
@@ -216,7 +220,9 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     }
     if (parser.isSet(org)) {
         bool ok = false;
-        const uint address = parser.value(org).toUInt(&ok, 0);
+        const QString text = parser.value(org);
+        const bool hex = text.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive);
+        const uint address = (hex ? text.mid(2) : text).toUInt(&ok, hex ? 16 : 10);
         if (!ok) {
             return usageError(QStringLiteral("--org takes an address such as 0x100, not '%1'")
                                   .arg(parser.value(org)));
@@ -270,6 +276,9 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     }
     const bool cArray =
         request.format == FirmwareFormat::c || request.format == FirmwareFormat::arduino;
+    if (request.message.empty() && request.guard) {
+        return usageError(QStringLiteral("the message is empty: there is no table to guard"));
+    }
     if (request.message.empty() && (request.mode == Mode::render || cArray)) {
         return usageError(request.mode == Mode::render
                               ? QStringLiteral("the message is empty: there is nothing to draw")

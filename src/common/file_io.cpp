@@ -1,6 +1,7 @@
 #include "common/file_io.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -17,15 +18,15 @@ QString systemError(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// A path that reaches its file through /proc (as /dev/stdout does) names an
-// open stream, even when the file behind it is a regular one: replacing that
-// file would throw away what the stream's owner wrote before, as with
-// "-o /dev/stdout >> log".
+// A path that reaches its file through an open file descriptor (as
+// /dev/stdout does, through /proc/self/fd/1) names an open stream, even when
+// the file behind it is a regular one: replacing that file would throw away
+// what the stream's owner wrote before, as with "-o /dev/stdout >> log".
 bool namesAStream(const QString& path) {
+    static const QRegularExpression descriptor(QStringLiteral("^(/proc/[^/]+/fd|/dev/fd)/"));
     QString hop = QFileInfo(path).absoluteFilePath();
     for (int links = 0; links < 40; ++links) {
-        if (hop.startsWith(QStringLiteral("/proc/")) ||
-            hop.startsWith(QStringLiteral("/dev/fd/"))) {
+        if (descriptor.match(hop).hasMatch()) {
             return true;
         }
         const QFileInfo info(hop);
@@ -104,12 +105,34 @@ WriteResult writeInto(const QString& path, std::string_view bytes,
     return {};
 }
 
+bool readAll(int fd, std::string& out) {
+    char chunk[64 * 1024];
+    for (off_t at = 0;;) {
+        const ssize_t n = ::pread(fd, chunk, sizeof chunk, at);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return n == 0;
+        }
+        out.append(chunk, static_cast<std::size_t>(n));
+        at += n;
+    }
+}
+
+bool overwrite(int fd, std::string_view bytes) {
+    return writeAll(fd, bytes, 0, true) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 &&
+           ::fsync(fd) == 0;
+}
+
 // For a file in a folder that takes no new files: the old bytes are
-// overwritten only once the disk has promised room for the new ones.
+// overwritten only once the disk has promised room for the new ones, and are
+// written back should the new ones fail all the same.
 WriteResult writeInPlace(const QString& path, std::string_view bytes,
                          const BeforeCommit& beforeCommit) {
-    Fd fd(::open(QFile::encodeName(path).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
-    if (fd.get() < 0) {
+    Fd fd(::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_CLOEXEC));
+    std::string old;
+    if (fd.get() < 0 || !readAll(fd.get(), old)) {
         return failed(systemError(errno));
     }
     const auto size = static_cast<off_t>(bytes.size());
@@ -122,11 +145,15 @@ WriteResult writeInPlace(const QString& path, std::string_view bytes,
     if (WriteResult stop = stopIfAsked(beforeCommit); stop.status != WriteStatus::written) {
         return stop;
     }
-    if (!writeAll(fd.get(), bytes, 0, true) || ::ftruncate(fd.get(), size) != 0 ||
-        ::fsync(fd.get()) != 0 || !fd.close()) {
-        return failed(systemError(errno));
+    if (overwrite(fd.get(), bytes)) {
+        return fd.close() ? WriteResult{} : failed(systemError(errno));
     }
-    return {};
+    const QString why = systemError(errno);
+    if (overwrite(fd.get(), old)) {
+        return failed(why);
+    }
+    return {WriteStatus::damaged, why + QStringLiteral("; its old content could not be written "
+                                                       "back either, so it may be damaged")};
 }
 
 } // namespace
@@ -200,6 +227,12 @@ WriteResult writeFile(const QString& path, std::string_view bytes,
         return failed(file.errorString());
     }
     return {};
+}
+
+bool isPlainFile(const QString& path) {
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) != 0 ||
+           (S_ISREG(status.st_mode) && !namesAStream(path));
 }
 
 bool sameFile(const QString& a, const QString& b) {

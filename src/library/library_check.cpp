@@ -48,7 +48,9 @@ std::vector<Finding> checkLibrary(const ParsedLibrary& library,
                                               " is not a byte (&H and 1 or 2 hex digits)"});
             }
         }
-        if (const std::string bytes = undefinedBytes(record.CHAR); !bytes.empty()) {
+        // In a UTF-8 file these are characters like any other.
+        if (const std::string bytes = undefinedBytes(record.CHAR);
+            library.encoding == TextEncoding::windows1252 && !bytes.empty()) {
             findings.push_back({line, name + " holds byte " + bytes +
                                           ", which Windows-1252 leaves undefined; was the "
                                           "file saved in another encoding?"});

@@ -264,6 +264,12 @@ std::optional<int> firstUtf8Line(std::string_view bytes) {
 }
 
 std::optional<std::string> fieldProblem(std::string_view text, TextEncoding encoding) {
+    for (std::size_t i = 0; i < text.size();
+         i += std::max<std::size_t>(1, utf8SequenceLength(text.substr(i)))) {
+        if (utf8SequenceLength(text.substr(i)) == 0) {
+            return "it is not well-formed text";
+        }
+    }
     if (text.find('"') != std::string_view::npos) {
         return "it contains a double quote (\"), which the library file cannot store";
     }

@@ -3,11 +3,13 @@
 #include "common/file_io.h"
 #include "library/library_edit.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <algorithm>
 #include <memory>
@@ -27,29 +29,43 @@ constexpr int lockWaitMs = 10000;
 // How often a save decides anew when the file keeps changing under it.
 constexpr int attempts = 8;
 
-// The lock file beside the library. Where the folder takes no new files the
-// library itself is locked instead: such a library is written in place, so
-// the lock and the file stay one.
+// Every saver takes the lock file beside the library (where the folder takes
+// no new files, it cannot) and then the library itself, so that savers of
+// both kinds exclude each other. The library is locked again when another
+// saver has renamed a new file over the one locked.
 class LibraryLock {
 public:
     explicit LibraryLock(const QString& path) {
         const QFileInfo info(path);
         const QString target = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
-        lockFile_ = std::make_unique<QLockFile>(target + QStringLiteral(".lock"));
-        if (lockFile_->tryLock(lockWaitMs)) {
+        const QString lockPath = target + QStringLiteral(".lock");
+        lockFile_ = std::make_unique<QLockFile>(lockPath);
+        if (!lockFile_->tryLock(lockWaitMs) && lockFile_->error() != QLockFile::PermissionError) {
+            error_ = held(lockPath);
             return;
         }
-        const QLockFile::LockError why = lockFile_->error();
-        lockFile_.reset();
-        if (why == QLockFile::LockFailedError) {
-            error_ = QStringLiteral("Another program is saving to the library; its lock file %1 "
-                                    "stayed in place. Try again in a moment.")
-                         .arg(QDir::toNativeSeparators(target + QStringLiteral(".lock")));
-            return;
-        }
-        fd_ = ::open(QFile::encodeName(target).constData(), O_RDONLY | O_CLOEXEC);
-        if (fd_ >= 0) {
-            ::flock(fd_, LOCK_EX);
+        QDeadlineTimer deadline(lockWaitMs);
+        while (info.exists()) {
+            fd_ = ::open(QFile::encodeName(target).constData(), O_RDONLY | O_CLOEXEC);
+            if (fd_ < 0) {
+                return; // read next, and its error said there
+            }
+            while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+                if (deadline.hasExpired()) {
+                    error_ = held(target);
+                    return;
+                }
+                QThread::msleep(10);
+            }
+            struct stat locked {};
+            struct stat now {};
+            if (::fstat(fd_, &locked) != 0 ||
+                ::stat(QFile::encodeName(target).constData(), &now) != 0 ||
+                (locked.st_dev == now.st_dev && locked.st_ino == now.st_ino)) {
+                return;
+            }
+            ::close(fd_);
+            fd_ = -1;
         }
     }
     ~LibraryLock() {
@@ -63,6 +79,12 @@ public:
     const QString& error() const { return error_; }
 
 private:
+    static QString held(const QString& what) {
+        return QStringLiteral("Another program is saving to the library and holds %1. Nothing "
+                              "was written; try again in a moment.")
+            .arg(QDir::toNativeSeparators(what));
+    }
+
     std::unique_ptr<QLockFile> lockFile_;
     int fd_ = -1;
     QString error_;
@@ -138,11 +160,12 @@ LibraryLocation locateLibrary(const QString& given, const QString& programFolder
         QDir(programFolder).filePath(QStringLiteral("../share/vorlix/starter/FONTSDAT.txt")));
     // An installed program is never portable, even for root, who may write
     // the folder: nothing is written under the prefix.
-    const bool installed = QFileInfo::exists(starter);
+    const bool installed =
+        QFileInfo(QDir(programFolder).filePath(QStringLiteral("../share/vorlix"))).isDir();
     if (QFileInfo::exists(beside) || (!installed && QFileInfo(programFolder).isWritable())) {
         return {beside};
     }
-    return {libraryPathBeside(userFolder), installed ? starter : QString()};
+    return {libraryPathBeside(userFolder), QFileInfo::exists(starter) ? starter : QString()};
 }
 
 QString userLibraryFolder() {
@@ -185,14 +208,18 @@ using Decide = std::function<Decision(const std::string& bytes, ParsedLibrary pa
 // One read-decide-write under the lock.
 std::pair<Step, SaveOutcome> attempt(const LibraryLocation& library, const Decide& decide) {
     const QString& path = library.path;
-    if (!library.seed.isEmpty()) {
-        QDir().mkpath(QFileInfo(path).absolutePath()); // a per-user folder, made on first save
+    if (!isPlainFile(path)) {
+        return {Step::done, failure(QStringLiteral("The library is not a plain file (a device, a "
+                                                   "pipe or an open stream), so it is not saved "
+                                                   "to."))};
     }
     LibraryLock lock(path);
     if (!lock.error().isEmpty()) {
         return {Step::done, failure(lock.error())};
     }
-    const auto [file, seeded] = readLocation(library);
+    const LocationRead read = readLocation(library);
+    const FileRead& file = read.file;
+    const bool seeded = read.seeded;
     if (!file.error.isEmpty()) {
         return {Step::done, failure(file.error)};
     }
@@ -225,6 +252,16 @@ std::pair<Step, SaveOutcome> attempt(const LibraryLocation& library, const Decid
     if (written.status == WriteStatus::written) {
         return {Step::done, outcome};
     }
+    if (written.status == WriteStatus::damaged) {
+        // The backup, if one was made, is all that is whole now: it stays.
+        outcome.error = written.error;
+        outcome.damaged = true;
+        if (!outcome.backupPath.isEmpty()) {
+            outcome.error += QStringLiteral(". The old file is kept as %1.")
+                                 .arg(QDir::toNativeSeparators(outcome.backupPath));
+        }
+        return {Step::done, outcome};
+    }
     if (!outcome.backupPath.isEmpty()) {
         QFile::remove(outcome.backupPath);
     }
@@ -237,8 +274,8 @@ std::pair<Step, SaveOutcome> attempt(const LibraryLocation& library, const Decid
 // Attempts until one is done; ask is put to the user between attempts, with
 // the lock let go and nothing read kept: the file is read afresh after the
 // answer. decide learns the answer through its confirmed flag.
-SaveOutcome writeDecided(const LibraryLocation& path, const Decide& decide,
-                         const std::function<bool()>& ask, bool& confirmed) {
+SaveOutcome writeTries(const LibraryLocation& path, const Decide& decide,
+                       const std::function<bool()>& ask, bool& confirmed) {
     for (int tries = 0; tries < attempts; ++tries) {
         auto [step, outcome] = attempt(path, decide);
         if (step == Step::done) {
@@ -254,6 +291,20 @@ SaveOutcome writeDecided(const LibraryLocation& path, const Decide& decide,
         }
     }
     return failure(QStringLiteral("The library kept changing while it was being saved."));
+}
+
+// A per-user library's folder is made by its first save, and goes again when
+// that writes nothing.
+SaveOutcome writeDecided(const LibraryLocation& library, const Decide& decide,
+                         const std::function<bool()>& ask, bool& confirmed) {
+    const QString folder = QFileInfo(library.path).absolutePath();
+    const bool made =
+        !library.seed.isEmpty() && !QFileInfo::exists(folder) && QDir().mkpath(folder);
+    const SaveOutcome outcome = writeTries(library, decide, ask, confirmed);
+    if (made && !QFileInfo::exists(library.path)) {
+        QDir().rmdir(folder);
+    }
+    return outcome;
 }
 
 std::optional<std::string> unstorableField(const FONTREC& record, TextEncoding encoding) {
@@ -306,11 +357,12 @@ MergeOutcome mergeGlyphs(const LibraryLocation& path, const FontTable& records,
             if (unstorableField(record, parsed.encoding)) {
                 counts.refused.push_back(record.CHAR);
             } else if (const auto k = findRecord(parsed.records, record.CHAR)) {
-                if (replaceExisting && parsed.records[*k] != record) {
+                const bool replaced = replaceExisting && parsed.records[*k] != record;
+                if (replaced) {
                     parsed.records[*k] = record;
                     replacing = true;
                 }
-                ++(replaceExisting ? counts.replaced : counts.kept);
+                ++(replaced ? counts.replaced : counts.kept);
             } else if (!findRecord(appended, record.CHAR)) {
                 appended.push_back(record);
                 ++counts.added;

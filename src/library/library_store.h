@@ -29,8 +29,9 @@ struct LibraryLocation {
 };
 
 // The library: the one given; else FONTSDAT.txt beside the program when
-// that exists, or when the program's folder may be written and holds no
-// installed program (a portable copy, or a build); else FONTSDAT.txt in
+// that exists, or when the program's folder may be written and is no
+// installed one (no ../share/vorlix beside it: a portable copy, or a build);
+// else FONTSDAT.txt in
 // userFolder, seeded from the starter library installed in
 // programFolder/../share/vorlix/starter (apart from the per-user
 // folder, which for a prefix of ~/.local is share/vorlix itself: a reinstall
@@ -59,7 +60,8 @@ struct LibraryLoad {
 LibraryLoad loadLibrary(const LibraryLocation& location);
 
 struct SaveOutcome {
-    QString error; // empty on success; every file is then as before
+    QString error;        // empty on success; every file is then as before, unless damaged
+    bool damaged = false; // a write in place failed half-way (see WriteStatus::damaged)
     bool declined = false;
     QString backupPath; // set when unreadable content was moved out of the library
     Damage dropped;     // what was unreadable, when backupPath is set

@@ -64,7 +64,11 @@ FontGlyphs readFontGlyphs(const QString& fontPath, const std::vector<char32_t>& 
             0) {
         return {QStringLiteral("%1 is no font that FreeType can read").arg(fontPath), {}, {}};
     }
-    FT_Select_Charmap(face.handle, FT_ENCODING_UNICODE);
+    // Characters are looked up by code point; a font that cannot map them
+    // would give other characters' glyphs.
+    if (FT_Select_Charmap(face.handle, FT_ENCODING_UNICODE) != 0) {
+        return {QStringLiteral("%1 has no Unicode character map").arg(fontPath), {}, {}};
+    }
 
     bool asItIs = false; // a strike no larger than the cell keeps its own places
     if (FT_IS_SCALABLE(face.handle)) {
@@ -84,7 +88,9 @@ FontGlyphs readFontGlyphs(const QString& fontPath, const std::vector<char32_t>& 
     for (const char32_t character : characters) {
         const FT_UInt index = FT_Get_Char_Index(face.handle, character);
         if (index == 0 ||
-            FT_Load_Glyph(face.handle, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0) {
+            FT_Load_Glyph(face.handle, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0 ||
+            (face.handle->glyph->bitmap.pixel_mode != FT_PIXEL_MODE_MONO &&
+             face.handle->glyph->bitmap.pixel_mode != FT_PIXEL_MODE_GRAY)) {
             result.missing.push_back(character);
             continue;
         }

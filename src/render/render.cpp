@@ -50,16 +50,9 @@ void drawDots(QImage& image, const std::vector<ColumnDots>& columns, Centre cent
     }
 }
 
-} // namespace
-
+// The dot of column and row, both from 0: (6 + 12 * column, 6 + 12 * row).
 QPointF straightDotCentre(int column, int row) {
     return {pitch / 2.0 + pitch * column, pitch / 2.0 + pitch * row};
-}
-
-QImage renderStraight(const std::vector<ColumnDots>& columns) {
-    QImage image = blackImage(pitch * static_cast<int>(columns.size()), pitch * rows);
-    drawDots(image, columns, straightDotCentre);
-    return image;
 }
 
 QPointF roundDotCentre(int columns, int column, int row) {
@@ -68,6 +61,14 @@ QPointF roundDotCentre(int columns, int column, int row) {
     const double radius = inner + pitch * (rows - 1 - row);
     const double middle = roundImageSide(columns) / 2.0;
     return {middle + radius * std::sin(angle), middle - radius * std::cos(angle)};
+}
+
+} // namespace
+
+QImage renderStraight(const std::vector<ColumnDots>& columns) {
+    QImage image = blackImage(pitch * static_cast<int>(columns.size()), pitch * rows);
+    drawDots(image, columns, straightDotCentre);
+    return image;
 }
 
 QImage renderRound(const std::vector<ColumnDots>& columns) {

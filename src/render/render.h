@@ -6,7 +6,6 @@
 #include "editor/glyph.h"
 
 #include <QImage>
-#include <QPointF>
 
 #include <vector>
 
@@ -16,17 +15,12 @@ namespace vorlix {
 // image 12 * columns wide and 96 high.
 QImage renderStraight(const std::vector<ColumnDots>& columns);
 
-// (6 + 12 * column, 6 + 12 * row).
-QPointF straightDotCentre(int column, int row);
-
 // The columns on a ring, as the spinning stick shows them: the top row
 // outermost, the message centred on twelve o'clock and read clockwise. The
 // bottom row runs on a circle of radius max(96, 12 * columns / 2 pi) with
 // neighbouring columns 12 px apart along it, so a long message closes the
 // ring. The image is the square around the ring plus a 12 px margin.
 QImage renderRound(const std::vector<ColumnDots>& columns);
-
-QPointF roundDotCentre(int columns, int column, int row);
 
 // The most columns a picture may hold: a straight one stays within the PNG
 // writer's width, a round one within the memory a picture may take.

@@ -16,8 +16,10 @@
 //   bin      the raw bytes
 //
 // A character the library lacks, and a column whose text is no byte (see
-// columnByte), give 0x00 in every form but dt, which keeps the window's
-// prefix-only values. The blank column, with blank, is the all-dark byte.
+// columnByte), give 0x00 in every form but dt, which writes what the window
+// writes (the prefix alone, or the stored digits) unless the bytes are
+// turned, when such a column is the prefix alone. The blank column, with
+// blank, is the all-dark byte.
 
 #include "editor/bit_options.h"
 #include "library/font_record.h"
@@ -34,9 +36,10 @@ struct FirmwareRequest {
     std::string message;       // UTF-8; not empty for c and arduino (C has no empty array)
     std::string prefix = "0x"; // dt only
     bool blank = false;
-    // The stick's wiring: the stored bytes, drawn in the editor's default
-    // encoding, are turned into what a stick with these options needs, as
-    // the editor would have encoded the same dots.
+    // The stick's wiring: the stored bytes, taken as drawn with the editor's
+    // defaults (as the starter font is), are turned into what a stick wired
+    // this way needs, as the editor would encode the same dots with these
+    // options.
     BitOptions options;
     std::string label = "vorlix_table"; // the table's name where the form has one
     // With guard, dt and retlw end with lines that make the assembler stop

@@ -366,9 +366,11 @@ void Form1::SAVEDATA() {
     const SaveOutcome outcome =
         saveGlyph(library_, record, chkINVCOLS->isChecked(), replaceConfirmed);
     if (!outcome.error.isEmpty()) {
-        message(QStringLiteral("The glyph could not be saved to\r\n%1\r\n\r\n%2\r\n\r\n"
-                               "The library file is unchanged.")
-                    .arg(shownPath(library_.path), outcome.error),
+        message(QStringLiteral("The glyph could not be saved to\r\n%1\r\n\r\n%2%3")
+                    .arg(shownPath(library_.path), outcome.error,
+                         outcome.damaged
+                             ? QString()
+                             : QStringLiteral("\r\n\r\nThe library file is unchanged.")),
                 QMessageBox::Critical);
     } else if (!outcome.backupPath.isEmpty()) {
         message(

@@ -104,10 +104,19 @@ void Form1::deleteListedGlyph(int row) {
     }
     const SaveOutcome outcome = deleteGlyph(library_, record, static_cast<std::size_t>(row));
     if (!outcome.error.isEmpty()) {
-        message(QStringLiteral("The glyph could not be deleted from\r\n%1\r\n\r\n%2\r\n\r\n"
-                               "The library file is unchanged.")
-                    .arg(QDir::toNativeSeparators(library_.path), outcome.error),
+        message(QStringLiteral("The glyph could not be deleted from\r\n%1\r\n\r\n%2%3")
+                    .arg(QDir::toNativeSeparators(library_.path), outcome.error,
+                         outcome.damaged
+                             ? QString()
+                             : QStringLiteral("\r\n\r\nThe library file is unchanged.")),
                 QMessageBox::Critical);
+    } else if (!outcome.backupPath.isEmpty()) {
+        message(QStringLiteral("Part of the library could not be read (line %1: %2), so it was "
+                               "written anew without it; the old file is kept as\r\n%3")
+                    .arg(outcome.dropped.line)
+                    .arg(QString::fromStdString(outcome.dropped.what),
+                         QDir::toNativeSeparators(outcome.backupPath)),
+                QMessageBox::Information);
     }
     reloadAndTell();
 }

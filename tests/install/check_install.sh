@@ -43,8 +43,10 @@ as_user+=(HOME="$home" XDG_DATA_HOME="$home/data" QT_QPA_PLATFORM=offscreen)
 check "vorlix --version" "${as_user[@]}" "$prefix/bin/vorlix" --version
 check "vorlix-table reads the starter" \
     bash -c '"$@" | grep -q "dt  0x81,  0xEF"' _ "${as_user[@]}" "$prefix/bin/vorlix-table" Hello
+# Copied out of the build, which the user may not be able to reach.
+cp "$build/tests/installed_window_test" "$work/"
 check "the window saves to the user's library" \
-    "${as_user[@]}" VORLIX_PREFIX="$prefix" "$build/tests/installed_window_test"
+    "${as_user[@]}" VORLIX_PREFIX="$prefix" "$work/installed_window_test"
 after=$(cd "$work/root" && find . -type f -exec sha256sum {} + | sort)
 check "nothing under the prefix changed" test "$before" = "$after"
 
