@@ -84,9 +84,17 @@ TEST(FontImport, FiveByEightFontDrawsAsItself) {
               picture({".....", "..X..", ".X.X.", ".X.X.", ".X.X.", ".X.X.", "..X..", "....."}));
 }
 
-TEST(FontImport, WhatIsNoFontIsSaid) {
+TEST(FontImport, WhatIsNoFontOrHasNoUnicodeMapIsSaid) {
     EXPECT_FALSE(readFontGlyphs(QStringLiteral(VORLIX_TEST_DATA "/hand_edited.txt"), {U'A'})
                      .error.isEmpty());
+    // Latin-2 codes are no code points: its glyph 0xE0 is not U+00E0.
+    QTemporaryDir dir;
+    QFile latin2(dir.filePath("latin2.bdf"));
+    QFile source(tiny);
+    ASSERT_TRUE(latin2.open(QIODevice::WriteOnly) && source.open(QIODevice::ReadOnly));
+    latin2.write(source.readAll().replace("\"ISO10646\"", "\"ISO8859\"").replace("\"1\"", "\"2\""));
+    latin2.close();
+    EXPECT_TRUE(readFontGlyphs(latin2.fileName(), {U'A'}).error.contains("no Unicode"));
 }
 
 } // namespace
