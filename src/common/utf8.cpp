@@ -43,6 +43,19 @@ std::size_t utf8SequenceLength(std::string_view bytes) {
     return ok ? length : 0;
 }
 
+std::optional<char32_t> singleCodePoint(std::string_view utf8) {
+    const std::size_t length = utf8SequenceLength(utf8);
+    if (length == 0 || length != utf8.size()) {
+        return std::nullopt;
+    }
+    const auto lead = static_cast<unsigned char>(utf8[0]);
+    char32_t cp = length == 1 ? lead : lead & (0xFF >> (length + 1));
+    for (std::size_t k = 1; k < length; ++k) {
+        cp = (cp << 6) | (static_cast<unsigned char>(utf8[k]) & 0x3F);
+    }
+    return cp;
+}
+
 std::u32string toCodePoints(std::string_view utf8) {
     std::u32string out;
     out.reserve(utf8.size());

@@ -2,6 +2,7 @@
 // Code-point view of the UTF-8 texts the core works on. A "character" of the
 // tool is one Unicode code point, whatever its encoded length.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,5 +15,8 @@ void appendUtf8(std::string& out, char32_t codePoint);
 
 // The length of the well-formed UTF-8 sequence at the start of bytes, or 0.
 std::size_t utf8SequenceLength(std::string_view bytes);
+
+// The code point of a text that is exactly one well-formed character.
+std::optional<char32_t> singleCodePoint(std::string_view utf8);
 
 } // namespace vorlix

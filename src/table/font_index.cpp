@@ -14,11 +14,11 @@ FontIndex::FontIndex(const FontTable& table, std::u32string_view message) {
             break;
         }
         // Only a text of exactly one character can match one.
-        const std::string_view text = record.CHAR;
-        if (text.empty() || utf8SequenceLength(text) != text.size()) {
+        const auto character = singleCodePoint(record.CHAR);
+        if (!character) {
             continue;
         }
-        const auto it = first_.find(toCodePoints(text)[0]);
+        const auto it = first_.find(*character);
         if (it != first_.end() && it->second == nullptr) {
             it->second = &record;
             --missing;
