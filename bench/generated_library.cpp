@@ -20,11 +20,13 @@ void fillColumns(FONTREC& record, std::mt19937& random) {
 
 FontTable generatedLibrary(int count) {
     std::mt19937 random(8);
-    FontTable table(count);
+    FontTable table;
     for (int k = 0; k < count; ++k) {
         const int letter = k - (count - 26);
-        table[k].CHAR = letter >= 0 ? std::string(1, char('A' + letter)) : "g" + std::to_string(k);
-        fillColumns(table[k], random);
+        FONTREC record;
+        record.CHAR = letter >= 0 ? std::string(1, char('A' + letter)) : "g" + std::to_string(k);
+        fillColumns(record, random);
+        table.push_back(record);
     }
     return table;
 }
@@ -32,20 +34,19 @@ FontTable generatedLibrary(int count) {
 FontTable planeLibrary() {
     std::mt19937 random(9);
     FontTable table;
-    table.reserve(65536);
+    const auto add = [&](std::u32string character) {
+        FONTREC record;
+        record.CHAR = toUtf8(character);
+        fillColumns(record, random);
+        table.push_back(record);
+    };
     for (char32_t cp = 0x20; cp < 0x10000; ++cp) {
-        const bool storable =
-            cp != U'"' && !(cp >= 0x7F && cp < 0xA0) && !(cp >= 0xD800 && cp <= 0xDFFF);
-        if (storable) {
-            FONTREC& record = table.emplace_back();
-            record.CHAR = toUtf8(std::u32string(1, cp));
-            fillColumns(record, random);
+        if (cp != U'"' && !(cp >= 0x7F && cp < 0xA0) && !(cp >= 0xD800 && cp <= 0xDFFF)) {
+            add(std::u32string(1, cp));
         }
     }
     for (char32_t second = 0x4E00; table.size() < 65536; ++second) {
-        FONTREC& record = table.emplace_back();
-        record.CHAR = toUtf8(std::u32string{U'x', second});
-        fillColumns(record, random);
+        add(std::u32string{U'x', second});
     }
     return table;
 }

@@ -24,7 +24,9 @@ std::optional<Rewrite> rewrittenBytes(ParsedLibrary parsed) {
 std::optional<Rewrite> appendedBytes(std::string_view fileBytes, ParsedLibrary parsed,
                                      const FontTable& records) {
     if (parsed.damage) {
-        parsed.records.insert(parsed.records.end(), records.begin(), records.end());
+        for (const FONTREC& record : records) {
+            parsed.records.push_back(record);
+        }
         return rewrittenBytes(std::move(parsed));
     }
     const auto lines = libraryBytes(records, parsed.encoding);

@@ -4,6 +4,7 @@
 #include "library/cp1252.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 
 namespace vorlix {
@@ -55,37 +56,43 @@ public:
         // Room for as many records as lines of the shortest form the tool
         // writes would fill; hand-made shorter lines just grow the table.
         constexpr std::size_t shortestLine = 34;
-        result.records.reserve(bytes_.size() / shortestLine + 1);
-        result.lines.reserve(result.records.capacity());
+        result.records.reserve(bytes_.size() / shortestLine + 1, bytes_.size());
+        result.lines.reserve(bytes_.size() / shortestLine + 1);
+        RecordFields fields;
         while (true) {
             skipBlanksAndLineEnds();
             if (atEnd()) {
                 break;
             }
             const int startLine = line_;
-            // Read in place: a library is mostly records, moved once is enough.
-            if (!readRecord(result.records.emplace_back())) {
-                result.records.pop_back();
+            if (!readRecord(fields)) {
                 result.damage = damage_;
                 break;
             }
+            result.records.push_back(fields.views);
             result.lines.push_back(startLine);
         }
         return result;
     }
 
 private:
-    bool readRecord(FONTREC& record) {
+    // A record's fields as read: in place in the file where the bytes are the
+    // text, else decoded into the record's own room.
+    struct RecordFields {
+        std::array<std::string_view, fieldsPerRecord> views;
+        std::array<std::string, fieldsPerRecord> decoded;
+    };
+
+    bool readRecord(RecordFields& fields) {
         const int startLine = line_;
         for (int f = 0; f < fieldsPerRecord; ++f) {
-            std::string* field = f == 0 ? &record.CHAR : &record.HEX[f - 1];
             skipBlanks();
             if (f > 0 && atEnd()) {
                 // Even an empty last field has its quotes or its line end.
                 return fail(startLine, "the file ends inside a record (" + std::to_string(f) +
                                            " of its 6 fields)");
             }
-            const auto end = readField(*field);
+            const auto end = readField(fields.views[f], fields.decoded[f]);
             if (!end) {
                 return false;
             }
@@ -100,8 +107,9 @@ private:
         return true;
     }
 
-    // Reads one field into value; returns what ended it, or nothing on damage.
-    std::optional<End> readField(std::string& value) {
+    // Reads one field into value (in room when it needs decoding); returns
+    // what ended it, or nothing on damage.
+    std::optional<End> readField(std::string_view& value, std::string& room) {
         skipBlanks();
         if (!atEnd() && bytes_[pos_] == '"') {
             // One pass finds the closing quote and whether the text between
@@ -118,11 +126,9 @@ private:
             }
             const std::string_view raw = bytes_.substr(pos_ + 1, close - pos_ - 1);
             if (plain) {
-                value = std::string(raw);
-            } else {
-                if (!checkQuotedText(raw) || !decode(raw, value)) {
-                    return std::nullopt;
-                }
+                value = raw;
+            } else if (!checkQuotedText(raw) || !decode(raw, value, room)) {
+                return std::nullopt;
             }
             pos_ = close + 1;
             skipBlanks();
@@ -148,7 +154,7 @@ private:
             while (!raw.empty() && isBlank(raw.back())) {
                 raw.remove_suffix(1);
             }
-            if (!decode(raw, value)) {
+            if (!decode(raw, value, room)) {
                 return std::nullopt;
             }
         }
@@ -169,9 +175,10 @@ private:
         return true;
     }
 
-    bool decode(std::string_view raw, std::string& value) {
+    bool decode(std::string_view raw, std::string_view& value, std::string& room) {
         if (encoding_ == TextEncoding::windows1252) {
-            value = cp1252ToUtf8(raw);
+            room = cp1252ToUtf8(raw);
+            value = room;
             return true;
         }
         for (std::size_t i = 0; i < raw.size();) {
@@ -181,7 +188,7 @@ private:
             }
             i += length;
         }
-        value = std::string(raw);
+        value = raw;
         return true;
     }
 
@@ -288,9 +295,10 @@ namespace {
 
 // Appends the record's line to out; false, with out in some unfinished
 // state, when a field could not be read back.
-bool appendRecordLine(std::string& out, const FONTREC& record, TextEncoding encoding) {
+bool appendRecordLine(std::string& out, const std::array<std::string_view, fieldsPerRecord>& fields,
+                      TextEncoding encoding) {
     for (int f = 0; f < fieldsPerRecord; ++f) {
-        const std::string& field = f == 0 ? record.CHAR : record.HEX[f - 1];
+        const std::string_view field = fields[f];
         out += f == 0 ? "\"" : ",\"";
         const std::size_t start = out.size();
         if (encoding == TextEncoding::windows1252) {
@@ -317,7 +325,10 @@ bool appendRecordLine(std::string& out, const FONTREC& record, TextEncoding enco
 
 std::optional<std::string> recordLine(const FONTREC& record, TextEncoding encoding) {
     std::string line;
-    if (!appendRecordLine(line, record, encoding)) {
+    if (!appendRecordLine(line,
+                          {record.CHAR, record.HEX[0], record.HEX[1], record.HEX[2], record.HEX[3],
+                           record.HEX[4]},
+                          encoding)) {
         return std::nullopt;
     }
     return line;
@@ -329,8 +340,8 @@ std::optional<std::string> libraryBytes(const FontTable& table, TextEncoding enc
     if (encoding == TextEncoding::utf8WithMark) {
         bytes += utf8Mark;
     }
-    for (const FONTREC& record : table) {
-        if (!appendRecordLine(bytes, record, encoding)) {
+    for (std::size_t k = 0; k < table.size(); ++k) {
+        if (!appendRecordLine(bytes, table.fields(k), encoding)) {
             return std::nullopt;
         }
     }
@@ -343,12 +354,12 @@ std::string listLine(const FONTREC& record) {
 }
 
 std::optional<std::size_t> findRecord(const FontTable& table, std::string_view ch) {
-    const auto it = std::find_if(table.begin(), table.end(),
-                                 [ch](const FONTREC& record) { return record.CHAR == ch; });
-    if (it == table.end()) {
-        return std::nullopt;
+    for (std::size_t k = 0; k < table.size(); ++k) {
+        if (table.character(k) == ch) {
+            return k;
+        }
     }
-    return static_cast<std::size_t>(it - table.begin());
+    return std::nullopt;
 }
 
 FONTREC GETFONT(const FontTable& table, std::string_view ch) {

@@ -334,7 +334,7 @@ SaveOutcome saveGlyph(const LibraryLocation& path, const FONTREC& record, bool i
             if (!confirmed) {
                 return {Step::ask, {}, {}};
             }
-            parsed.records[*k] = record;
+            parsed.records.set(*k, record);
             rewrite = rewrittenBytes(std::move(parsed));
         } else {
             rewrite = appendedBytes(bytes, std::move(parsed),
@@ -359,7 +359,7 @@ MergeOutcome mergeGlyphs(const LibraryLocation& path, const FontTable& records,
             } else if (const auto k = findRecord(parsed.records, record.CHAR)) {
                 const bool replaced = replaceExisting && parsed.records[*k] != record;
                 if (replaced) {
-                    parsed.records[*k] = record;
+                    parsed.records.set(*k, record);
                     replacing = true;
                 }
                 ++(replaced ? counts.replaced : counts.kept);
@@ -373,7 +373,9 @@ MergeOutcome mergeGlyphs(const LibraryLocation& path, const FontTable& records,
         }
         std::optional<Rewrite> rewrite;
         if (replacing) {
-            parsed.records.insert(parsed.records.end(), appended.begin(), appended.end());
+            for (const FONTREC& record : appended) {
+                parsed.records.push_back(record);
+            }
             rewrite = rewrittenBytes(std::move(parsed));
         } else {
             rewrite = appendedBytes(bytes, std::move(parsed), appended);
@@ -395,16 +397,19 @@ SaveOutcome deleteGlyph(const LibraryLocation& path, const FONTREC& record, std:
         if (hint < parsed.records.size() && parsed.records[hint] == record) {
             k = hint;
         } else {
-            const auto it = std::find(parsed.records.begin(), parsed.records.end(), record);
-            if (it == parsed.records.end()) {
+            for (std::size_t i = 0; i < parsed.records.size() && !k; ++i) {
+                if (parsed.records[i] == record) {
+                    k = i;
+                }
+            }
+            if (!k) {
                 return {Step::done,
                         {},
                         QStringLiteral("The glyph is no longer in the library; another program "
                                        "may have changed it.")};
             }
-            k = static_cast<std::size_t>(it - parsed.records.begin());
         }
-        parsed.records.erase(parsed.records.begin() + static_cast<std::ptrdiff_t>(*k));
+        parsed.records.erase(*k);
         auto rewrite = rewrittenBytes(std::move(parsed));
         return {Step::done, std::move(rewrite), rewrite ? QString() : unstorable};
     };

@@ -131,12 +131,13 @@ ImportReport importFont(const LibraryLocation& library, const QString& fontPath,
         if (imported.clipped) {
             report.clipped.push_back(imported.character);
         }
-        FONTREC& record = records.emplace_back();
+        FONTREC record;
         record.CHAR = toUtf8(std::u32string(1, imported.character));
         const GlyphTexts texts = encodeColumns(imported.glyph, request.options);
         for (int c = 0; c < Glyph::columns; ++c) {
             record.HEX[c] = texts[c].hex;
         }
+        records.push_back(record);
     }
     if (request.refuseClipped && !report.clipped.empty()) {
         return report;

@@ -41,7 +41,7 @@ std::string escape(char32_t c) {
 }
 
 std::string rowNote(const CharacterBytes& entry) {
-    if (entry.record == nullptr) {
+    if (!entry.record) {
         return " not in the library";
     }
     std::string columns;

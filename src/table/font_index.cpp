@@ -6,29 +6,26 @@ namespace vorlix {
 
 FontIndex::FontIndex(const FontTable& table, std::u32string_view message) {
     for (const char32_t character : message) {
-        first_.emplace(character, nullptr);
+        first_.emplace(character, std::nullopt);
     }
     std::size_t missing = first_.size();
-    for (const FONTREC& record : table) {
-        if (missing == 0) {
-            break;
-        }
+    for (std::size_t k = 0; k < table.size() && missing > 0; ++k) {
         // Only a text of exactly one character can match one.
-        const auto character = singleCodePoint(record.CHAR);
+        const auto character = singleCodePoint(table.character(k));
         if (!character) {
             continue;
         }
         const auto it = first_.find(*character);
-        if (it != first_.end() && it->second == nullptr) {
-            it->second = &record;
+        if (it != first_.end() && !it->second) {
+            it->second = k;
             --missing;
         }
     }
 }
 
-const FONTREC* FontIndex::find(char32_t character) const {
+std::optional<std::size_t> FontIndex::find(char32_t character) const {
     const auto it = first_.find(character);
-    return it == first_.end() ? nullptr : it->second;
+    return it == first_.end() ? std::nullopt : it->second;
 }
 
 } // namespace vorlix

@@ -4,6 +4,7 @@
 
 #include "library/font_record.h"
 
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 
@@ -11,15 +12,16 @@ namespace vorlix {
 
 class FontIndex {
 public:
-    // Indexes the characters (code points) of the UTF-8 message.
+    // Indexes the characters (code points) of the message.
     FontIndex(const FontTable& table, std::u32string_view message);
 
-    // The first record whose CHAR is exactly this one character, as GETFONT
-    // finds it; null when there is none. It must be a character of the message.
-    const FONTREC* find(char32_t character) const;
+    // The place in the table of the first record whose CHAR is exactly this
+    // one character, as GETFONT finds it; empty when there is none. It must
+    // be a character of the message.
+    std::optional<std::size_t> find(char32_t character) const;
 
 private:
-    std::unordered_map<char32_t, const FONTREC*> first_;
+    std::unordered_map<char32_t, std::optional<std::size_t>> first_;
 };
 
 } // namespace vorlix

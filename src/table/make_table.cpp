@@ -1,5 +1,7 @@
 #include "table/make_table.h"
 
+#include <array>
+
 #include "common/utf8.h"
 #include "table/font_index.h"
 
@@ -36,16 +38,15 @@ std::string MAKETABLE(std::string_view message, std::string_view prefix, bool bl
 
     const FontIndex index(table, characters);
     for (const char32_t cp : characters) {
-        const FONTREC* record = index.find(cp);
+        const auto k = index.find(cp);
+        const std::array<std::string_view, 6> fields = k ? table.fields(*k) : decltype(fields){};
         text += "\r\n       dt  ";
         for (int c = 0; c < 5; ++c) {
             if (c > 0) {
                 text += separators[c - 1];
             }
             text += prefix;
-            if (record != nullptr) {
-                text += digitsOf(record->HEX[c]);
-            }
+            text += digitsOf(fields[c + 1]);
         }
         if (blank) {
             text += ",   ";

@@ -14,10 +14,11 @@ std::vector<CharacterBytes> messageBytes(std::string_view message, const FontTab
     for (const char32_t cp : characters) {
         CharacterBytes& entry = bytes.emplace_back();
         entry.character = cp;
-        entry.record = index.find(cp);
-        if (entry.record == nullptr) {
+        const auto k = index.find(cp);
+        if (!k) {
             continue;
         }
+        entry.record = table[*k];
         for (std::size_t c = 0; c < entry.columns.size(); ++c) {
             entry.columns[c] = columnByte(entry.record->HEX[c]);
         }

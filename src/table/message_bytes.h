@@ -14,13 +14,13 @@ namespace vorlix {
 
 struct CharacterBytes {
     char32_t character = 0;
-    const FONTREC* record = nullptr;                  // its glyph, null when the library has none
+    std::optional<FONTREC> record;                    // its glyph, empty when the library has none
     std::array<std::optional<ColumnByte>, 5> columns; // empty where the text is no byte
 };
 
 // One entry per code point of the UTF-8 message, each looked up as the table
-// text does: the first record of that character. The entries point into
-// table. Column bytes are as stored (see columnByte).
+// text does: the first record of that character. Column bytes are as stored
+// (see columnByte).
 std::vector<CharacterBytes> messageBytes(std::string_view message, const FontTable& table);
 
 } // namespace vorlix

@@ -15,7 +15,7 @@ std::vector<std::string> messageProblems(std::string_view message, const FontTab
             continue;
         }
         const std::string name = characterName(entry.character);
-        if (entry.record == nullptr) {
+        if (!entry.record) {
             problems.push_back(name + " is not in the library");
             continue;
         }

@@ -196,10 +196,11 @@ TEST_F(VorlixTable, DrawsWhatTheEditorDrew) {
                 }
             }
             const GlyphTexts texts = encodeColumns(drawn[g], options);
-            table.push_back({std::string(1, static_cast<char>('a' + g)), {}});
+            FONTREC record{std::string(1, static_cast<char>('a' + g)), {}};
             for (int c = 0; c < 5; ++c) {
-                table.back().HEX[c] = texts[c].hex;
+                record.HEX[c] = texts[c].hex;
             }
+            table.push_back(record);
         }
         write("FONTSDAT.txt", *libraryBytes(table));
         QStringList arguments{"-l", "FONTSDAT.txt", "-b", "abc?"};

@@ -125,12 +125,13 @@ TEST(LibraryFormat, GeneratedTablesSurviveWriteThenRead) {
     std::mt19937 random(1234);
     for (int round = 0; round < 200; ++round) {
         const auto encoding = round % 2 ? TextEncoding::utf8WithMark : TextEncoding::windows1252;
-        FontTable table(random() % 20);
-        for (FONTREC& record : table) {
-            record.CHAR = randomText(random, 3);
+        FontTable table;
+        for (int k = random() % 20; k > 0; --k) {
+            FONTREC record{randomText(random, 3), {}};
             for (std::string& hex : record.HEX) {
                 hex = randomText(random, 5);
             }
+            table.push_back(record);
         }
         const auto bytes = libraryBytes(table, encoding);
         ASSERT_TRUE(bytes);

@@ -64,12 +64,13 @@ TEST(MakeTable, FindsTheFirstGlyphOfEachCharacterInGeneratedLibraries) {
     const std::u32string pool = U" !AZaz09\u00E9\u20AC\U0001F600";
     std::mt19937 random(77);
     for (int round = 0; round < 50; ++round) {
-        FontTable table(40);
-        for (FONTREC& record : table) {
-            record.CHAR = toUtf8(pool.substr(random() % pool.size(), 1 + random() % 8 / 7));
+        FontTable table;
+        for (int k = 0; k < 40; ++k) {
+            FONTREC record{toUtf8(pool.substr(random() % pool.size(), 1 + random() % 8 / 7)), {}};
             for (std::string& hex : record.HEX) {
                 hex = "&H" + std::to_string(random() % 100);
             }
+            table.push_back(record);
         }
         std::u32string message;
         for (int i = 0; i < 60; ++i) {
