@@ -35,12 +35,14 @@ public:
     bool empty() const { return places_.empty(); }
     FONTREC operator[](std::size_t k) const;
     // Without copying: the character, and column c (0 to 4), of record k.
+    // Views stay valid until the table is next changed or moved.
     std::string_view character(std::size_t k) const { return field(k, 0); }
     std::string_view column(std::size_t k, int c) const { return field(k, c + 1); }
     std::array<std::string_view, 6> fields(std::size_t k) const; // CHAR, then HEX1 to HEX5
 
     void push_back(const FONTREC& record);
-    void push_back(const std::array<std::string_view, 6>& fields); // CHAR, then HEX1 to HEX5
+    // CHAR, then HEX1 to HEX5; not views into this same table.
+    void push_back(const std::array<std::string_view, 6>& fields);
     void set(std::size_t k, const FONTREC& record);
     void erase(std::size_t k);
     void reserve(std::size_t records, std::size_t bytes);

@@ -77,7 +77,7 @@ public:
 
 private:
     // A record's fields as read: in place in the file where the bytes are the
-    // text, else decoded into the record's own room.
+    // text, else decoded into room of the field's own, reused record to record.
     struct RecordFields {
         std::array<std::string_view, fieldsPerRecord> views;
         std::array<std::string, fieldsPerRecord> decoded;
