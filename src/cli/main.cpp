@@ -198,14 +198,6 @@ int writeCheck(const QString& path, const LibraryLoad& load) {
     return findings.empty() ? exitOk : exitContent;
 }
 
-QString characterList(const std::vector<char32_t>& characters) {
-    QStringList names;
-    for (const char32_t c : characters) {
-        names << QString::fromStdString(characterName(c));
-    }
-    return names.join(QStringLiteral(", "));
-}
-
 int writeImport(const Request& request, const LibraryLocation& location) {
     const QString& path = location.path;
     ImportRequest import;
@@ -224,7 +216,7 @@ int writeImport(const Request& request, const LibraryLocation& location) {
         complain(QStringLiteral("%1: %2 do not fit the 5x8 cell and lose dots: %3")
                      .arg(request.strict ? QStringLiteral("error") : QStringLiteral("warning"))
                      .arg(report.clipped.size())
-                     .arg(characterList(report.clipped)));
+                     .arg(QString::fromStdString(characterNames(report.clipped))));
     }
     if (request.strict && !report.clipped.empty()) {
         complain(QStringLiteral("nothing was written (--strict)"));
@@ -235,13 +227,9 @@ int writeImport(const Request& request, const LibraryLocation& location) {
                      .arg(QDir::toNativeSeparators(path), report.merge.error));
         return exitUsage;
     }
-    std::vector<char32_t> refused;
-    for (const std::string& ch : report.merge.refused) {
-        refused.push_back(toCodePoints(ch)[0]);
-    }
-    if (!refused.empty()) {
+    if (!report.merge.refused.empty()) {
         complain(QStringLiteral("refused, since the library cannot store them: %1")
-                     .arg(characterList(refused)));
+                     .arg(QString::fromStdString(fieldNames(report.merge.refused))));
     }
     if (!report.merge.backupPath.isEmpty()) {
         complain(QStringLiteral("the old library could not be read whole and was kept as %1")

@@ -46,4 +46,20 @@ std::string fieldName(std::string_view utf8) {
     return characters.size() == 1 ? characterName(characters[0]) : quotedText(utf8);
 }
 
+std::string characterNames(const std::vector<char32_t>& characters) {
+    std::string names;
+    for (const char32_t c : characters) {
+        names += (names.empty() ? "" : ", ") + characterName(c);
+    }
+    return names;
+}
+
+std::string fieldNames(const std::vector<std::string>& fields) {
+    std::string names;
+    for (const std::string& field : fields) {
+        names += (names.empty() ? "" : ", ") + fieldName(field);
+    }
+    return names;
+}
+
 } // namespace vorlix

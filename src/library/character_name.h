@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vorlix {
 
@@ -16,5 +17,9 @@ std::string quotedText(std::string_view utf8);
 // A stored character field, which need not be exactly one character: as
 // characterName when it is, otherwise as quotedText.
 std::string fieldName(std::string_view utf8);
+
+// Lists for reports, joined by ", ".
+std::string characterNames(const std::vector<char32_t>& characters);
+std::string fieldNames(const std::vector<std::string>& fields);
 
 } // namespace vorlix

@@ -28,14 +28,6 @@ QString chooseFontFile(QWidget* parent) {
         QStringLiteral("Fonts (*.bdf *.pcf *.pcf.gz *.ttf *.otf);;All files (*)"));
 }
 
-QString namesOf(const std::vector<char32_t>& characters) {
-    QStringList names;
-    for (const char32_t c : characters) {
-        names << QString::fromStdString(characterName(c));
-    }
-    return names.join(QStringLiteral(", "));
-}
-
 } // namespace
 
 void Form1::buildListMenu() {
@@ -148,15 +140,11 @@ void Form1::importFontFile() {
         QStringLiteral("%1:\r\n%2.").arg(shownFont, QString::fromStdString(importCounts(report)));
     if (!report.clipped.empty()) {
         text += QStringLiteral("\r\n\r\nThese lose dots to the 5x8 cell: %1.")
-                    .arg(namesOf(report.clipped));
+                    .arg(QString::fromStdString(characterNames(report.clipped)));
     }
     if (!report.merge.refused.empty()) {
-        std::vector<char32_t> refused;
-        for (const std::string& ch : report.merge.refused) {
-            refused.push_back(QString::fromStdString(ch).toUcs4().value(0));
-        }
         text += QStringLiteral("\r\n\r\nThe library file cannot store these: %1.")
-                    .arg(namesOf(refused));
+                    .arg(QString::fromStdString(fieldNames(report.merge.refused)));
     }
     if (!report.merge.backupPath.isEmpty()) {
         text += QStringLiteral("\r\n\r\nThe old file could not be read whole and was kept as\r\n%1")
