@@ -178,7 +178,13 @@ int writePicture(const Request& request, const QString& path, const ParsedLibrar
 }
 
 int writeCheck(const QString& path, const LibraryLoad& load) {
-    const std::vector<Finding> findings = checkLibrary(load.parsed, load.unmarkedUtf8Line);
+    // Only a check looks for a file saved as UTF-8 without its mark: the
+    // bytes are read again here rather than scanned on every load.
+    const std::optional<int> unmarkedUtf8 =
+        load.parsed.encoding == TextEncoding::windows1252
+            ? firstUtf8Line(readFile(path, libraryByteLimit).bytes)
+            : std::nullopt;
+    const std::vector<Finding> findings = checkLibrary(load.parsed, unmarkedUtf8);
     for (const Finding& finding : findings) {
         printLine(stdout, at(path, finding.line) + QStringLiteral(": ") +
                               QString::fromStdString(finding.what));

@@ -176,13 +176,9 @@ QString userLibraryFolder() {
 LibraryLoad loadLibrary(const LibraryLocation& library) {
     const FileRead file = readLocation(library).file;
     if (!file.error.isEmpty()) {
-        return {{}, file.error, {}};
+        return {{}, file.error};
     }
-    LibraryLoad load{parseLibrary(file.bytes), {}, {}};
-    if (load.parsed.encoding == TextEncoding::windows1252) {
-        load.unmarkedUtf8Line = firstUtf8Line(file.bytes);
-    }
-    return load;
+    return {parseLibrary(file.bytes), {}};
 }
 
 namespace {

@@ -50,9 +50,6 @@ constexpr qint64 libraryByteLimit = 256 * 1024 * 1024;
 struct LibraryLoad {
     ParsedLibrary parsed;
     QString error; // the file exists but could not be read
-    // A file without the UTF-8 mark whose bytes read as UTF-8: probably saved
-    // by an editor as UTF-8, so its characters are not what they seem.
-    std::optional<int> unmarkedUtf8Line;
 };
 
 // A missing file is an empty library, not an error.
