@@ -2,6 +2,8 @@
 
 #include "table/message_bytes.h"
 
+#include <algorithm>
+
 namespace vorlix {
 
 std::vector<ColumnDots> stickColumns(std::string_view message, bool blank, const FontTable& table,
@@ -16,6 +18,10 @@ std::vector<ColumnDots> stickColumns(std::string_view message, bool blank, const
         }
     }
     return columns;
+}
+
+void reverseColumns(std::vector<ColumnDots>& columns) {
+    std::reverse(columns.begin(), columns.end());
 }
 
 } // namespace vorlix

@@ -16,4 +16,9 @@ namespace vorlix {
 std::vector<ColumnDots> stickColumns(std::string_view message, bool blank, const FontTable& table,
                                      BitOptions options);
 
+// The same columns for a stick that spins the other way: it sweeps them in
+// the opposite order, so each glyph is mirrored and the characters run
+// backwards.
+void reverseColumns(std::vector<ColumnDots>& columns);
+
 } // namespace vorlix
