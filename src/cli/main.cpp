@@ -11,6 +11,7 @@
 #include "render/font_import.h"
 #include "render/render.h"
 #include "table/firmware_table.h"
+#include "table/font_table.h"
 #include "table/message_check.h"
 #include "table/stick_columns.h"
 
@@ -115,29 +116,7 @@ int writeText(const QString& path, const std::string& text) {
     return writeOutput(path, text);
 }
 
-int writeTable(const Request& request, const QString& path, const ParsedLibrary& library) {
-    if (isTheLibrary(request.outputPath, path)) {
-        return exitUsage;
-    }
-    if (reportShortfalls(request, path, library)) {
-        return exitContent;
-    }
-    const std::size_t perCharacter = request.blank ? 6 : 5;
-    const std::u32string characters = toCodePoints(request.message);
-    if (request.org) {
-        if (const auto entry = firstPageCrossing(*request.org, characters.size() * perCharacter)) {
-            complain(
-                QStringLiteral("entry %1 of the table (%2, column %3) would be at 0x%4, past "
-                               "the 256-word page that the table starts in at 0x%5: a "
-                               "computed goto cannot reach it")
-                    .arg(*entry)
-                    .arg(QString::fromStdString(characterName(characters[*entry / perCharacter])))
-                    .arg(*entry % perCharacter + 1)
-                    .arg(QString::number(*request.org + *entry, 16).toUpper())
-                    .arg(QString::number(*request.org, 16).toUpper()));
-            return exitContent;
-        }
-    }
+FirmwareRequest firmwareRequest(const Request& request) {
     FirmwareRequest firmware;
     firmware.message = request.message;
     firmware.prefix = request.prefix;
@@ -145,7 +124,113 @@ int writeTable(const Request& request, const QString& path, const ParsedLibrary&
     firmware.options = request.options;
     firmware.label = request.label;
     firmware.guard = request.guard;
+    firmware.proportional = request.proportional;
+    firmware.spaceWidth = request.spaceWidth;
+    firmware.reverse = request.reverse;
+    return firmware;
+}
+
+// False, with the reason said, when a computed goto at org cannot reach
+// every word of the table.
+bool fitsItsPage(const Request& request, const std::vector<TableRow>& rows) {
+    if (!request.org) {
+        return true;
+    }
+    const auto entry = firstPageCrossing(*request.org, columnTotal(rows));
+    if (!entry) {
+        return true;
+    }
+    std::size_t row = 0;
+    std::size_t column = *entry;
+    while (column >= rows[row].columns.size()) {
+        column -= rows[row++].columns.size();
+    }
+    complain(QStringLiteral("entry %1 of the table (%2, column %3) would be at 0x%4, past "
+                            "the 256-word page that the table starts in at 0x%5: a "
+                            "computed goto cannot reach it")
+                 .arg(*entry)
+                 .arg(QString::fromStdString(characterName(rows[row].character)))
+                 .arg(column + 1)
+                 .arg(QString::number(*request.org + *entry, 16).toUpper())
+                 .arg(QString::number(*request.org, 16).toUpper()));
+    return false;
+}
+
+int writeTable(const Request& request, const QString& path, const ParsedLibrary& library) {
+    if (isTheLibrary(request.outputPath, path)) {
+        return exitUsage;
+    }
+    if (reportShortfalls(request, path, library)) {
+        return exitContent;
+    }
+    const FirmwareRequest firmware = firmwareRequest(request);
+    if (!fitsItsPage(request, messageRows(firmware, library.records))) {
+        return exitContent;
+    }
     return writeText(request.outputPath, firmwareTable(request.format, firmware, library.records));
+}
+
+// A list of characters for a report: all of a few, the first ten of many.
+QString someNames(const std::vector<char32_t>& characters) {
+    constexpr std::size_t shown = 10;
+    if (characters.size() <= shown) {
+        return QString::fromStdString(characterNames(characters));
+    }
+    return QStringLiteral("%1 characters, the first %2: %3")
+        .arg(characters.size())
+        .arg(shown)
+        .arg(QString::fromStdString(
+            characterNames({characters.begin(), characters.begin() + shown})));
+}
+
+int writeFont(const Request& request, const QString& path, const ParsedLibrary& library) {
+    if (isTheLibrary(request.outputPath, path)) {
+        return exitUsage;
+    }
+    if (reportShortfalls(request, path, library)) {
+        return exitContent;
+    }
+    FontRequest font;
+    font.byText = !request.text.empty();
+    if (font.byText) {
+        for (const char32_t c : toCodePoints(request.text)) {
+            if (font.characters.find(c) == std::u32string::npos) {
+                font.characters += c;
+            }
+        }
+    } else {
+        font.characters = request.characters.empty() ? codePointSpan(library.records)
+                                                     : codePointSpan(request.characters);
+    }
+    font.missing = request.missing;
+    font.widths = request.widths;
+    const FirmwareRequest firmware = firmwareRequest(request);
+    if (request.org) {
+        // Every entry is the same length in the forms that have --org.
+        const std::vector<TableRow> rows = characterRows(font.characters, request.blank, {});
+        if (!fitsItsPage(request, rows)) {
+            return exitContent;
+        }
+    }
+    const FontOutput output = fontTable(request.format, firmware, font, library.records);
+    if (!output.error.empty()) {
+        complain(QString::fromStdString(output.error));
+        return exitContent;
+    }
+    if (!output.filled.empty()) {
+        complain(QStringLiteral("%1: not in the library, so %2: %3")
+                     .arg(request.strict ? QStringLiteral("error") : QStringLiteral("warning"),
+                          request.missing
+                              ? QStringLiteral("given the glyph of %1")
+                                    .arg(QString::fromStdString(characterName(*request.missing)))
+                              : QStringLiteral("dark"),
+                          someNames(output.filled)));
+        if (request.strict) {
+            complain(QStringLiteral("nothing was written (--strict)"));
+            return exitContent;
+        }
+    }
+    return writeText(request.outputPath, output.text);
 }
 
 int writePicture(const Request& request, const QString& path, const ParsedLibrary& library) {
@@ -163,8 +248,11 @@ int writePicture(const Request& request, const QString& path, const ParsedLibrar
     if (reportShortfalls(request, path, library)) {
         return exitContent;
     }
-    const std::vector<ColumnDots> columns =
+    std::vector<ColumnDots> columns =
         stickColumns(request.message, request.blank, library.records, request.options);
+    if (request.reverse) {
+        reverseColumns(columns);
+    }
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
@@ -279,8 +367,11 @@ int main(int argc, char* argv[]) {
         return writeCheck(path, load);
     case Mode::render:
         return writePicture(request, path, load.parsed);
+    case Mode::font:
+        return writeFont(request, path, load.parsed);
     case Mode::table:
     case Mode::import:
+    case Mode::readTable:
         break;
     }
     return writeTable(request, path, load.parsed);

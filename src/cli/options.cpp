@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include "common/utf8.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -18,9 +20,12 @@ Stop usageError(const QString& what) {
 }
 
 QString modeName(Mode mode) {
-    return mode == Mode::check    ? QStringLiteral("--check")
-           : mode == Mode::import ? QStringLiteral("--import")
-                                  : QStringLiteral("--render");
+    return mode == Mode::check       ? QStringLiteral("--check")
+           : mode == Mode::import    ? QStringLiteral("--import")
+           : mode == Mode::font      ? QStringLiteral("--font")
+           : mode == Mode::readTable ? QStringLiteral("--read-table")
+           : mode == Mode::table     ? QStringLiteral("a message table")
+                                     : QStringLiteral("--render");
 }
 
 // "32-126,160-255": code points or ranges of them, decimal or 0x hex.
@@ -114,8 +119,39 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     const QCommandLineOption replace(QStringLiteral("replace"),
                                      "For --import: replace characters the library holds already "
                                      "(default: keep them).");
-    parser.addOptions({library, prefix, blank, output, format, label, org, guard, strict, check,
-                       render, invert, swap, round, import, chars, baseline, replace});
+    const QCommandLineOption font(QStringLiteral("font"),
+                                  "Write a font table: one entry per character, indexed by "
+                                  "character code, for firmware that draws text itself.");
+    const QCommandLineOption text(QStringLiteral("text"),
+                                  "For --font and --read-table: the entries are the characters "
+                                  "of this text, in its order (--font adds NAME_index).",
+                                  "text");
+    const QCommandLineOption missing(QStringLiteral("missing"),
+                                     "For --font: give characters the library lacks the glyph of "
+                                     "this one (default: dark columns).",
+                                     "char");
+    const QCommandLineOption widths(QStringLiteral("widths"),
+                                    "For --font: add NAME_width, each glyph's columns from its "
+                                    "first lit one to its last.");
+    const QCommandLineOption proportional(
+        QStringLiteral("proportional"),
+        "Only each glyph's lit columns: a message gets one dark column between characters; "
+        "a font (c and arduino) a flat table with NAME_offset and NAME_width.");
+    const QCommandLineOption spaceWidth(QStringLiteral("space-width"),
+                                        "The width of a glyph with no lit column, for "
+                                        "--proportional and --widths (1 to 5, default 3).",
+                                        "columns");
+    const QCommandLineOption reverse(QStringLiteral("reverse"),
+                                     "For a stick that spins the other way: columns in the "
+                                     "opposite order (each glyph mirrored, a message backwards).");
+    const QCommandLineOption readTable(QStringLiteral("read-table"),
+                                       "Read the column bytes of a firmware's table (dt, retlw, "
+                                       ".db, .byte lines or a C array) into the library.",
+                                       "file");
+    parser.addOptions({library, prefix,       blank,      output,  format,   label, org,
+                       guard,   strict,       check,      render,  invert,   swap,  round,
+                       import,  chars,        baseline,   replace, font,     text,  missing,
+                       widths,  proportional, spaceWidth, reverse, readTable});
     parser.addPositionalArgument(
         QStringLiteral("message"),
         QStringLiteral("The text to convert or draw, as one argument (not with --check). "
@@ -134,27 +170,44 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     }
 
     Request request;
-    if (parser.isSet(check) + parser.isSet(render) + parser.isSet(import) > 1) {
-        return usageError(QStringLiteral("--check, --render and --import do not go together"));
+    if (parser.isSet(check) + parser.isSet(render) + parser.isSet(import) + parser.isSet(font) +
+            parser.isSet(readTable) >
+        1) {
+        return usageError(QStringLiteral(
+            "--check, --render, --import, --font and --read-table do not go together"));
     }
-    request.mode = parser.isSet(check)    ? Mode::check
-                   : parser.isSet(render) ? Mode::render
-                   : parser.isSet(import) ? Mode::import
-                                          : Mode::table;
+    request.mode = parser.isSet(check)       ? Mode::check
+                   : parser.isSet(render)    ? Mode::render
+                   : parser.isSet(import)    ? Mode::import
+                   : parser.isSet(font)      ? Mode::font
+                   : parser.isSet(readTable) ? Mode::readTable
+                                             : Mode::table;
 
     struct Fit {
         const QCommandLineOption& option;
         std::initializer_list<Mode> modes;
     };
     for (const Fit& fit :
-         {Fit{prefix, {Mode::table}}, Fit{blank, {Mode::table, Mode::render}},
-          Fit{output, {Mode::table}}, Fit{format, {Mode::table}}, Fit{label, {Mode::table}},
-          Fit{org, {Mode::table}}, Fit{guard, {Mode::table}},
-          Fit{strict, {Mode::table, Mode::render, Mode::import}},
-          Fit{invert, {Mode::table, Mode::render, Mode::import}},
-          Fit{swap, {Mode::table, Mode::render, Mode::import}}, Fit{round, {Mode::render}},
-          Fit{chars, {Mode::import}}, Fit{baseline, {Mode::import}},
-          Fit{replace, {Mode::import}}}) {
+         {Fit{prefix, {Mode::table}},
+          Fit{blank, {Mode::table, Mode::render, Mode::font, Mode::readTable}},
+          Fit{output, {Mode::table, Mode::font}},
+          Fit{format, {Mode::table, Mode::font, Mode::readTable}},
+          Fit{label, {Mode::table, Mode::font, Mode::readTable}},
+          Fit{org, {Mode::table, Mode::font}},
+          Fit{guard, {Mode::table, Mode::font}},
+          Fit{strict, {Mode::table, Mode::render, Mode::import, Mode::font, Mode::readTable}},
+          Fit{invert, {Mode::table, Mode::render, Mode::import, Mode::font, Mode::readTable}},
+          Fit{swap, {Mode::table, Mode::render, Mode::import, Mode::font, Mode::readTable}},
+          Fit{round, {Mode::render}},
+          Fit{chars, {Mode::import, Mode::font, Mode::readTable}},
+          Fit{baseline, {Mode::import}},
+          Fit{replace, {Mode::import, Mode::readTable}},
+          Fit{text, {Mode::font, Mode::readTable}},
+          Fit{missing, {Mode::font}},
+          Fit{widths, {Mode::font}},
+          Fit{proportional, {Mode::table, Mode::font}},
+          Fit{spaceWidth, {Mode::table, Mode::font}},
+          Fit{reverse, {Mode::table, Mode::render, Mode::font, Mode::readTable}}}) {
         if (!parser.isSet(fit.option) || std::ranges::count(fit.modes, request.mode) > 0) {
             continue;
         }
@@ -165,7 +218,7 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                                     modeName(request.mode));
     }
 
-    for (const QCommandLineOption* given : {&library, &output, &render, &import}) {
+    for (const QCommandLineOption* given : {&library, &output, &render, &import, &readTable}) {
         if (parser.isSet(*given) && parser.value(*given).isEmpty()) {
             return usageError(QStringLiteral("--%1 needs a file name, not an empty text")
                                   .arg(given->names().constLast()));
@@ -205,6 +258,9 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
         request.format == FirmwareFormat::dt || request.format == FirmwareFormat::retlw;
     if (parser.isSet(prefix) && request.format != FirmwareFormat::dt) {
         return usageError(QStringLiteral("--prefix goes with --format dt only"));
+    }
+    if (request.mode == Mode::font && !parser.isSet(label)) {
+        request.label = "vorlix_font";
     }
     if ((parser.isSet(org) || parser.isSet(guard)) && !pic) {
         return usageError(QStringLiteral("--org and --guard go with --format dt or retlw only"));
@@ -252,8 +308,51 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
         request.baselineRow = row;
     }
 
+    request.tablePath = parser.value(readTable);
+    request.text = parser.value(text).toStdString();
+    request.widths = parser.isSet(widths);
+    request.proportional = parser.isSet(proportional);
+    request.reverse = parser.isSet(reverse);
+    if (parser.isSet(text) && (parser.isSet(chars) || request.text.empty())) {
+        return usageError(request.text.empty()
+                              ? QStringLiteral("--text needs at least one character")
+                              : QStringLiteral("--text and --chars do not go together"));
+    }
+    if (parser.isSet(missing)) {
+        const auto character = singleCodePoint(parser.value(missing).toStdString());
+        if (!character) {
+            return usageError(QStringLiteral("--missing takes one character, not '%1'")
+                                  .arg(parser.value(missing)));
+        }
+        request.missing = character;
+    }
+    if (parser.isSet(spaceWidth)) {
+        bool ok = false;
+        request.spaceWidth = parser.value(spaceWidth).toInt(&ok);
+        if (!ok || request.spaceWidth < 1 || request.spaceWidth > 5) {
+            return usageError(
+                QStringLiteral("--space-width is a column count from 1 to 5, not '%1'")
+                    .arg(parser.value(spaceWidth)));
+        }
+    }
+    if (request.proportional && request.blank) {
+        return usageError(QStringLiteral("--proportional puts one dark column between "
+                                         "characters itself; leave out --blank"));
+    }
+    const bool cForm =
+        request.format == FirmwareFormat::c || request.format == FirmwareFormat::arduino;
+    if (request.mode == Mode::font && request.proportional && !cForm) {
+        return usageError(QStringLiteral("--font --proportional goes with --format c or arduino, "
+                                         "whose tables say where each glyph starts"));
+    }
+    if (request.widths && request.format == FirmwareFormat::bin) {
+        return usageError(QStringLiteral("--widths needs a second table, which --format bin "
+                                         "cannot hold"));
+    }
+
     const QStringList messages = parser.positionalArguments();
-    if (request.mode == Mode::check || request.mode == Mode::import) {
+    if (request.mode == Mode::check || request.mode == Mode::import || request.mode == Mode::font ||
+        request.mode == Mode::readTable) {
         if (!messages.isEmpty()) {
             return usageError(modeName(request.mode) + QStringLiteral(" takes no message"));
         }

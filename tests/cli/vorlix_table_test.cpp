@@ -122,6 +122,27 @@ const ExitCase cases[] = {
     {{"--org", "0x1FE", "-f", "retlw", "AB"}, 1, "('A' (U+0041), column 3) would be at 0x200"},
     {{"--org", "0x1F6", "AB"}, 0, "dt  0x7F"},
     {{"--label", "9lives", "-f", "c", "A"}, 2, "identifier"},
+    {{"-f", "c", "--invert", "A?"}, 0, "0x81, /* 'A' */\n    0x00, 0x00, 0x00, 0x00, 0x00, /* '?'"},
+    {{"-f", "gas", "--proportional", "--reverse", "A B"},
+     0,
+     "0x7F  /* 'B' */\n        .byte   0xFF, 0xFF, 0xFF, 0xFF  /* ' ' not in the library "
+     "*/\n        .byte   0xFF, 0x7E,"},
+    {{"--font", "--chars", "65-67", "--missing", "A", "-f", "retlw"},
+     0,
+     "0x7E  ; 'C' not in the library: the glyph of 'A'\n        retlw   0x09"},
+    {{"--font", "-s", "--text", "BAZ", "-f", "avr", "--widths", "--space-width", "4"},
+     1,
+     "error: not in the library, so dark: 'Z' (U+005A)\nvorlix-table: nothing was written"},
+    {{"--font", "--text", "BAZ", "-f", "avr", "--widths", "--space-width", "4"},
+     0,
+     "_width:\n        .db     0x05, 0x05  ; 'B' 'A'\n        .db     0x04, 0x00  ; 'Z'"},
+    {{"--font", "--proportional", "-f", "dt"}, 2, "goes with --format c or arduino"},
+    {{"--font", "--org", "0x1F7", "-f", "retlw"},
+     1,
+     "entry 9 of the table ('B' (U+0042), column 5)"},
+    {{"--font", "A"}, 2, "--font takes no message"},
+    {{"--proportional", "-b", "A"}, 2, "leave out --blank"},
+    {{"--widths", "A"}, 2, "--widths needs --font"},
     {{"-f", "avr", "--guard", "A"}, 2, "dt or retlw only"},
     {{"-l", "", "A"}, 2, "--library needs a file name"},
     {{"-o", "", "A"}, 2, "--output needs a file name"},
@@ -208,6 +229,10 @@ TEST_F(VorlixTable, DrawsWhatTheEditorDrew) {
         ASSERT_EQ(run(arguments + QStringList{"-r", "s.png"}).code, 0);
         ASSERT_EQ(run(arguments + QStringList{"--round", "-r", "r.png"}).code, 0);
         const QImage image(dir.filePath("s.png"));
+        // A stick spinning the other way shows the columns in mirror order.
+        ASSERT_EQ(run(arguments + QStringList{"--reverse", "-r", "v.png"}).code, 0);
+        const QImage reversed(dir.filePath("v.png"));
+
         ASSERT_EQ(image.size(), QSize(12 * 24, 96));
         for (int column = 0; column < 24; ++column) {
             for (int row = 0; row < 8; ++row) {
@@ -216,6 +241,7 @@ TEST_F(VorlixTable, DrawsWhatTheEditorDrew) {
                 const QRgb pixel = image.pixel(6 + 12 * column, 6 + 12 * row);
                 EXPECT_EQ(red(pixel) && qRed(pixel) > 200, lit) << column << " " << row;
                 EXPECT_TRUE(lit || qGray(pixel) < 30);
+                EXPECT_EQ(red(reversed.pixel(6 + 12 * (23 - column), 6 + 12 * row)), lit);
             }
         }
         const QImage round(dir.filePath("r.png"));

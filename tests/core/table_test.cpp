@@ -104,8 +104,8 @@ TEST(CTable, IsOneCommentedRowPerCharacter) {
               "/* \"AB?\" - 18 columns */\n"
               "const unsigned char vorlix_table[18] = {\n"
               "    0x7E, 0x09, 0x09, 0x09, 0x7E, 0xFF, /* 'A' */\n"
-              "    0x7F, 0x49, 0x00, 0x49, 0x00, 0xFF, /* 'B' (columns 3, 5 are no bytes) */\n"
-              "    0x00, 0x00, 0x00, 0x00, 0x00, 0xFF, /* '?' not in the library */\n"
+              "    0x7F, 0x49, 0xFF, 0x49, 0xFF, 0xFF, /* 'B' (columns 3, 5 are no bytes) */\n"
+              "    0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, /* '?' not in the library */\n"
               "};\n");
     EXPECT_EQ(commentQuoted(U"a*/b/*c\"\\\t\x01\u00E9\U0001F600", '"'),
               R"("a*\/b/\*c\"\\\t\x01\u00E9\U0001F600")");
