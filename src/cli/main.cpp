@@ -14,6 +14,7 @@
 #include "table/font_table.h"
 #include "table/message_check.h"
 #include "table/stick_columns.h"
+#include "table/table_reader.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -334,6 +335,58 @@ int writeImport(const Request& request, const LibraryLocation& location) {
     return exitOk;
 }
 
+int writeReadTable(const Request& request, const LibraryLocation& location) {
+    const QString table = QDir::toNativeSeparators(request.tablePath);
+    const FileRead file = readFile(request.tablePath, libraryByteLimit);
+    if (file.missing || !file.error.isEmpty()) {
+        complain(QStringLiteral("cannot read %1: %2")
+                     .arg(table, file.missing ? QStringLiteral("no such file") : file.error));
+        return exitUsage;
+    }
+    const TableBytes bytes = readTableBytes(
+        file.bytes, request.formatGiven ? std::optional(request.format) : std::nullopt,
+        request.label);
+    if (const auto& damage = bytes.damage) {
+        complain((damage->line > 0 ? at(request.tablePath, damage->line) : table) +
+                 QStringLiteral(": ") + QString::fromStdString(damage->what));
+        return exitContent;
+    }
+    const std::u32string characters =
+        request.text.empty() ? std::u32string(request.characters.begin(), request.characters.end())
+                             : toCodePoints(request.text);
+    const TableGlyphs glyphs =
+        glyphsOfTable(bytes, characters, request.blank, request.options, request.reverse);
+    if (!glyphs.error.empty()) {
+        complain(table + QStringLiteral(": ") + QString::fromStdString(glyphs.error) +
+                 (request.label.empty()
+                      ? QStringLiteral("; if the file holds more than the table, name it with "
+                                       "--label")
+                      : QString()));
+        return exitContent;
+    }
+    const MergeOutcome merge = mergeGlyphs(location, glyphs.records, request.replace);
+    if (!merge.error.isEmpty()) {
+        complain(QStringLiteral("cannot write the library %1: %2")
+                     .arg(QDir::toNativeSeparators(location.path), merge.error));
+        return exitUsage;
+    }
+    if (!merge.refused.empty()) {
+        complain(QStringLiteral("refused, since the library cannot store them: %1")
+                     .arg(QString::fromStdString(fieldNames(merge.refused))));
+    }
+    if (!merge.backupPath.isEmpty()) {
+        complain(QStringLiteral("the old library could not be read whole and was kept as %1")
+                     .arg(QDir::toNativeSeparators(merge.backupPath)));
+    }
+    printLine(stdout, QStringLiteral("%1: added %2, replaced %3, kept %4, refused %5")
+                          .arg(table)
+                          .arg(merge.added)
+                          .arg(merge.replaced)
+                          .arg(merge.kept)
+                          .arg(merge.refused.size()));
+    return exitOk;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -351,6 +404,9 @@ int main(int argc, char* argv[]) {
         request.libraryPath, QCoreApplication::applicationDirPath(), userLibraryFolder());
     if (request.mode == Mode::import) {
         return writeImport(request, location);
+    }
+    if (request.mode == Mode::readTable) {
+        return writeReadTable(request, location);
     }
     // What is read: the per-user library, or its installed starter until the
     // first save or import makes it.

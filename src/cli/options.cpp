@@ -195,7 +195,7 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
           Fit{label, {Mode::table, Mode::font, Mode::readTable}},
           Fit{org, {Mode::table, Mode::font}},
           Fit{guard, {Mode::table, Mode::font}},
-          Fit{strict, {Mode::table, Mode::render, Mode::import, Mode::font, Mode::readTable}},
+          Fit{strict, {Mode::table, Mode::render, Mode::import, Mode::font}},
           Fit{invert, {Mode::table, Mode::render, Mode::import, Mode::font, Mode::readTable}},
           Fit{swap, {Mode::table, Mode::render, Mode::import, Mode::font, Mode::readTable}},
           Fit{round, {Mode::render}},
@@ -253,6 +253,7 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                                   .arg(value));
         }
         request.format = found->second;
+        request.formatGiven = true;
     }
     const bool pic =
         request.format == FirmwareFormat::dt || request.format == FirmwareFormat::retlw;
@@ -261,6 +262,13 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     }
     if (request.mode == Mode::font && !parser.isSet(label)) {
         request.label = "vorlix_font";
+    }
+    if (request.mode == Mode::readTable && !parser.isSet(label)) {
+        request.label.clear(); // the whole file is the table
+    }
+    if (request.mode == Mode::readTable && !parser.isSet(chars) && !parser.isSet(text)) {
+        return usageError(QStringLiteral("--read-table needs --chars or --text: the characters "
+                                         "the table's glyphs are, in order"));
     }
     if ((parser.isSet(org) || parser.isSet(guard)) && !pic) {
         return usageError(QStringLiteral("--org and --guard go with --format dt or retlw only"));

@@ -28,6 +28,7 @@ struct Request {
     bool blank = false;
     bool strict = false;
     FirmwareFormat format = FirmwareFormat::dt;
+    bool formatGiven = false; // --read-table guesses the form without it
     std::string label = "vorlix_table";
     std::optional<unsigned> org; // the address of the table's first entry, for dt and retlw
     bool guard = false;

@@ -143,6 +143,20 @@ const ExitCase cases[] = {
     {{"--font", "A"}, 2, "--font takes no message"},
     {{"--proportional", "-b", "A"}, 2, "leave out --blank"},
     {{"--widths", "A"}, 2, "--widths needs --font"},
+    {{"--read-table", VORLIX_TEST_DATA "/pic_clock.asm", "--chars", "65-66"},
+     1,
+     "lines 11 and 13-24: name the table to read with --label"},
+    {{"--read-table", VORLIX_TEST_DATA "/pic_clock.asm", "--label", "bad", "--chars", "65"},
+     1,
+     "pic_clock.asm:24: '0x100' is more than a byte (255)"},
+    {{"--read-table", VORLIX_TEST_DATA "/avr_font.asm", "--label", "font", "--chars", "65-67"},
+     1,
+     "the table holds 2 glyphs of 5 columns, but 3 characters"},
+    {{"--read-table", VORLIX_TEST_DATA "/avr_font.asm", "--label", "font", "-b", "--text", "A"},
+     1,
+     "10 bytes do not make glyphs of 6 columns (4 left over)"},
+    {{"--read-table", "FONTSDAT.txt", "--chars", "65"}, 1, "there is no table data in it"},
+    {{"--read-table", "FONTSDAT.txt"}, 2, "needs --chars or --text"},
     {{"-f", "avr", "--guard", "A"}, 2, "dt or retlw only"},
     {{"-l", "", "A"}, 2, "--library needs a file name"},
     {{"-o", "", "A"}, 2, "--output needs a file name"},
@@ -176,6 +190,23 @@ TEST_F(VorlixTable, ImportsFontsIntoTheLibrary) {
     }
     EXPECT_TRUE(
         read("new.txt").startsWith("\"A\",\"&H3E\",\"&H48\",\"&H48\",\"&H3E\",\"&H0\"\r\n"));
+}
+
+// Hand-written firmware sources hold 'A' and 'B' in every number form
+// firmware is written in, among comments, labels, equates and code.
+TEST_F(VorlixTable, ReadsTablesFromFirmwareSources) {
+    for (const auto& [file, more] :
+         {std::pair{"pic_clock.asm", QStringList{"--label", "digits", "--text", "AB"}},
+          {"avr_font.asm", {"--label", "font", "--chars", "65-66"}},
+          {"sketch.ino", {"--label", "font", "--chars", "65,66", "-f", "arduino"}}}) {
+        QFile::remove(dir.filePath("read.txt"));
+        const Outcome result =
+            run(QStringList{"--read-table", QString(VORLIX_TEST_DATA "/") + file, "-l", "read.txt"}
+                << more);
+        EXPECT_EQ(result.code, 0) << result.err;
+        EXPECT_NE(result.out.find(": added 2, replaced 0, kept 0, refused 0\n"), std::string::npos);
+        EXPECT_EQ(read("read.txt"), QByteArray::fromStdString(*libraryBytes(worked))) << file;
+    }
 }
 
 // Outputs that are no regular file are written into, never replaced; a full
