@@ -143,8 +143,8 @@ bool fitsItsPage(const Request& request, const std::vector<TableRow>& rows) {
     }
     std::size_t row = 0;
     std::size_t column = *entry;
-    while (column >= rows[row].columns.size()) {
-        column -= rows[row++].columns.size();
+    while (column >= rows[row].size) {
+        column -= rows[row++].size;
     }
     complain(QStringLiteral("entry %1 of the table (%2, column %3) would be at 0x%4, past "
                             "the 256-word page that the table starts in at 0x%5: a "

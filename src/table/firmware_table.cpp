@@ -25,13 +25,12 @@ std::string escape(char32_t c) {
     default:
         break;
     }
-    char text[16];
-    if (c < 0x20 || c == 0x7F) {
-        std::snprintf(text, sizeof text, "\\x%02X", static_cast<unsigned>(c));
-    } else if (c <= 0xFFFF) {
-        std::snprintf(text, sizeof text, "\\u%04X", static_cast<unsigned>(c));
-    } else {
-        std::snprintf(text, sizeof text, "\\U%08X", static_cast<unsigned>(c));
+    // By hand rather than by snprintf: a font's every row may need one.
+    const bool control = c < 0x20 || c == 0x7F;
+    const int digits = control ? 2 : c <= 0xFFFF ? 4 : 8;
+    std::string text = control ? "\\x" : c <= 0xFFFF ? "\\u" : "\\U";
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) {
+        text += "0123456789ABCDEF"[(c >> shift) & 0xF];
     }
     return text;
 }
@@ -39,6 +38,12 @@ std::string escape(char32_t c) {
 } // namespace
 
 std::string commentQuoted(std::u32string_view text, char quote) {
+    const auto plain = [quote](char32_t c) {
+        return c >= 0x20 && c < 0x7F && c != U'\\' && c != static_cast<char32_t>(quote);
+    };
+    if (text.size() == 1 && plain(text[0])) { // a table's every row: no loop, no escape
+        return {quote, static_cast<char>(text[0]), quote};
+    }
     std::string out(1, quote);
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char32_t c = text[i];
@@ -102,8 +107,10 @@ std::string cComment(const FirmwareRequest& request, std::size_t columns,
 
 std::string cArray(const FirmwareRequest& request, const std::vector<TableRow>& rows,
                    const char* placement) {
-    return "const unsigned char " + request.label + "[" + std::to_string(columnTotal(rows)) + "]" +
-           placement + " = {\n" + cLines(rows, request.options, false) + "};\n";
+    std::string text = "const unsigned char " + request.label + "[" +
+                       std::to_string(columnTotal(rows)) + "]" + placement + " = {\n";
+    appendCLines(text, rows, request.options, false);
+    return text + "};\n";
 }
 
 } // namespace
@@ -114,8 +121,7 @@ std::vector<TableRow> messageRows(const FirmwareRequest& request, const FontTabl
         for (std::size_t k = 0; k < rows.size(); ++k) {
             trimToLit(rows[k], request.spaceWidth);
             if (k + 1 < rows.size()) {
-                rows[k].columns.emplace_back();
-                rows[k].known.push_back(true);
+                rows[k].append(TableRow::dark);
             }
         }
     }

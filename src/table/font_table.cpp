@@ -30,13 +30,12 @@ struct Font {
     std::vector<char32_t> filled;
 };
 
-// A byte that goes through the column writers unchanged: the dots that the
-// default options encode as it.
+// A number that goes through the column writers unchanged (with the
+// default options).
 TableRow valueRow(char32_t character, ColumnByte value, std::string note = {}) {
     TableRow row;
     row.character = character;
-    row.columns = {decodeColumn(value, BitOptions{})};
-    row.known = {true};
+    row.append(value);
     row.note = std::move(note);
     return row;
 }
@@ -52,11 +51,13 @@ Font buildFont(const FirmwareRequest& request, const FontRequest& font, const Fo
             substitute = rows.front();
         }
     }
+    out.widths.reserve(font.widths ? out.glyphs.size() : 0);
     for (TableRow& row : out.glyphs) {
         if (!row.inLibrary) {
             out.filled.push_back(row.character);
             if (substitute) {
                 row.columns = substitute->columns;
+                row.size = substitute->size;
                 row.note += ": the glyph of " +
                             commentQuoted(std::u32string(1, substitute->character), '\'');
             } else {
@@ -64,10 +65,11 @@ Font buildFont(const FirmwareRequest& request, const FontRequest& font, const Fo
             }
         }
         // A column that is no byte is dark: no form of a font writes bare prefixes.
-        row.known.assign(row.known.size(), true);
+        row.known.fill(true);
         if (font.widths) {
-            out.widths.push_back(valueRow(
-                row.character, static_cast<ColumnByte>(glyphWidth(row, request.spaceWidth))));
+            TableRow& width = out.widths.emplace_back();
+            width.character = row.character;
+            width.append(static_cast<ColumnByte>(glyphWidth(row, request.spaceWidth)));
         }
         if (request.proportional) {
             trimToLit(row, request.spaceWidth);
@@ -132,33 +134,39 @@ std::string cFont(FirmwareFormat format, const FirmwareRequest& request, const F
     text +=
         "#define " + name + "_COUNT " + cNumber(font.characters.size()) + "        /* entries */\n";
     if (request.proportional) {
-        text += "const uint8_t " + name + "[]" + placement + " = {\n" +
-                cLines(built.glyphs, request.options, false) + "};\n";
+        text += "const uint8_t " + name + "[]" + placement + " = {\n";
+        appendCLines(text, built.glyphs, request.options, false);
+        text += "};\n";
         const bool wide = columnTotal(built.glyphs) > 0xFFFF;
         text += std::string("const ") + (wide ? "uint32_t " : "uint16_t ") + name + "_offset[" +
                 name + "_COUNT]" + placement + " = {\n";
         std::size_t offset = 0;
         for (const TableRow& row : built.glyphs) {
-            text += "    " + cNumber(offset) + ", /* " + characterComment(row) + " */\n";
-            offset += row.columns.size();
+            text += "    " + cNumber(offset) + ", /* ";
+            text += characterComment(row);
+            text += " */\n";
+            offset += row.size;
         }
         text += "};\n";
     } else {
         text += "const uint8_t " + name + "[" + name + "_COUNT][" +
-                std::to_string(request.blank ? 6 : 5) + "]" + placement + " = {\n" +
-                cLines(built.glyphs, request.options, true) + "};\n";
+                std::to_string(request.blank ? 6 : 5) + "]" + placement + " = {\n";
+        appendCLines(text, built.glyphs, request.options, true);
+        text += "};\n";
     }
     if (!built.widths.empty()) {
-        text += "const uint8_t " + name + "_width[" + name + "_COUNT]" + placement + " = {\n" +
-                cLines(built.widths, BitOptions{}, false) + "};\n";
+        text += "const uint8_t " + name + "_width[" + name + "_COUNT]" + placement + " = {\n";
+        appendCLines(text, built.widths, BitOptions{}, false);
+        text += "};\n";
     }
     if (!built.index.empty()) {
         text += "#define " + name + "_INDEX_FIRST " + cNumber(built.indexFirst) +
                 "        /* code point of " + name + "_index[0] */\n#define " + name +
                 "_INDEX_COUNT " + cNumber(built.index.size()) + "\n#define " + name +
                 "_NONE 0xFF        /* no entry */\nconst uint8_t " + name + "_index[" + name +
-                "_INDEX_COUNT]" + placement + " = {\n" + cLines(built.index, BitOptions{}, false) +
-                "};\n";
+                "_INDEX_COUNT]" + placement + " = {\n";
+        appendCLines(text, built.index, BitOptions{}, false);
+        text += "};\n";
     }
     return text;
 }
@@ -231,7 +239,7 @@ std::string gasFont(const FirmwareRequest& request, const FontRequest& font, con
 int glyphWidth(const TableRow& row, int spaceWidth) {
     TableRow trimmed = row;
     trimToLit(trimmed, spaceWidth);
-    return static_cast<int>(trimmed.columns.size());
+    return static_cast<int>(trimmed.size);
 }
 
 FontOutput fontTable(FirmwareFormat format, const FirmwareRequest& request, const FontRequest& font,

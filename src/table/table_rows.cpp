@@ -2,8 +2,7 @@
 
 #include "editor/column_text.h"
 #include "table/firmware_table.h"
-#include "table/message_bytes.h"
-#include "table/stick_columns.h"
+#include "table/font_index.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -12,14 +11,12 @@ namespace vorlix {
 
 namespace {
 
-std::string rowNote(const CharacterBytes& entry) {
-    if (!entry.record) {
-        return " not in the library";
-    }
+// What the comment adds: the columns whose text is no byte.
+std::string rowNote(const std::array<bool, 5>& known) {
     std::string columns;
     int count = 0;
-    for (std::size_t c = 0; c < entry.columns.size(); ++c) {
-        if (!entry.columns[c]) {
+    for (std::size_t c = 0; c < known.size(); ++c) {
+        if (!known[c]) {
             columns += (count++ == 0 ? " " : ", ") + std::to_string(c + 1);
         }
     }
@@ -30,75 +27,102 @@ std::string rowNote(const CharacterBytes& entry) {
                       : " (columns" + columns + " are no bytes)";
 }
 
-bool anyLit(const ColumnDots& dots) {
-    return std::ranges::find(dots, true) != dots.end();
+bool anyLit(ColumnByte stored) {
+    return stored != TableRow::dark;
+}
+
+// Appends in place: a font has tens of thousands of rows.
+void appendBytes(std::string& out, const TableRow& row, BitOptions options) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    for (std::size_t c = 0; c < row.size; ++c) {
+        const ColumnByte byte = columnByteOf(row.columns[c], options);
+        if (c > 0) {
+            out += ", ";
+        }
+        out += {'0', 'x', digits[byte >> 4], digits[byte & 0xF]};
+    }
 }
 
 std::string byteList(const TableRow& row, BitOptions options) {
     std::string list;
-    for (const ColumnDots& dots : row.columns) {
-        list += (list.empty() ? "" : ", ") + hexByte(columnByteOf(dots, options));
-    }
+    appendBytes(list, row, options);
     return list;
 }
 
 } // namespace
 
 std::string hexByte(ColumnByte value) {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%02X", static_cast<unsigned>(value));
-    return text;
+    static constexpr char digits[] = "0123456789ABCDEF";
+    return {'0', 'x', digits[value >> 4], digits[value & 0xF]};
 }
 
 std::vector<TableRow> characterRows(std::u32string_view characters, bool blank,
                                     const FontTable& table) {
-    std::vector<TableRow> rows;
-    rows.reserve(characters.size());
-    for (const CharacterBytes& entry : characterBytes(characters, table)) {
-        TableRow& row = rows.emplace_back();
-        row.character = entry.character;
-        row.note = rowNote(entry);
-        row.inLibrary = entry.record.has_value();
-        for (const auto& column : entry.columns) {
-            // Stored bytes are as the editor draws with its default options.
-            row.columns.push_back(column ? decodeColumn(*column, BitOptions{}) : ColumnDots{});
-            row.known.push_back(column.has_value());
+    const FontIndex index(table, characters);
+    std::vector<TableRow> rows(characters.size());
+    for (std::size_t k = 0; k < characters.size(); ++k) {
+        TableRow& row = rows[k];
+        row.character = characters[k];
+        const auto found = index.find(characters[k]);
+        row.inLibrary = found.has_value();
+        std::array<bool, 5> known{};
+        for (int c = 0; c < Glyph::columns; ++c) {
+            const auto byte = found ? columnByte(table.column(*found, c)) : std::nullopt;
+            row.append(byte.value_or(TableRow::dark), byte.has_value());
+            known[c] = byte.has_value();
         }
+        row.note = found ? rowNote(known) : " not in the library";
         if (blank) {
-            row.columns.emplace_back();
-            row.known.push_back(true);
+            row.append(TableRow::dark);
         }
     }
     return rows;
 }
 
-ColumnByte columnByteOf(const ColumnDots& dots, BitOptions options) {
-    return encodeColumn(dots, options);
+ColumnByte columnByteOf(ColumnByte stored, BitOptions options) {
+    // Four wirings, 256 bytes each: looked up, as a font turns every column.
+    static const auto turned = [] {
+        std::array<std::array<ColumnByte, 256>, 4> tables{};
+        for (int wiring = 0; wiring < 4; ++wiring) {
+            for (int byte = 0; byte < 256; ++byte) {
+                tables[wiring][byte] =
+                    encodeColumn(decodeColumn(static_cast<ColumnByte>(byte), BitOptions{}),
+                                 {(wiring & 1) != 0, (wiring & 2) != 0});
+            }
+        }
+        return tables;
+    }();
+    return turned[(options.invert ? 1 : 0) + (options.swapMsb ? 2 : 0)][stored];
 }
 
 void trimToLit(TableRow& row, int spaceWidth) {
-    const auto first = std::ranges::find_if(row.columns, anyLit);
-    if (first == row.columns.end()) {
-        row.columns.assign(static_cast<std::size_t>(spaceWidth), ColumnDots{});
-        row.known.assign(static_cast<std::size_t>(spaceWidth), true);
+    const auto* begin = row.columns.begin();
+    const auto* first = std::find_if(begin, begin + row.size, anyLit);
+    if (first == begin + row.size) {
+        row = TableRow{row.character, 0, {}, {}, std::move(row.note), row.inLibrary};
+        for (int c = 0; c < spaceWidth; ++c) {
+            row.append(TableRow::dark);
+        }
         return;
     }
-    const auto last = std::find_if(row.columns.rbegin(), row.columns.rend(), anyLit).base();
-    const auto from = first - row.columns.begin();
-    const auto to = last - row.columns.begin();
-    row.columns = {row.columns.begin() + from, row.columns.begin() + to};
-    row.known = {row.known.begin() + from, row.known.begin() + to};
+    const auto* last = std::find_if(std::make_reverse_iterator(begin + row.size),
+                                    std::make_reverse_iterator(first), anyLit)
+                           .base();
+    const auto from = static_cast<std::size_t>(first - begin);
+    row.size = static_cast<std::size_t>(last - first);
+    std::copy_n(row.columns.begin() + from, row.size, row.columns.begin());
+    std::copy_n(row.known.begin() + from, row.size, row.known.begin());
 }
 
 void mirror(TableRow& row) {
-    reverseColumns(row.columns);
-    std::reverse(row.known.begin(), row.known.end());
+    std::reverse(row.columns.begin(), row.columns.begin() + row.size);
+    std::reverse(row.known.begin(), row.known.begin() + row.size);
 }
 
 std::size_t columnTotal(const std::vector<TableRow>& rows) {
     std::size_t total = 0;
     for (const TableRow& row : rows) {
-        total += row.columns.size();
+        total += row.size;
     }
     return total;
 }
@@ -113,7 +137,7 @@ std::string dtLines(const std::vector<TableRow>& rows, std::string_view prefix, 
     for (const TableRow& row : rows) {
         text += lineEnd;
         text += "       dt  ";
-        for (std::size_t c = 0; c < row.columns.size(); ++c) {
+        for (std::size_t c = 0; c < row.size; ++c) {
             text += c == 0 ? "" : c == 1 ? ",  " : ",   ";
             text += prefix;
             if (row.known[c]) {
@@ -127,7 +151,7 @@ std::string dtLines(const std::vector<TableRow>& rows, std::string_view prefix, 
 std::string retlwLines(const std::vector<TableRow>& rows, BitOptions options) {
     std::string text;
     for (const TableRow& row : rows) {
-        for (std::size_t c = 0; c < row.columns.size(); ++c) {
+        for (std::size_t c = 0; c < row.size; ++c) {
             text += "        retlw   " + hexByte(columnByteOf(row.columns[c], options));
             text += c == 0 ? "  ; " + characterComment(row) + "\n" : "\n";
         }
@@ -149,12 +173,12 @@ std::string dbLines(const std::vector<TableRow>& rows, BitOptions options) {
         joined = 0;
     };
     for (const TableRow& row : rows) {
-        if (row.columns.empty()) {
+        if (row.size == 0) {
             continue;
         }
         line += (line.empty() ? "" : ", ") + byteList(row, options);
         comment += (comment.empty() ? "" : " ") + characterComment(row);
-        bytes += row.columns.size();
+        bytes += row.size;
         if (++joined >= 2 && bytes % 2 == 0) {
             flush();
         }
@@ -171,34 +195,40 @@ std::string dbLines(const std::vector<TableRow>& rows, BitOptions options) {
 
 std::string byteLines(const std::vector<TableRow>& rows, BitOptions options) {
     std::string text;
+    text.reserve(rows.size() * 64);
     for (const TableRow& row : rows) {
-        if (!row.columns.empty()) {
-            text += "        .byte   " + byteList(row, options) + "  /* " + characterComment(row) +
-                    " */\n";
+        if (row.size > 0) {
+            text += "        .byte   ";
+            appendBytes(text, row, options);
+            text += "  /* ";
+            text += characterComment(row);
+            text += " */\n";
         }
     }
     return text;
 }
 
-std::string cLines(const std::vector<TableRow>& rows, BitOptions options, bool rowBraces) {
-    std::string text;
+void appendCLines(std::string& text, const std::vector<TableRow>& rows, BitOptions options,
+                  bool rowBraces) {
+    text.reserve(text.size() + rows.size() * 64);
     for (const TableRow& row : rows) {
-        if (row.columns.empty()) {
+        if (row.size == 0) {
             continue;
         }
-        text += rowBraces ? "    {" + byteList(row, options) + "},"
-                          : "    " + byteList(row, options) + ",";
-        text += " /* " + characterComment(row) + " */\n";
+        text += rowBraces ? "    {" : "    ";
+        appendBytes(text, row, options);
+        text += rowBraces ? "}, /* " : ", /* ";
+        text += characterComment(row);
+        text += " */\n";
     }
-    return text;
 }
 
 std::string rawBytes(const std::vector<TableRow>& rows, BitOptions options) {
     std::string bytes;
     bytes.reserve(columnTotal(rows));
     for (const TableRow& row : rows) {
-        for (const ColumnDots& dots : row.columns) {
-            bytes += static_cast<char>(columnByteOf(dots, options));
+        for (std::size_t c = 0; c < row.size; ++c) {
+            bytes += static_cast<char>(columnByteOf(row.columns[c], options));
         }
     }
     return bytes;

@@ -6,21 +6,35 @@
 #include "editor/glyph.h"
 #include "library/font_record.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vorlix {
 
+// Fixed room rather than vectors: a font has tens of thousands of rows.
 struct TableRow {
+    static constexpr std::size_t capacity = Glyph::columns + 1; // the blank or gap column too
+
     char32_t character = 0;
-    std::vector<ColumnDots> columns;
+    static constexpr ColumnByte dark = 0xFF; // no dot lit, as stored
+
+    std::size_t size = 0; // the columns in use
+    // As stored: the bytes the editor draws with its default options.
+    std::array<ColumnByte, capacity> columns{};
     // False where the stored text is no byte (or the character is missing)
     // and the window's dt table writes the prefix alone; every other form
     // writes such a column dark.
-    std::vector<bool> known;
+    std::array<bool, capacity> known{};
     std::string note; // what the comment says after the character
     bool inLibrary = true;
+
+    void append(ColumnByte stored, bool isKnown = true) {
+        columns[size] = stored;
+        known[size] = isKnown;
+        ++size;
+    }
 };
 
 // The rows of the characters, looked up as the window's table does (the
@@ -29,8 +43,9 @@ struct TableRow {
 std::vector<TableRow> characterRows(std::u32string_view characters, bool blank,
                                     const FontTable& table);
 
-// The dots the stick shows in a column byte written with these options.
-ColumnByte columnByteOf(const ColumnDots& dots, BitOptions options);
+// The byte that lights a stored column's dots on a stick wired with these
+// options.
+ColumnByte columnByteOf(ColumnByte stored, BitOptions options);
 
 // The columns from the first lit one to the last; spaceWidth dark columns
 // for a row with none.
@@ -51,8 +66,10 @@ std::string retlwLines(const std::vector<TableRow>& rows, BitOptions options);
 // last line gets a pad byte that says so.
 std::string dbLines(const std::vector<TableRow>& rows, BitOptions options);
 std::string byteLines(const std::vector<TableRow>& rows, BitOptions options);
-// One row a line inside a C initializer, in braces with rowBraces.
-std::string cLines(const std::vector<TableRow>& rows, BitOptions options, bool rowBraces);
+// One row a line inside a C initializer, in braces with rowBraces,
+// appended to out (a font's lines are megabytes: no copy).
+void appendCLines(std::string& out, const std::vector<TableRow>& rows, BitOptions options,
+                  bool rowBraces);
 std::string rawBytes(const std::vector<TableRow>& rows, BitOptions options);
 
 // Lines after a table of entries one word each that stop the assembler
