@@ -7,6 +7,7 @@
 #include "library/character_name.h"
 #include "library/cp1252.h"
 #include "library/library_check.h"
+#include "library/library_format.h"
 #include "library/library_store.h"
 #include "render/font_import.h"
 #include "render/render.h"
@@ -171,19 +172,6 @@ int writeTable(const Request& request, const QString& path, const ParsedLibrary&
     return writeText(request.outputPath, firmwareTable(request.format, firmware, library.records));
 }
 
-// A list of characters for a report: all of a few, the first ten of many.
-QString someNames(const std::vector<char32_t>& characters) {
-    constexpr std::size_t shown = 10;
-    if (characters.size() <= shown) {
-        return QString::fromStdString(characterNames(characters));
-    }
-    return QStringLiteral("%1 characters, the first %2: %3")
-        .arg(characters.size())
-        .arg(shown)
-        .arg(QString::fromStdString(
-            characterNames({characters.begin(), characters.begin() + shown})));
-}
-
 int writeFont(const Request& request, const QString& path, const ParsedLibrary& library) {
     if (isTheLibrary(request.outputPath, path)) {
         return exitUsage;
@@ -225,7 +213,7 @@ int writeFont(const Request& request, const QString& path, const ParsedLibrary& 
                               ? QStringLiteral("given the glyph of %1")
                                     .arg(QString::fromStdString(characterName(*request.missing)))
                               : QStringLiteral("dark"),
-                          someNames(output.filled)));
+                          QString::fromStdString(characterNames(output.filled))));
         if (request.strict) {
             complain(QStringLiteral("nothing was written (--strict)"));
             return exitContent;
@@ -293,6 +281,47 @@ int writeCheck(const QString& path, const LibraryLoad& load) {
     return findings.empty() ? exitOk : exitContent;
 }
 
+// Names what a merge refused and, when a UTF-8 library would hold some of
+// them, how to keep them.
+void reportRefused(const std::vector<std::string>& refused) {
+    if (refused.empty()) {
+        return;
+    }
+    const bool utf8Holds = std::ranges::any_of(refused, [](const std::string& field) {
+        return !fieldProblem(field, TextEncoding::utf8WithMark);
+    });
+    complain(QStringLiteral("refused, since the library cannot store them: %1%2")
+                 .arg(QString::fromStdString(fieldNames(refused)),
+                      utf8Holds ? QStringLiteral("; to keep those outside Windows-1252, make the "
+                                                 "library UTF-8 (--convert utf-8) and run this "
+                                                 "again")
+                                : QString()));
+}
+
+int writeConvert(const Request& request, const LibraryLocation& location) {
+    const QString path = QDir::toNativeSeparators(location.path);
+    const QString name = request.toUtf8 ? QStringLiteral("UTF-8") : QStringLiteral("Windows-1252");
+    const ConvertOutcome outcome = convertLibrary(
+        location, request.toUtf8 ? TextEncoding::utf8WithMark : TextEncoding::windows1252);
+    if (!outcome.refused.empty()) {
+        complain(QStringLiteral("%1 cannot hold %2; the library stays as it is")
+                     .arg(name, QString::fromStdString(fieldNames(outcome.refused))));
+        return exitContent;
+    }
+    if (!outcome.error.isEmpty()) {
+        complain(QStringLiteral("cannot write the library %1: %2").arg(path, outcome.error));
+        return exitUsage;
+    }
+    if (!outcome.backupPath.isEmpty()) {
+        complain(QStringLiteral("the old library could not be read whole and was kept as %1")
+                     .arg(QDir::toNativeSeparators(outcome.backupPath)));
+    }
+    printLine(stdout, outcome.unchanged
+                          ? QStringLiteral("%1: %2 already, nothing to do").arg(path, name)
+                          : QStringLiteral("%1: now %2").arg(path, name));
+    return exitOk;
+}
+
 int writeImport(const Request& request, const LibraryLocation& location) {
     const QString& path = location.path;
     ImportRequest import;
@@ -322,10 +351,7 @@ int writeImport(const Request& request, const LibraryLocation& location) {
                      .arg(QDir::toNativeSeparators(path), report.merge.error));
         return exitUsage;
     }
-    if (!report.merge.refused.empty()) {
-        complain(QStringLiteral("refused, since the library cannot store them: %1")
-                     .arg(QString::fromStdString(fieldNames(report.merge.refused))));
-    }
+    reportRefused(report.merge.refused);
     if (!report.merge.backupPath.isEmpty()) {
         complain(QStringLiteral("the old library could not be read whole and was kept as %1")
                      .arg(QDir::toNativeSeparators(report.merge.backupPath)));
@@ -370,10 +396,7 @@ int writeReadTable(const Request& request, const LibraryLocation& location) {
                      .arg(QDir::toNativeSeparators(location.path), merge.error));
         return exitUsage;
     }
-    if (!merge.refused.empty()) {
-        complain(QStringLiteral("refused, since the library cannot store them: %1")
-                     .arg(QString::fromStdString(fieldNames(merge.refused))));
-    }
+    reportRefused(merge.refused);
     if (!merge.backupPath.isEmpty()) {
         complain(QStringLiteral("the old library could not be read whole and was kept as %1")
                      .arg(QDir::toNativeSeparators(merge.backupPath)));
@@ -408,6 +431,9 @@ int main(int argc, char* argv[]) {
     if (request.mode == Mode::readTable) {
         return writeReadTable(request, location);
     }
+    if (request.mode == Mode::convert) {
+        return writeConvert(request, location);
+    }
     // What is read: the per-user library, or its installed starter until the
     // first save or import makes it.
     const QString path =
@@ -428,6 +454,7 @@ int main(int argc, char* argv[]) {
     case Mode::table:
     case Mode::import:
     case Mode::readTable:
+    case Mode::convert:
         break;
     }
     return writeTable(request, path, load.parsed);

@@ -24,6 +24,7 @@ QString modeName(Mode mode) {
            : mode == Mode::import    ? QStringLiteral("--import")
            : mode == Mode::font      ? QStringLiteral("--font")
            : mode == Mode::readTable ? QStringLiteral("--read-table")
+           : mode == Mode::convert   ? QStringLiteral("--convert")
            : mode == Mode::table     ? QStringLiteral("a message table")
                                      : QStringLiteral("--render");
 }
@@ -148,10 +149,14 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                                        "Read the column bytes of a firmware's table (dt, retlw, "
                                        ".db, .byte lines or a C array) into the library.",
                                        "file");
-    parser.addOptions({library, prefix,       blank,      output,  format,   label, org,
-                       guard,   strict,       check,      render,  invert,   swap,  round,
-                       import,  chars,        baseline,   replace, font,     text,  missing,
-                       widths,  proportional, spaceWidth, reverse, readTable});
+    const QCommandLineOption convert(QStringLiteral("convert"),
+                                     "Rewrite the library as utf-8 (with its mark) or, when every "
+                                     "character fits, as windows-1252.",
+                                     "encoding");
+    parser.addOptions({library, prefix,       blank,      output,  format,    label,  org,
+                       guard,   strict,       check,      render,  invert,    swap,   round,
+                       import,  chars,        baseline,   replace, font,      text,   missing,
+                       widths,  proportional, spaceWidth, reverse, readTable, convert});
     parser.addPositionalArgument(
         QStringLiteral("message"),
         QStringLiteral("The text to convert or draw, as one argument (not with --check). "
@@ -171,16 +176,17 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
 
     Request request;
     if (parser.isSet(check) + parser.isSet(render) + parser.isSet(import) + parser.isSet(font) +
-            parser.isSet(readTable) >
+            parser.isSet(readTable) + parser.isSet(convert) >
         1) {
-        return usageError(QStringLiteral(
-            "--check, --render, --import, --font and --read-table do not go together"));
+        return usageError(QStringLiteral("--check, --render, --import, --font, --read-table and "
+                                         "--convert do not go together"));
     }
     request.mode = parser.isSet(check)       ? Mode::check
                    : parser.isSet(render)    ? Mode::render
                    : parser.isSet(import)    ? Mode::import
                    : parser.isSet(font)      ? Mode::font
                    : parser.isSet(readTable) ? Mode::readTable
+                   : parser.isSet(convert)   ? Mode::convert
                                              : Mode::table;
 
     struct Fit {
@@ -317,6 +323,14 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     }
 
     request.tablePath = parser.value(readTable);
+    if (parser.isSet(convert)) {
+        const QString encoding = parser.value(convert).toLower();
+        if (encoding != QLatin1String("utf-8") && encoding != QLatin1String("windows-1252")) {
+            return usageError(QStringLiteral("--convert takes utf-8 or windows-1252, not '%1'")
+                                  .arg(parser.value(convert)));
+        }
+        request.toUtf8 = encoding == QLatin1String("utf-8");
+    }
     request.text = parser.value(text).toStdString();
     request.widths = parser.isSet(widths);
     request.proportional = parser.isSet(proportional);
@@ -359,8 +373,7 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     }
 
     const QStringList messages = parser.positionalArguments();
-    if (request.mode == Mode::check || request.mode == Mode::import || request.mode == Mode::font ||
-        request.mode == Mode::readTable) {
+    if (request.mode != Mode::table && request.mode != Mode::render) {
         if (!messages.isEmpty()) {
             return usageError(modeName(request.mode) + QStringLiteral(" takes no message"));
         }

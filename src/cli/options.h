@@ -18,7 +18,7 @@ namespace vorlix::cli {
 // --check); 2: the command could not be carried out as given (usage, files).
 enum ExitCode : int { exitOk = 0, exitContent = 1, exitUsage = 2 };
 
-enum class Mode { table, check, render, import, font, readTable };
+enum class Mode { table, check, render, import, font, readTable, convert };
 
 struct Request {
     Mode mode = Mode::table;
@@ -48,7 +48,8 @@ struct Request {
     bool proportional = false;
     int spaceWidth = 3;
     bool reverse = false;
-    QString tablePath; // for Mode::readTable
+    QString tablePath;  // for Mode::readTable
+    bool toUtf8 = true; // for Mode::convert: else to Windows-1252
 };
 
 // Help, the version or a usage error: the text to print before exiting, on

@@ -316,6 +316,17 @@ std::optional<std::string> unstorableField(const FONTREC& record, TextEncoding e
 const QString unstorable =
     QStringLiteral("a field holds a character the library file cannot store");
 
+// Some record fits a UTF-8 file but not a Windows-1252 one.
+bool needsUtf8(const FontTable& records) {
+    for (const FONTREC& record : records) {
+        if (unstorableField(record, TextEncoding::windows1252) &&
+            !unstorableField(record, TextEncoding::utf8WithMark)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 SaveOutcome saveGlyph(const LibraryLocation& path, const FONTREC& record, bool invertColumns,
@@ -347,6 +358,9 @@ MergeOutcome mergeGlyphs(const LibraryLocation& path, const FontTable& records,
     bool never = false;
     const Decide decide = [&](const std::string& bytes, ParsedLibrary parsed) -> Decision {
         counts = {};
+        if (bytes.empty() && needsUtf8(records)) {
+            parsed.encoding = TextEncoding::utf8WithMark; // a new library, made to hold them
+        }
         FontTable appended;
         bool replacing = false;
         for (const FONTREC& record : records) {
@@ -411,6 +425,32 @@ SaveOutcome deleteGlyph(const LibraryLocation& path, const FONTREC& record, std:
     };
     return writeDecided(
         path, decide, [] { return true; }, never);
+}
+
+ConvertOutcome convertLibrary(const LibraryLocation& library, TextEncoding encoding) {
+    ConvertOutcome converted;
+    bool never = false;
+    const Decide decide = [&](const std::string& bytes, ParsedLibrary parsed) -> Decision {
+        converted.refused.clear();
+        converted.unchanged = parsed.encoding == encoding || bytes.empty();
+        if (converted.unchanged) {
+            return {Step::done, {}, {}};
+        }
+        for (const FONTREC& record : parsed.records) {
+            if (unstorableField(record, encoding)) {
+                converted.refused.push_back(record.CHAR);
+            }
+        }
+        if (!converted.refused.empty()) {
+            return {Step::done, {}, QStringLiteral("not every character fits")};
+        }
+        parsed.encoding = encoding;
+        auto rewrite = rewrittenBytes(std::move(parsed));
+        return {Step::done, std::move(rewrite), rewrite ? QString() : unstorable};
+    };
+    static_cast<SaveOutcome&>(converted) = writeDecided(
+        library, decide, [] { return true; }, never);
+    return converted;
 }
 
 } // namespace vorlix

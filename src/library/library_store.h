@@ -87,9 +87,19 @@ struct MergeOutcome {
 
 // Adds every record whose character the library lacks, in one write under
 // the same rules as a save; a character stored already is replaced in place
-// with replaceExisting, else kept. A missing library is created.
+// with replaceExisting, else kept. A missing library is created, as UTF-8
+// when a character needs it.
 MergeOutcome mergeGlyphs(const LibraryLocation& library, const FontTable& records,
                          bool replaceExisting);
+
+struct ConvertOutcome : SaveOutcome {
+    bool unchanged = false;           // the file is in that encoding already, or empty
+    std::vector<std::string> refused; // characters the encoding cannot hold: nothing written
+};
+
+// Rewrites the library in the encoding (UTF-8 with its mark, or
+// Windows-1252 when every character fits), under the same rules as a save.
+ConvertOutcome convertLibrary(const LibraryLocation& library, TextEncoding encoding);
 
 // Removes record from the library, with the safety of a replace: the one at
 // hint (its place when the file was last read) if it is still there, else

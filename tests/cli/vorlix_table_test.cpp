@@ -157,6 +157,8 @@ const ExitCase cases[] = {
      "10 bytes do not make glyphs of 6 columns (4 left over)"},
     {{"--read-table", "FONTSDAT.txt", "--chars", "65"}, 1, "there is no table data in it"},
     {{"--read-table", "FONTSDAT.txt"}, 2, "needs --chars or --text"},
+    {{"--convert", "windows-1252"}, 0, "FONTSDAT.txt: Windows-1252 already, nothing to do"},
+    {{"--convert", "latin1"}, 2, "--convert takes utf-8 or windows-1252, not 'latin1'"},
     {{"-f", "avr", "--guard", "A"}, 2, "dt or retlw only"},
     {{"-l", "", "A"}, 2, "--library needs a file name"},
     {{"-o", "", "A"}, 2, "--output needs a file name"},
@@ -207,6 +209,39 @@ TEST_F(VorlixTable, ReadsTablesFromFirmwareSources) {
         EXPECT_NE(result.out.find(": added 2, replaced 0, kept 0, refused 0\n"), std::string::npos);
         EXPECT_EQ(read("read.txt"), QByteArray::fromStdString(*libraryBytes(worked))) << file;
     }
+}
+
+// Characters outside Windows-1252 are kept: a new library is made UTF-8, an
+// old one is refused them with a count, ten names and the way to keep them,
+// and --convert goes both ways losslessly while every character fits.
+TEST_F(VorlixTable, KeepsCharactersOutsideWindows1252) {
+    std::string twelve = "const unsigned char t[] = {";
+    for (int k = 0; k < 60; ++k) {
+        twelve += std::to_string(k) + ",";
+    }
+    write("twelve.c", twelve + "};");
+    const QByteArray original = read("FONTSDAT.txt");
+    const auto says = [&](const QStringList& arguments, int code, const std::string& text) {
+        const Outcome result = run(QStringList{"-l", "FONTSDAT.txt"} + arguments);
+        EXPECT_EQ(result.code, code) << result.err;
+        EXPECT_NE((result.out + result.err).find(text), std::string::npos) << result.err;
+    };
+    says({"--read-table", "twelve.c", "--chars", "0x2600-0x260B"}, 0,
+         "refused, since the library cannot store them: 12 characters, the first 10: '\u2600' "
+         "(U+2600), ");
+    says({"--read-table", "twelve.c", "--chars", "0x2600-0x260B"}, 0,
+         "'\u2609' (U+2609); to keep those outside Windows-1252, make the library UTF-8");
+    EXPECT_EQ(read("FONTSDAT.txt"), original);
+    says({"--read-table", VORLIX_TEST_DATA "/avr_font.asm", "--label", "font", "--text",
+          "\u2603A", "-l", "new.txt"},
+         0, "added 2");
+    EXPECT_TRUE(read("new.txt").startsWith("\xEF\xBB\xBF\"\u2603\",\"&H7E\","));
+    says({"--convert", "windows-1252", "-l", "new.txt"}, 1,
+         "Windows-1252 cannot hold '\u2603' (U+2603); the library stays as it is");
+    says({"--convert", "utf-8"}, 0, "FONTSDAT.txt: now UTF-8");
+    EXPECT_EQ(read("FONTSDAT.txt"), "\xEF\xBB\xBF" + original);
+    says({"--convert", "windows-1252"}, 0, "FONTSDAT.txt: now Windows-1252");
+    EXPECT_EQ(read("FONTSDAT.txt"), original);
 }
 
 // Outputs that are no regular file are written into, never replaced; a full
