@@ -1,6 +1,7 @@
 #include "cli/options.h"
 
 #include "common/utf8.h"
+#include "library/character_ranges.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -27,32 +28,6 @@ QString modeName(Mode mode) {
            : mode == Mode::convert   ? QStringLiteral("--convert")
            : mode == Mode::table     ? QStringLiteral("a message table")
                                      : QStringLiteral("--render");
-}
-
-// "32-126,160-255": code points or ranges of them, decimal or 0x hex.
-std::optional<std::vector<char32_t>> characterRanges(const QString& text) {
-    const auto number = [](const QString& part) -> std::optional<char32_t> {
-        bool ok = false;
-        const uint value = part.trimmed().startsWith(QStringLiteral("0x"), Qt::CaseInsensitive)
-                               ? part.trimmed().mid(2).toUInt(&ok, 16)
-                               : part.trimmed().toUInt(&ok, 10);
-        const bool surrogate = value >= 0xD800 && value <= 0xDFFF; // no character
-        return ok && value <= 0x10FFFF && !surrogate ? std::optional<char32_t>(value)
-                                                     : std::nullopt;
-    };
-    std::vector<char32_t> characters;
-    for (const QString& item : text.split(QLatin1Char(','))) {
-        const QStringList ends = item.split(QLatin1Char('-'));
-        const auto first = number(ends.constFirst());
-        const auto last = number(ends.constLast());
-        if (ends.size() > 2 || !first || !last || *first > *last) {
-            return std::nullopt;
-        }
-        for (char32_t c = *first; c <= *last; ++c) {
-            characters.push_back(c);
-        }
-    }
-    return characters;
 }
 
 } // namespace
@@ -304,7 +279,7 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     request.fontPath = parser.value(import);
     request.replace = parser.isSet(replace);
     if (parser.isSet(chars)) {
-        const auto characters = characterRanges(parser.value(chars));
+        const auto characters = characterRanges(parser.value(chars).toStdString());
         if (!characters) {
             return usageError(QStringLiteral("--chars takes code points and ranges such as "
                                              "32-126,160-255, not '%1'")
