@@ -82,6 +82,8 @@ private:
     void editListedGlyph(int row);
     void deleteListedGlyph(int row);
     void importFontFile();
+    void exportFontTable();
+    void importFirmwareTable();
     void reloadAndTell();
 
     // Reloads the table and the list; returns what went wrong, if anything.
