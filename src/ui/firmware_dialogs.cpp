@@ -92,6 +92,8 @@ void RememberingDialog::finish(const QString& acceptCaption) {
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("status"));
     status_->setWordWrap(true);
+    status_->setMinimumHeight(status_->fontMetrics().lineSpacing() * 3); // ten names fit
+    status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     form->addRow(status_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     acceptButton_ = buttons->addButton(acceptCaption, QDialogButtonBox::AcceptRole);
