@@ -123,6 +123,9 @@ std::string cFont(FirmwareFormat format, const FirmwareRequest& request, const F
     const bool arduino = format == FirmwareFormat::arduino;
     const std::string placement = arduino ? " PROGMEM" : "";
     std::string text = "/* " + heading(request, font, built) + " */\n#include <stdint.h>\n";
+    // A line of about 50 bytes for each entry, 30 for each width: grown once.
+    text.reserve(built.glyphs.size() * 56 + built.widths.size() * 32 + built.index.size() * 32 +
+                 1024);
     if (arduino) {
         text += "#include <avr/pgmspace.h>\n";
     }
@@ -237,9 +240,16 @@ std::string gasFont(const FirmwareRequest& request, const FontRequest& font, con
 } // namespace
 
 int glyphWidth(const TableRow& row, int spaceWidth) {
-    TableRow trimmed = row;
-    trimToLit(trimmed, spaceWidth);
-    return static_cast<int>(trimmed.size);
+    const auto lit = [&](std::size_t c) { return row.columns[c] != TableRow::dark; };
+    std::size_t first = 0;
+    std::size_t end = row.size;
+    while (first < end && !lit(first)) {
+        ++first;
+    }
+    while (end > first && !lit(end - 1)) {
+        --end;
+    }
+    return first == end ? spaceWidth : static_cast<int>(end - first);
 }
 
 FontOutput fontTable(FirmwareFormat format, const FirmwareRequest& request, const FontRequest& font,

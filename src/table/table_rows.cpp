@@ -210,7 +210,6 @@ std::string byteLines(const std::vector<TableRow>& rows, BitOptions options) {
 
 void appendCLines(std::string& text, const std::vector<TableRow>& rows, BitOptions options,
                   bool rowBraces) {
-    text.reserve(text.size() + rows.size() * 64);
     for (const TableRow& row : rows) {
         if (row.size == 0) {
             continue;
