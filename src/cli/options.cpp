@@ -55,7 +55,10 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
         "PROGMEM; bin: the raw bytes.",
         "format");
     const QCommandLineOption label(
-        QStringLiteral("label"), "The name of the table or array (default: vorlix_table).", "name");
+        QStringLiteral("label"),
+        "The name of the table or array (default: vorlix_table; vorlix_font for --font); for "
+        "--read-table, the label of the table to read.",
+        "name");
     const QCommandLineOption org(QStringLiteral("org"),
                                  "For dt and retlw: the address of the table's first entry; fail "
                                  "if the table would cross a 256-word boundary.",
@@ -85,7 +88,9 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                                     "font");
     const QCommandLineOption chars(QStringLiteral("chars"),
                                    "For --import: the code points to take, such as 32-126,160-255 "
-                                   "(default: every printable Windows-1252 character).",
+                                   "(default: every printable Windows-1252 character); for "
+                                   "--font, the entries (default: the library's lowest to "
+                                   "highest); for --read-table, the glyphs' characters.",
                                    "ranges");
     const QCommandLineOption baseline(QStringLiteral("baseline"),
                                       "For --import: the row (1 to 8 from the top) that letters "
@@ -93,8 +98,8 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                                       "fonts of 5x8 or less, else 7).",
                                       "row");
     const QCommandLineOption replace(QStringLiteral("replace"),
-                                     "For --import: replace characters the library holds already "
-                                     "(default: keep them).");
+                                     "For --import and --read-table: replace characters the "
+                                     "library holds already (default: keep them).");
     const QCommandLineOption font(QStringLiteral("font"),
                                   "Write a font table: one entry per character, indexed by "
                                   "character code, for firmware that draws text itself.");
