@@ -125,11 +125,19 @@ const ExitCase cases[] = {
     {{"-f", "c", "--invert", "A?"}, 0, "0x81, /* 'A' */\n    0x00, 0x00, 0x00, 0x00, 0x00, /* '?'"},
     {{"-f", "gas", "--proportional", "--reverse", "A B"},
      0,
-     "0x7F  /* 'B' */\n        .byte   0xFF, 0xFF, 0xFF, 0xFF  /* ' ' not in the library "
-     "*/\n        .byte   0xFF, 0x7E,"},
+     ":\n        .byte   0x36, 0x49, 0x49, 0x49, 0x7F  /* 'B' */\n        .byte   0xFF, 0xFF, "
+     "0xFF, 0xFF  /* ' ' not in the library */\n        .byte   0xFF, 0x7E,"},
     {{"--font", "--chars", "65-67", "--missing", "A", "-f", "retlw"},
      0,
      "0x7E  ; 'C' not in the library: the glyph of 'A'\n        retlw   0x09"},
+    {{"--font", "--chars", "65-67", "-f", "dt"},
+     0,
+     "; 3 entries, U+0041 to U+0043, 5 columns each; 1 not in the library\r\nvorlix_font_FIRST "
+     "equ 0x41\r\nvorlix_font\r\n       dt  0x7E,  0x9,"},
+    {{"--font", "--text", "BAB", "-f", "gas", "--label", "f"},
+     0,
+     "        .set    f_INDEX_FIRST, 0x41\n        .global f_index\nf_index:\n        .byte   "
+     "0x01  /* 'A' */\n        .byte   0x00  /* 'B' */\n"},
     {{"--font", "-s", "--text", "BAZ", "-f", "avr", "--widths", "--space-width", "4"},
      1,
      "error: not in the library, so dark: 'Z' (U+005A)\nvorlix-table: nothing was written"},
@@ -145,7 +153,7 @@ const ExitCase cases[] = {
     {{"--widths", "A"}, 2, "--widths needs --font"},
     {{"--read-table", VORLIX_TEST_DATA "/pic_clock.asm", "--chars", "65-66"},
      1,
-     "lines 11 and 13-24: name the table to read with --label"},
+     "lines 11, 13-24 and 26-27: name the table to read with --label"},
     {{"--read-table", VORLIX_TEST_DATA "/pic_clock.asm", "--label", "bad", "--chars", "65"},
      1,
      "pic_clock.asm:24: '0x100' is more than a byte (255)"},
@@ -199,6 +207,7 @@ TEST_F(VorlixTable, ImportsFontsIntoTheLibrary) {
 TEST_F(VorlixTable, ReadsTablesFromFirmwareSources) {
     for (const auto& [file, more] :
          {std::pair{"pic_clock.asm", QStringList{"--label", "digits", "--text", "AB"}},
+          {"pic_clock.asm", {"--label", "decimal", "--chars", "65-66"}},
           {"avr_font.asm", {"--label", "font", "--chars", "65-66"}},
           {"sketch.ino", {"--label", "font", "--chars", "65,66", "-f", "arduino"}}}) {
         QFile::remove(dir.filePath("read.txt"));
@@ -232,8 +241,8 @@ TEST_F(VorlixTable, KeepsCharactersOutsideWindows1252) {
     says({"--read-table", "twelve.c", "--chars", "0x2600-0x260B"}, 0,
          "'\u2609' (U+2609); to keep those outside Windows-1252, make the library UTF-8");
     EXPECT_EQ(read("FONTSDAT.txt"), original);
-    says({"--read-table", VORLIX_TEST_DATA "/avr_font.asm", "--label", "font", "--text",
-          "\u2603A", "-l", "new.txt"},
+    says({"--read-table", VORLIX_TEST_DATA "/avr_font.asm", "--label", "font", "--text", "\u2603A",
+          "-l", "new.txt"},
          0, "added 2");
     EXPECT_TRUE(read("new.txt").startsWith("\xEF\xBB\xBF\"\u2603\",\"&H7E\","));
     says({"--convert", "windows-1252", "-l", "new.txt"}, 1,

@@ -22,4 +22,7 @@ digits  addwf   PCL,f           ; computed goto into the table
         retlw   0b01001001
         retlw   36
 bad     retlw   0x100
+        radix   dec
+decimal dt      126, 9, 9, 9, 126
+        dt      127, 73, 73, 73, 54
         end
