@@ -390,13 +390,18 @@ int writeReadTable(const Request& request, const LibraryLocation& location) {
                       : QString()));
         return exitContent;
     }
-    const MergeOutcome merge = mergeGlyphs(location, glyphs.records, request.replace);
+    const MergeOutcome merge =
+        mergeGlyphs(location, glyphs.records, request.replace, request.strict);
     if (!merge.error.isEmpty()) {
         complain(QStringLiteral("cannot write the library %1: %2")
                      .arg(QDir::toNativeSeparators(location.path), merge.error));
         return exitUsage;
     }
     reportRefused(merge.refused);
+    if (request.strict && !merge.refused.empty()) {
+        complain(QStringLiteral("nothing was written (--strict)"));
+        return exitContent;
+    }
     if (!merge.backupPath.isEmpty()) {
         complain(QStringLiteral("the old library could not be read whole and was kept as %1")
                      .arg(QDir::toNativeSeparators(merge.backupPath)));

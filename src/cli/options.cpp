@@ -181,7 +181,7 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
           Fit{label, {Mode::table, Mode::font, Mode::readTable}},
           Fit{org, {Mode::table, Mode::font}},
           Fit{guard, {Mode::table, Mode::font}},
-          Fit{strict, {Mode::table, Mode::render, Mode::import, Mode::font}},
+          Fit{strict, {Mode::table, Mode::render, Mode::import, Mode::font, Mode::readTable}},
           Fit{invert, {Mode::table, Mode::render, Mode::import, Mode::font, Mode::readTable}},
           Fit{swap, {Mode::table, Mode::render, Mode::import, Mode::font, Mode::readTable}},
           Fit{round, {Mode::render}},

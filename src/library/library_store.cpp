@@ -353,7 +353,7 @@ SaveOutcome saveGlyph(const LibraryLocation& path, const FONTREC& record, bool i
 }
 
 MergeOutcome mergeGlyphs(const LibraryLocation& path, const FontTable& records,
-                         bool replaceExisting) {
+                         bool replaceExisting, bool allOrNothing) {
     MergeOutcome counts;
     bool never = false;
     const Decide decide = [&](const std::string& bytes, ParsedLibrary parsed) -> Decision {
@@ -377,6 +377,9 @@ MergeOutcome mergeGlyphs(const LibraryLocation& path, const FontTable& records,
                 appended.push_back(record);
                 ++counts.added;
             }
+        }
+        if (allOrNothing && !counts.refused.empty()) {
+            return {Step::done, {}, {}}; // nothing written; refused says why
         }
         if (appended.empty() && !replacing) {
             return {Step::done, {}, {}}; // nothing to write

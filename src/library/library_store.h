@@ -89,8 +89,10 @@ struct MergeOutcome {
 // the same rules as a save; a character stored already is replaced in place
 // with replaceExisting, else kept. A missing library is created, as UTF-8
 // when a character needs it.
+// With allOrNothing, a record the file cannot store stops the merge before
+// anything is written (refused names them).
 MergeOutcome mergeGlyphs(const LibraryLocation& library, const FontTable& records,
-                         bool replaceExisting);
+                         bool replaceExisting, bool allOrNothing = false);
 
 struct ConvertOutcome : SaveOutcome {
     bool unchanged = false;           // the file is in that encoding already, or empty

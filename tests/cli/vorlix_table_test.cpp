@@ -240,6 +240,11 @@ TEST_F(VorlixTable, KeepsCharactersOutsideWindows1252) {
          "(U+2600), ");
     says({"--read-table", "twelve.c", "--chars", "0x2600-0x260B"}, 0,
          "'\u2609' (U+2609); to keep those outside Windows-1252, make the library UTF-8");
+    says({"--read-table", "twelve.c", "--chars", "65-76", "--text", "", "-s"}, 2,
+         "--text needs at least one character");
+    says({"--read-table", "twelve.c", "--text", "ABCDEFGHIJK\u2600", "-s"}, 1,
+         "'\u2600' (U+2600); to keep those outside Windows-1252, make the library UTF-8 "
+         "(--convert utf-8) and run this again\nvorlix-table: nothing was written (--strict)");
     EXPECT_EQ(read("FONTSDAT.txt"), original);
     says({"--read-table", VORLIX_TEST_DATA "/avr_font.asm", "--label", "font", "--text", "\u2603A",
           "-l", "new.txt"},
