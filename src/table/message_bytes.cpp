@@ -7,10 +7,7 @@
 namespace vorlix {
 
 std::vector<CharacterBytes> messageBytes(std::string_view message, const FontTable& table) {
-    return characterBytes(toCodePoints(message), table);
-}
-
-std::vector<CharacterBytes> characterBytes(std::u32string_view characters, const FontTable& table) {
+    const std::u32string characters = toCodePoints(message);
     const FontIndex index(table, characters);
     std::vector<CharacterBytes> bytes;
     bytes.reserve(characters.size());

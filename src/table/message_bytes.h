@@ -22,6 +22,5 @@ struct CharacterBytes {
 // text does: the first record of that character. Column bytes are as stored
 // (see columnByte).
 std::vector<CharacterBytes> messageBytes(std::string_view message, const FontTable& table);
-std::vector<CharacterBytes> characterBytes(std::u32string_view characters, const FontTable& table);
 
 } // namespace vorlix
