@@ -1,0 +1,152 @@
+// The spin preview beside the window: how it opens, that it follows the
+// window's message, options and library, and that it goes with the window.
+
+#include "gui/form_fixture.h"
+#include "ui/spin_preview.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+using vorlix::SpinPreview;
+
+namespace {
+
+const QByteArray library = "\"A\",\"&H7E\",\"&H9\",\"&H9\",\"&H9\",\"&H7E\"\r\n"
+                           "\"B\",\"&H7F\",\"&H49\",\"&H49\",\"&H49\",\"&H36\"\r\n";
+
+} // namespace
+
+class SpinTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FormFixture> f;
+
+    SpinPreview* preview() const { return f->form->findChild<SpinPreview*>(); }
+    // F5, or the entry of a box's own menu.
+    void open(const QString& from, bool menu) {
+        f->find(from)->setFocus();
+        if (!menu) {
+            CALL(f->act("F5"));
+            return;
+        }
+        emit f->find(from)->customContextMenuRequested({5, 5});
+        auto* shown = f->find(from)->findChild<QMenu*>();
+        QVERIFY(shown && !shown->actions().isEmpty());
+        QCOMPARE(shown->actions().constLast()->text(), "Spin preview");
+        shown->actions().constLast()->trigger();
+    }
+
+private slots:
+    void init() { CALL(f = std::make_unique<FormFixture>(library)); }
+    void cleanup() { f.reset(); }
+
+    void opensByKeyOrMenuAndClosesWithTheWindow_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<bool>("menu");
+        addRow("F5 in the message", "txtMSG", false);
+        addRow("F5 in the hex prefix", "txtPrefix", false);
+        addRow("F5 on a button", "cmdTABLE", false);
+        addRow("message's menu", "txtMSG", true);
+        addRow("table's menu", "txtDATA", true);
+    }
+    void opensByKeyOrMenuAndClosesWithTheWindow() {
+        QFETCH(QString, from);
+        QFETCH(bool, menu);
+        QVERIFY(!preview());
+        CALL(open(from, menu));
+        QVERIFY(preview() && preview()->isVisible() && preview()->isWindow());
+        QVERIFY(!preview()->isModal());
+        QVERIFY(QTest::qWaitForWindowExposed(preview()));
+        auto* animation = preview()->findChild<QTimer*>("animation");
+        QVERIFY(animation->isActive());
+        preview()->showMinimized();
+        QVERIFY(!animation->isActive()); // nothing is drawn for a window out of sight
+        preview()->showNormal();
+        QVERIFY(animation->isActive());
+        f->form->close();
+        QVERIFY(!preview()->isVisible());
+        QVERIFY(!animation->isActive());
+    }
+
+    // Each change shows in the very next frame, and undone, gives the frame back.
+    void followsTheWindow_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("undo");
+        addRow("typing", "txtMSG B", "Backspace");
+        addRow("Invert Bits", "chkInvert", "chkInvert");
+        addRow("Swap MSB/LSB", "chkMSB", "chkMSB");
+        addRow("blank here", "chkBLANK", "chkBLANK");
+        addRow("blank there", "blank", "blank");
+    }
+    void followsTheWindow() {
+        QFETCH(QString, change);
+        QFETCH(QString, undo);
+        f->setText("txtMSG", "AB");
+        CALL(open("txtMSG", false));
+        preview()->setClock([] { return 0.0125; });
+        const QImage before = preview()->frame(200);
+        const auto click = [this](const QString& name) {
+            auto* box = f->find<QAbstractButton>(name);
+            QTest::mouseClick(box ? box : preview()->findChild<QAbstractButton*>(name),
+                              Qt::LeftButton);
+        };
+        if (change.startsWith("txtMSG")) {
+            f->find<QLineEdit>("txtMSG")->setFocus();
+            QTest::keyClicks(f->find("txtMSG"), change.section(' ', 1));
+        } else {
+            click(change);
+        }
+        QVERIFY(preview()->frame(200) != before);
+        QCOMPARE(f->find<QCheckBox>("chkBLANK")->isChecked(),
+                 preview()->findChild<QCheckBox*>("blank")->isChecked());
+        if (change.startsWith("txtMSG")) {
+            CALL(f->act(undo));
+        } else {
+            click(undo);
+        }
+        QCOMPARE(preview()->frame(200), before);
+    }
+
+    void followsTheLibrary() {
+        f->setText("txtMSG", "C");
+        CALL(open("txtMSG", false));
+        preview()->setClock([] { return 0.0125; });
+        const QImage unknown = preview()->frame(200);
+        f->setText("txtABC", "C");
+        CALL(f->act("3 cmdSAVE"));
+        QVERIFY(preview()->frame(200) != unknown);
+    }
+
+    // Tab visits every control, each named for screen readers, and comes back.
+    void everyControlByTab() {
+        CALL(open("txtMSG", false));
+        QApplication::setActiveWindow(preview());
+        preview()->findChild<QWidget*>("speed")->setFocus();
+        QStringList visited;
+        for (int k = 0; k < 8; ++k) {
+            QWidget* at = QApplication::focusWidget();
+            visited << at->objectName() + (at->accessibleName().isEmpty() ? " unnamed" : "");
+            QTest::keyClick(at, Qt::Key_Tab);
+        }
+        QCOMPARE(visited.join(' '),
+                 "speed share direction colour blank showStrip savePicture speed");
+    }
+
+    void savesTheFrameAsPng() {
+        CALL(open("txtMSG", false));
+        preview()->setClock([] { return 0.5; });
+        const QString path = f->dir.filePath("spin");
+        preview()->setFileChooser([path](QWidget*) { return path; });
+        QTest::mouseClick(preview()->findChild<QAbstractButton*>("savePicture"), Qt::LeftButton);
+        const QImage saved(path + ".png", "png");
+        QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), preview()->frame(saved.width()));
+        QVERIFY(saved.width() >= 240);
+        QVERIFY(f->shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(SpinTest)
+#include "spin_test.moc"
