@@ -96,7 +96,10 @@ SpinPreview::SpinPreview(ColumnsSource columns, MessageBoxHandler showMessage, Q
     strip_ = named(new QScrollArea(this), "strip", QStringLiteral("Strip view"));
     strip_->setWidget(stripPicture_);
     strip_->setFixedHeight(96 + 24);
-    strip_->setStyleSheet(QStringLiteral("background: black"));
+    QPalette dark = strip_->viewport()->palette();
+    dark.setColor(QPalette::Window, Qt::black);
+    strip_->viewport()->setPalette(dark);
+    strip_->viewport()->setAutoFillBackground(true);
     strip_->hide();
 
     speed_ = named(new QSpinBox(this), "speed", QStringLiteral("Speed"));
@@ -160,6 +163,7 @@ SpinPreview::SpinPreview(ColumnsSource columns, MessageBoxHandler showMessage, Q
     // It goes when the main window closes.
     mainWindow->installEventFilter(this);
     columnsChanged();
+    resize(760, 560);
 }
 
 void SpinPreview::setBlank(bool blank) {
