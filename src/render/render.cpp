@@ -55,8 +55,10 @@ int brightness(double age, double afterglow) {
     if (age <= afterglow) {
         return fullBrightness;
     }
-    const double fading = (age - afterglow) / (afterglow / 2);
-    return fading >= 1 ? 0 : static_cast<int>(fullBrightness * (1 - fading));
+    if (age >= 1.5 * afterglow) {
+        return 0;
+    }
+    return static_cast<int>(fullBrightness * (1 - (age - afterglow) / (afterglow / 2)));
 }
 
 QRgb dimmed(QRgb value, int level) {

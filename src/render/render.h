@@ -25,7 +25,8 @@ QImage renderStraight(const std::vector<ColumnDots>& columns, QColor colour = QC
 // the frame of a SpinningStick seen with an afterglow of a whole revolution.
 QImage renderRound(const std::vector<ColumnDots>& columns);
 
-// How a stick turns and how the eye takes it in.
+// How a stick turns and how the eye takes it in; the angle and the column's
+// time are more than 0.
 struct Spin {
     double columnAngle = 0.1;      // radians the arm turns while one column is lit
     double columnSeconds = 1e-4;   // how long each column is lit

@@ -5,9 +5,11 @@
 #include "ui/spin_preview.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTimer>
 
 using vorlix::SpinPreview;
@@ -118,6 +120,27 @@ private slots:
         f->setText("txtABC", "C");
         CALL(f->act("3 cmdSAVE"));
         QVERIFY(preview()->frame(200) != unknown);
+    }
+
+    // A revolution's time, shared out among the columns that fill its share.
+    void columnTimeFromSpeedAndShare_data() {
+        QTest::addColumn<int>("rpm");
+        QTest::addColumn<int>("share");
+        QTest::addColumn<QString>("shown");
+        addRow("10 columns, 1500 rpm, the whole circle", 1500, 100, "4000.0 µs");
+        addRow("10 columns, 600 rpm, a quarter", 600, 25, "2500.0 µs");
+        addRow("12 columns with blanks, 1200 rpm, half", 1200, 50, "2083.3 µs");
+    }
+    void columnTimeFromSpeedAndShare() {
+        QFETCH(int, rpm);
+        QFETCH(int, share);
+        f->setText("txtMSG", "AB");
+        f->find<QCheckBox>("chkBLANK")
+            ->setChecked(QByteArray(QTest::currentDataTag()).contains("blank"));
+        CALL(open("txtMSG", false));
+        preview()->findChild<QSpinBox*>("speed")->setValue(rpm);
+        preview()->findChild<QSpinBox*>("share")->setValue(share);
+        QTEST(preview()->findChild<QLabel*>("columnTime")->text(), "shown");
     }
 
     // Tab visits every control, each named for screen readers, and comes back.
