@@ -83,10 +83,8 @@ QImage renderStraight(const std::vector<ColumnDots>& columns, QColor colour) {
 
 QImage renderRound(const std::vector<ColumnDots>& columns) {
     const int count = static_cast<int>(columns.size());
-    Spin still;
-    still.columnAngle = pitch / innerRadius(count);
-    still.columnSeconds = 1;
-    still.afterglowSeconds = 2 * std::numbers::pi / still.columnAngle;
+    Spin still{.columnAngle = pitch / innerRadius(count), .columnSeconds = 1};
+    still.afterglowSeconds = 2 * std::numbers::pi / still.columnAngle; // a whole turn
     // Half a column in, the arm is where the ring shows column 0.
     return SpinningStick(columns, still, roundImageSide(count)).frame(0.5);
 }

@@ -28,10 +28,10 @@ QImage renderRound(const std::vector<ColumnDots>& columns);
 // How a stick turns and how the eye takes it in; the angle and the column's
 // time are more than 0.
 struct Spin {
-    double columnAngle = 0.1;      // radians the arm turns while one column is lit
-    double columnSeconds = 1e-4;   // how long each column is lit
-    double afterglowSeconds = 0.1; // the eye holds a flash this long, then it
-                                   // fades out over half as long again
+    double columnAngle;            // radians the arm turns while one column is lit
+    double columnSeconds;          // how long each column is lit
+    double afterglowSeconds = 0.1; // the eye holds a flash about this long, then
+                                   // it fades out over half as long again
     bool counterClockwise = false; // the arm turns the other way: the eye,
                                    // reading clockwise, meets the columns reversed
     QColor colour = QColor(255, 0, 0);

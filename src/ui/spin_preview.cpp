@@ -30,8 +30,6 @@ namespace {
 
 const QString windowCaption = QStringLiteral("Spin preview");
 
-// How long the eye holds a flash of light.
-constexpr double afterglowSeconds = 0.1;
 constexpr int framesPerSecond = 60;
 
 struct LedColour {
@@ -193,10 +191,8 @@ void SpinPreview::settingsChanged() {
 
 Spin SpinPreview::spin(int columnCount) const {
     const double share = share_->value() / 100.0;
-    Spin spin;
-    spin.columnAngle = 2 * std::numbers::pi * share / columnCount;
-    spin.columnSeconds = 60.0 / speed_->value() * share / columnCount;
-    spin.afterglowSeconds = afterglowSeconds;
+    Spin spin{.columnAngle = 2 * std::numbers::pi * share / columnCount,
+              .columnSeconds = 60.0 / speed_->value() * share / columnCount};
     spin.counterClockwise = direction_->currentIndex() == 1;
     spin.colour = colour_->currentData().value<QColor>();
     return spin;
