@@ -2,6 +2,7 @@
 
 #include "common/file_io.h"
 #include "table/stick_columns.h"
+#include "ui/app_icon.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -86,6 +87,7 @@ SpinPreview::SpinPreview(ColumnsSource columns, MessageBoxHandler showMessage, Q
       showMessage_(std::move(showMessage)), chooseFile_(choosePictureFile) {
     setObjectName(QStringLiteral("SpinPreview"));
     setWindowTitle(windowCaption);
+    setWindowIcon(appIcon());
     started_.start();
     clock_ = [this] { return started_.nsecsElapsed() / 1e9; };
 
