@@ -6,7 +6,6 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSpinBox>
@@ -59,8 +58,8 @@ private slots:
         QFETCH(bool, menu);
         QVERIFY(!preview());
         CALL(open(from, menu));
-        QVERIFY(preview() && preview()->isVisible() && preview()->isWindow());
-        QVERIFY(!preview()->isModal());
+        QVERIFY(preview() && preview()->isVisible() && preview()->isWindow() &&
+                !preview()->isModal());
         QVERIFY(QTest::qWaitForWindowExposed(preview()));
         auto* animation = preview()->findChild<QTimer*>("animation");
         QVERIFY(animation->isActive());
@@ -77,49 +76,31 @@ private slots:
     void followsTheWindow_data() {
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("undo");
-        addRow("typing", "txtMSG B", "Backspace");
+        addRow("typing", "B", "Backspace");
         addRow("Invert Bits", "chkInvert", "chkInvert");
         addRow("Swap MSB/LSB", "chkMSB", "chkMSB");
         addRow("blank here", "chkBLANK", "chkBLANK");
         addRow("blank there", "blank", "blank");
+        addRow("library: A saved anew", "Yes 3 cmdSAVE", "");
     }
     void followsTheWindow() {
         QFETCH(QString, change);
         QFETCH(QString, undo);
         f->setText("txtMSG", "AB");
+        f->setText("txtABC", "A");
         CALL(open("txtMSG", false));
         preview()->setClock([] { return 0.0125; });
         const QImage before = preview()->frame(200);
-        const auto click = [this](const QString& name) {
-            auto* box = f->find<QAbstractButton>(name);
-            QTest::mouseClick(box ? box : preview()->findChild<QAbstractButton*>(name),
-                              Qt::LeftButton);
-        };
-        if (change.startsWith("txtMSG")) {
-            f->find<QLineEdit>("txtMSG")->setFocus();
-            QTest::keyClicks(f->find("txtMSG"), change.section(' ', 1));
-        } else {
-            click(change);
-        }
+        QApplication::setActiveWindow(f->form.get());
+        f->find("txtMSG")->setFocus();
+        CALL(f->act(change));
         QVERIFY(preview()->frame(200) != before);
         QCOMPARE(f->find<QCheckBox>("chkBLANK")->isChecked(),
                  preview()->findChild<QCheckBox*>("blank")->isChecked());
-        if (change.startsWith("txtMSG")) {
+        if (!undo.isEmpty()) {
             CALL(f->act(undo));
-        } else {
-            click(undo);
+            QCOMPARE(preview()->frame(200), before);
         }
-        QCOMPARE(preview()->frame(200), before);
-    }
-
-    void followsTheLibrary() {
-        f->setText("txtMSG", "C");
-        CALL(open("txtMSG", false));
-        preview()->setClock([] { return 0.0125; });
-        const QImage unknown = preview()->frame(200);
-        f->setText("txtABC", "C");
-        CALL(f->act("3 cmdSAVE"));
-        QVERIFY(preview()->frame(200) != unknown);
     }
 
     // A revolution's time, shared out among the columns that fill its share.
@@ -166,7 +147,6 @@ private slots:
         QTest::mouseClick(preview()->findChild<QAbstractButton*>("savePicture"), Qt::LeftButton);
         const QImage saved(path + ".png", "png");
         QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), preview()->frame(saved.width()));
-        QVERIFY(saved.width() >= 240);
         QVERIFY(f->shown.isEmpty());
     }
 };

@@ -47,39 +47,42 @@ TEST(Spin, RoundPictureIsStillAsDrawnForTheDocs) {
         QImage(VORLIX_DOCS "/sample-message-round.png").convertToFormat(QImage::Format_RGB32));
 }
 
-// Whenever the arm is on a column's place or past the message, an eye that
-// holds a whole revolution sees the still ring.
-TEST(Spin, FullAfterglowFrameIsTheRoundPicture) {
-    const auto columns = asymmetric();
-    const SpinningStick stick(columns, still(revolution), 384);
-    const QImage round = renderRound(columns);
-    for (const double seconds : {0.5 * ms, 3.5 * ms, 6.5 * ms, 20 * ms, 45 * ms,
-                                 3.5 * ms + 7 * revolution, 0.5 * ms - 2 * revolution}) {
-        EXPECT_EQ(stick.frame(seconds), round) << seconds;
-    }
-    EXPECT_NE(stick.frame(3.2 * ms), round); // off its place, column 3 shows on the arm
-}
-
-// With no afterglow only the arm's column shows, where the still ring of one
-// more column (or one column fewer) puts its first or last column.
-TEST(Spin, HalfAColumnLaterTheArmHasTurnedHalfAColumn) {
+// Frames that are still rings. With a whole revolution of afterglow: the
+// message's own ring (ring 0) whenever the arm is on a column's place or past
+// the message. With none: only the arm's column, where a ring of one column
+// more, or half a column later one fewer, puts its first (last) column.
+TEST(Spin, FramesThatAreStillRings) {
     struct Case {
         bool counterClockwise;
-        double seconds;
-        int ringColumns;
-        bool last;
+        double afterglow, seconds;
+        int ring;
     };
     const auto columns = asymmetric();
     for (const Case& c :
-         {Case{false, 0, 8, false}, Case{false, 0.5 * ms, 7, false}, Case{true, 0, 8, true},
-          Case{true, 0.5 * ms, 7, true}, Case{false, 0.5 * ms + revolution, 7, false}}) {
-        Spin spin = still(0);
+         std::initializer_list<Case>{{false, revolution, 0.5 * ms, 0},
+                                     {false, revolution, 3.5 * ms, 0},
+                                     {false, revolution, 6.5 * ms, 0},
+                                     {false, revolution, 20 * ms, 0},
+                                     {false, revolution, 45 * ms, 0},
+                                     {false, revolution, 3.5 * ms + 7 * revolution, 0},
+                                     {false, revolution, 0.5 * ms - 2 * revolution, 0},
+                                     {false, 0, 0, 8},
+                                     {false, 0, 0.5 * ms, 7},
+                                     {true, 0, 0, 8},
+                                     {true, 0, 0.5 * ms, 7},
+                                     {false, 0, 0.5 * ms + revolution, 7}}) {
+        Spin spin = still(c.afterglow);
         spin.counterClockwise = c.counterClockwise;
-        std::vector<ColumnDots> ring(c.ringColumns);
-        ring[c.last ? ring.size() - 1 : 0] = columns[0];
+        std::vector<ColumnDots> ring = columns;
+        if (c.ring > 0) {
+            ring.assign(c.ring, {});
+            ring[c.counterClockwise ? c.ring - 1 : 0] = columns[0];
+        }
         EXPECT_EQ(SpinningStick(columns, spin, 384).frame(c.seconds), renderRound(ring))
-            << c.counterClockwise << " " << c.seconds;
+            << c.counterClockwise << " " << c.afterglow << " " << c.seconds;
     }
+    // Off its place, column 3 shows on the arm.
+    EXPECT_NE(SpinningStick(columns, still(revolution), 384).frame(3.2 * ms), renderRound(columns));
 }
 
 // Column c was lit until the arm reached c + 1; the eye holds it two
