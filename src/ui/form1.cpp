@@ -116,6 +116,7 @@ Form1::Form1(LibraryLocation library, MessageBoxHandler showMessage, QWidget* pa
     buildFontsList();
     buildGridTools();
     buildListMenu();
+    buildSpinPreview();
     Form_Load();
 }
 
@@ -396,6 +397,7 @@ QString Form1::LOADDATA() {
     fontTable_ = std::move(load.parsed.records);
     fontLines_->setTable(&fontTable_);
     libraryEncoding_ = load.parsed.encoding;
+    emit libraryLoaded();
 
     if (!load.error.isEmpty()) {
         return QStringLiteral("The font library\r\n%1\r\ncould not be read: %2\r\n\r\nThe fonts "

@@ -30,6 +30,7 @@ namespace vorlix {
 
 class FontListModel;
 class PixelButton;
+class SpinPreview;
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -47,6 +48,9 @@ public:
     // A file dialog unless replaced (the tests answer it).
     using FontChooser = std::function<QString(QWidget* parent)>;
     void setFontChooser(FontChooser chooser) { chooseFont_ = std::move(chooser); }
+
+signals:
+    void libraryLoaded(); // the table holds the library as read anew
 
 protected:
     void moveEvent(QMoveEvent* event) override;
@@ -83,6 +87,10 @@ private:
     void deleteListedGlyph(int row);
     void importFontFile();
     void reloadAndTell();
+
+    // The spin preview (form1_spin.cpp).
+    void buildSpinPreview();
+    void showSpinPreview();
 
     // Reloads the table and the list; returns what went wrong, if anything.
     QString LOADDATA();
@@ -132,6 +140,7 @@ private:
     QListView* lstFONTS = nullptr;
     FontListModel* fontLines_ = nullptr;
     std::array<PixelButton*, 40> cmdPIX{};
+    SpinPreview* spinPreview_ = nullptr;
 };
 
 } // namespace vorlix
