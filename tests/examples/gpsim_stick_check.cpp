@@ -1,72 +1,46 @@
-// Runs the PIC16F84A example in gpsim (as the p16f84, its predecessor with the
-// same core and memory) with an index pulse on RA4 every `period` cycles, and
-// checks from gpsim's log of the writes to PORTB what the LEDs show after
-// each pulse: the message's columns, COLUMN_US cycles each (1 us at 4 MHz),
-// then dark until the next pulse.
-// usage: gpsim_stick_check GPSIM HEX LIBRARY MESSAGE COLUMN_US [PICTURE.png]
-#include "stick_glyphs.h"
+// Runs the PIC16F84A example in gpsim (pic16f84a.stc) and checks from its log
+// of PORTB writes what the LEDs show: dark before each of two index pulses,
+// then the message's columns, COLUMN_US cycles each (1 us at 4 MHz), then dark.
+// usage: gpsim_stick_check GPSIM SCRIPT LIBRARY MESSAGE COLUMN_US FIRST PERIOD [PICTURE.png]
+#include "stick_oracle.h"
 
 #include "render/render.h"
 
 #include <cstdlib>
 
 int main(int argc, char** argv) {
-    if (argc < 6)
-        return 2;
-    const long long first = 1000, period = 20000, revolutions = 2, columnUs = std::atoll(argv[5]);
-    std::ofstream("stick.stc")
-        << "processor p16f84\nload " << argv[2] << "\n"
-        << "stimulus asynchronous_stimulus\ninitial_state 1\nstart_cycle 0\nperiod " << period
-        << "\n{ " << first << ", 0, " << first + 100 << ", 1 }\nname sensor\nend\n"
-        << "node index_node\nattach index_node sensor porta4\nlog w portb\nlog on portb.log\n"
-        << "break c " << first + revolutions * period << "\nrun\nquit\n";
-    if (std::system((std::string(argv[1]) + " -i -c stick.stc > gpsim.out 2>&1").c_str()) != 0)
-        return std::fprintf(stderr, "gpsim failed, see gpsim.out\n"), 1;
-
-    std::vector<std::pair<long long, unsigned>> writes; // cycle, byte
+    if (argc < 8 ||
+        std::system((std::string(argv[1]) + " -i -c " + argv[2] + " >gpsim.out").c_str()))
+        return std::puts("gpsim failed: see gpsim.out"), 1;
+    Writes writes{{-1, 0x100}}; // no byte before the first write
     std::ifstream log("portb.log");
-    long long cycle = 0;
+    double cycle = 0;
     for (std::string line; std::getline(log, line);) {
         unsigned byte = 0;
         if (line.rfind("0x", 0) == 0)
             cycle = std::stoll(line, nullptr, 16);
-        else if (line.find(" to portb") != std::string::npos &&
-                 std::sscanf(line.c_str(), " Wrote: 0x%x", &byte) == 1)
+        else if (line.find(" to portb") != line.npos &&
+                 std::sscanf(line.c_str(), " Wrote: 0x%x", &byte))
             writes.emplace_back(cycle, byte);
     }
-
-    const Glyphs glyphs = readGlyphs(argv[3]);
-    std::vector<unsigned> expected;
-    for (const char* c = argv[4]; *c; ++c)
-        expected.insert(expected.end(), glyphs.at(*c).begin(), glyphs.at(*c).end());
-    expected.push_back(0xFF); // dark until the next pulse
-
-    bool ok = true;
-    for (long long r = -1; r < revolutions; ++r) { // -1: before the first pulse
-        const long long start = r < 0 ? 0 : first + r * period, end = first + (r + 1) * period;
-        std::vector<unsigned> shown;
-        long long last = -1;
-        for (auto [at, byte] : writes) {
-            if (at < start || at >= end)
-                continue;
-            const bool onTime = last < 0 ? at - start <= 20 : at - last == columnUs;
-            if (r >= 0 && !onTime)
-                ok = false, std::fprintf(stderr, "revolution %lld: column %zu came at cycle %lld\n",
-                                         r, shown.size(), at);
-            last = at;
-            shown.push_back(byte);
-        }
-        if (!sameColumns(shown, r < 0 ? std::vector<unsigned>{0xFF} : expected,
-                         "revolution " + std::to_string(r)))
-            ok = false;
-        if (r == 0 && argc > 6 &&
-            shown.size() > 1) { // the picture: a low pin is a lit LED, RB7 the top row
-            std::vector<vorlix::ColumnDots> dots(shown.size() - 1);
-            for (size_t i = 0; i < dots.size(); ++i)
-                for (int row = 0; row < 8; ++row)
-                    dots[i][row] = !(shown[i] >> (7 - row) & 1);
-            ok = vorlix::renderStraight(dots).save(argv[6]) && ok;
-        }
+    std::vector<unsigned> message, expected, shown;
+    for (const auto& glyph : glyphsOf(argv[3], argv[4]))
+        message.insert(message.end(), glyph.begin(), glyph.end());
+    const double column = std::atof(argv[5]), first = std::atof(argv[6]),
+                 period = std::atof(argv[7]);
+    for (double pulse : {first, first + period}) {
+        for (auto bytes :
+             {sampled(writes, pulse - 1, 0, 1), sampled(writes, pulse, column, message.size() + 1)})
+            shown.insert(shown.end(), bytes.begin(), bytes.end());
+        for (auto bytes : {std::vector<unsigned>{0xFF}, message, std::vector<unsigned>{0xFF}})
+            expected.insert(expected.end(), bytes.begin(), bytes.end());
     }
-    return ok ? 0 : 1;
+    std::vector<vorlix::ColumnDots> dots(
+        message.size()); // for a picture: a low pin lights, RB7 on top
+    for (size_t i = 0; i < dots.size(); ++i)
+        for (int row = 0; row < 8; ++row)
+            dots[i][row] = !(shown[i + 1] >> (7 - row) & 1);
+    if (argc > 8)
+        vorlix::renderStraight(dots).save(argv[8]);
+    return same(shown, expected) ? 0 : 1;
 }
