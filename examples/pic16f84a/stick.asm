@@ -59,7 +59,7 @@ next:   call    message_column
         subwf   column, w
         btfss   STATUS, Z
         goto    next
-        goto    $+1             ; the last column lasts as long as the others
+        goto    $+1             ; the last column as long as the others
         goto    $+1
         goto    $+1
         goto    $+1
@@ -68,9 +68,9 @@ next:   call    message_column
         movwf   PORTB
         goto    revolution
 
-; W = the byte of column number `column`. The table is read with a computed
-; goto, so it must not cross a 256-word page: the include ends with lines
-; (--guard) that stop the assembler if it does.
+; Returns the byte of column number `column` in W. The table is read with a
+; computed goto, so it must not cross a 256-word page: the include ends with
+; lines (--guard) that stop the assembler if it does.
 message_column:
         movlw   high message
         movwf   PCLATH
