@@ -33,7 +33,7 @@ ISR(TIMER1_CAPT_vect)
     uint16_t now = ICR1;
     period = now - index_at;
     index_at = now;
-    if (pulses++)
+    if (pulses++) // from the second pulse on
         timed = 1;
 }
 
