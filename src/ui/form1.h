@@ -90,7 +90,8 @@ private:
     QMessageBox::StandardButton
     message(const QString& text, QMessageBox::Icon icon,
             QMessageBox::StandardButtons buttons = QMessageBox::Ok, const QString& title = {},
-            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+            const QString& drawing = {});
 
     const LibraryLocation library_;
     const MessageBoxHandler showMessage_;
