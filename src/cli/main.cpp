@@ -144,6 +144,7 @@ int writeTable(const Request& request, const QString& path, const ParsedLibrary&
     firmware.blank = request.blank;
     firmware.options = request.options;
     firmware.label = request.label;
+    firmware.labelLine = request.labelLine;
     firmware.guard = request.guard;
     return writeText(request.outputPath, firmwareTable(request.format, firmware, library.records));
 }
@@ -212,10 +213,15 @@ int writeImport(const Request& request, const LibraryLocation& location) {
     import.baselineRow = request.baselineRow;
     import.replaceExisting = request.replace;
     import.refuseClipped = request.strict;
+    import.crop = request.crop;
     const ImportReport report = importFont(location, request.fontPath, import);
     const QString font = QDir::toNativeSeparators(request.fontPath);
     if (!report.font.error.isEmpty()) {
-        complain(QStringLiteral("cannot import %1: %2").arg(font, report.font.error));
+        complain(QStringLiteral("cannot import %1: %2%3")
+                     .arg(font, report.font.error,
+                          report.font.tooLarge
+                              ? QStringLiteral("; --crop takes it, cut to the cell")
+                              : QString()));
         return exitUsage;
     }
     if (!report.clipped.empty()) {
@@ -229,8 +235,10 @@ int writeImport(const Request& request, const LibraryLocation& location) {
         return exitContent;
     }
     if (!report.merge.error.isEmpty()) {
-        complain(QStringLiteral("cannot write the library %1: %2")
-                     .arg(QDir::toNativeSeparators(path), report.merge.error));
+        complain(QStringLiteral("cannot write the library %1: %2%3")
+                     .arg(QDir::toNativeSeparators(path), report.merge.error,
+                          report.merge.damaged ? QString()
+                                               : QStringLiteral("; the library is unchanged")));
         return exitUsage;
     }
     if (!report.merge.refused.empty()) {
@@ -238,8 +246,14 @@ int writeImport(const Request& request, const LibraryLocation& location) {
                      .arg(QString::fromStdString(fieldNames(report.merge.refused))));
     }
     if (!report.merge.backupPath.isEmpty()) {
-        complain(QStringLiteral("the old library could not be read whole and was kept as %1")
-                     .arg(QDir::toNativeSeparators(report.merge.backupPath)));
+        complain(report.merge.dropped.line > 0
+                     ? QStringLiteral("the old library could not be read whole (line %1: %2) and "
+                                      "was kept as %3")
+                           .arg(report.merge.dropped.line)
+                           .arg(QString::fromStdString(report.merge.dropped.what),
+                                QDir::toNativeSeparators(report.merge.backupPath))
+                     : QStringLiteral("the library as it was before is kept as %1")
+                           .arg(QDir::toNativeSeparators(report.merge.backupPath)));
     }
     printLine(stdout,
               QStringLiteral("%1: %2").arg(font, QString::fromStdString(importCounts(report))));

@@ -67,25 +67,27 @@ std::optional<std::pair<int, int>> inkHeights(FT_Face face, char32_t character) 
     return std::pair{top, std::max(0, static_cast<int>(face->glyph->bitmap.rows) - top)};
 }
 
-// An outline font is drawn at the largest pixel size whose capitals and
-// descenders together fit the cell's rows, so that letters keep their
-// shapes rather than lose their tops or tails. Returns the rows below the
-// baseline that the descenders take at that size.
+// An outline font is drawn at the largest pixel size whose letters and
+// digits (capitals and ascenders over the baseline plus descenders under it)
+// fit the cell's rows, so that they keep their shapes rather than lose their
+// tops or tails. Returns the rows the descenders take at that size.
 int fitOutlines(FT_Face face) {
+    static const std::u32string_view measured =
+        U"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     int chosen = cellHeight;
     int descent = 1;
     for (int size = 4; size <= 4 * cellHeight; ++size) {
         FT_Set_Pixel_Sizes(face, 0, size);
-        const auto capital = inkHeights(face, U'H');
-        if (!capital) {
-            break; // no capital to measure by: the cell's height
-        }
+        int above = 0;
         int below = 0;
-        for (const char32_t tail : {U'g', U'p', U'y', U'j'}) {
-            below = std::max(below, inkHeights(face, tail).value_or(std::pair{0, 0}).second);
+        for (const char32_t character : measured) {
+            if (const auto ink = inkHeights(face, character)) {
+                above = std::max(above, ink->first);
+                below = std::max(below, ink->second);
+            }
         }
-        if (capital->first + below > cellHeight) {
-            break;
+        if (above == 0 || above + below > cellHeight) {
+            break; // none to measure by (the cell's height then), or too big
         }
         chosen = size;
         descent = below;
@@ -136,7 +138,8 @@ FontGlyphs readFontGlyphs(const QString& fontPath, const std::vector<char32_t>& 
                         .arg(size.width)
                         .arg(size.height),
                     {},
-                    {}};
+                    {},
+                    true};
         }
         defaultRow = asItIs ? static_cast<int>(face.handle->size->metrics.ascender >> 6)
                             : defaultBaseline;

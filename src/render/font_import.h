@@ -33,6 +33,7 @@ struct FontGlyphs {
     QString error; // the font could not be read; nothing else is set then
     std::vector<ImportedGlyph> glyphs;
     std::vector<char32_t> missing; // characters the font has no glyph for
+    bool tooLarge = false;         // the error: a bitmap font larger than the cell, not cropped
 };
 
 // The glyphs of characters, in their order. baselineRow counts from 1 at the

@@ -45,16 +45,19 @@ void Form1::buildListMenu() {
     struct Entry {
         const char* text;
         std::function<void()> run;
+        QKeySequence key;
     };
     const Entry entries[] = {
-        {"Edit", onPickedLine(&Form1::editListedGlyph)},
-        {"Delete", onPickedLine(&Form1::deleteListedGlyph)},
-        {"Import font...", [this] { importFontFile(); }},
+        {"Edit", onPickedLine(&Form1::editListedGlyph), {}},
+        {"Delete", onPickedLine(&Form1::deleteListedGlyph), QKeySequence::Delete},
+        {"Import font...", [this] { importFontFile(); }, {}},
     };
     lstFONTS->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (const Entry& entry : entries) {
         auto* action = new QAction(QString::fromLatin1(entry.text), lstFONTS);
         action->setObjectName(QString::fromLatin1(entry.text));
+        action->setShortcut(entry.key);
+        action->setShortcutContext(Qt::WidgetShortcut); // the list's own key
         connect(action, &QAction::triggered, this, entry.run);
         lstFONTS->addAction(action);
     }
@@ -181,6 +184,13 @@ void Form1::importFontFile() {
     };
     // The font is read, and what it would do shown, before anything is asked.
     FontGlyphs glyphs = readFontGlyphs(font, printableCp1252());
+    if (glyphs.tooLarge &&
+        message(glyphs.error + QStringLiteral(".\r\n\r\nImport its glyphs all the same, cut "
+                                             "at the cell's edges?"),
+                QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+                QStringLiteral("Import Font"), QMessageBox::No) == QMessageBox::Yes) {
+        glyphs = readFontGlyphs(font, printableCp1252(), {}, true);
+    }
     if (!glyphs.error.isEmpty()) {
         failed(glyphs.error, false);
         return;
