@@ -178,13 +178,21 @@ int writePicture(const Request& request, const QString& path, const ParsedLibrar
     return writeOutput(request.imagePath, std::string_view(png.constData(), png.size()));
 }
 
-int writeCheck(const QString& path, const LibraryLoad& load) {
-    // Only a check looks for a file saved as UTF-8 without its mark: the
-    // bytes are read again here rather than scanned on every load.
-    const std::optional<int> unmarkedUtf8 =
-        load.parsed.encoding == TextEncoding::windows1252
-            ? firstUtf8Line(readFile(path, libraryByteLimit).bytes)
-            : std::nullopt;
+// The file is read once: a pipe gives its bytes only once.
+int writeCheck(const QString& path) {
+    const FileRead file = readFile(path, libraryByteLimit);
+    if (file.missing || !file.error.isEmpty()) {
+        complain(QStringLiteral("cannot read the library %1: %2")
+                     .arg(QDir::toNativeSeparators(path),
+                          file.missing ? QStringLiteral("no such file") : file.error));
+        return exitUsage;
+    }
+    const LibraryLoad load{parseLibrary(file.bytes), {}};
+    // Only a check looks for a file saved as UTF-8 without its mark, rather
+    // than every load.
+    const std::optional<int> unmarkedUtf8 = load.parsed.encoding == TextEncoding::windows1252
+                                                ? firstUtf8Line(file.bytes)
+                                                : std::nullopt;
     const std::vector<Finding> findings = checkLibrary(load.parsed, unmarkedUtf8);
     for (const Finding& finding : findings) {
         printLine(stdout, at(path, finding.line) + QStringLiteral(": ") +
@@ -235,10 +243,8 @@ int writeImport(const Request& request, const LibraryLocation& location) {
         return exitContent;
     }
     if (!report.merge.error.isEmpty()) {
-        complain(QStringLiteral("cannot write the library %1: %2%3")
-                     .arg(QDir::toNativeSeparators(path), report.merge.error,
-                          report.merge.damaged ? QString()
-                                               : QStringLiteral("; the library is unchanged")));
+        complain(QStringLiteral("cannot write the library %1: %2")
+                     .arg(QDir::toNativeSeparators(path), report.merge.error));
         return exitUsage;
     }
     if (!report.merge.refused.empty()) {
@@ -282,6 +288,9 @@ int main(int argc, char* argv[]) {
     // first save or import makes it.
     const QString path =
         QFileInfo::exists(location.path) || location.seed.isEmpty() ? location.path : location.seed;
+    if (request.mode == Mode::check) {
+        return writeCheck(path);
+    }
     const auto library = readLibrary(location, path);
     if (const QString* error = std::get_if<QString>(&library)) {
         complain(*error);
@@ -289,11 +298,10 @@ int main(int argc, char* argv[]) {
     }
     const LibraryLoad& load = std::get<LibraryLoad>(library);
     switch (request.mode) {
-    case Mode::check:
-        return writeCheck(path, load);
     case Mode::render:
         return writePicture(request, path, load.parsed);
     case Mode::table:
+    case Mode::check:
     case Mode::import:
         break;
     }

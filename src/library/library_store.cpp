@@ -42,7 +42,11 @@ public:
         const QString target = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
         const QString lockPath = target + QStringLiteral(".lock");
         lockFile_ = std::make_unique<QLockFile>(lockPath);
-        if (!lockFile_->tryLock(lockWaitMs) && lockFile_->error() != QLockFile::PermissionError) {
+        // Only a lock that another holds stops the save here; a lock file that
+        // cannot be made (a folder the user may not write, a missing one, a
+        // file system that takes none) leaves the lock on the library itself,
+        // and the write says what is wrong.
+        if (!lockFile_->tryLock(lockWaitMs) && lockFile_->error() == QLockFile::LockFailedError) {
             error_ = held(lockPath);
             return;
         }
@@ -171,8 +175,13 @@ LibraryLocation locateLibrary(const QString& given, const QString& programFolder
 }
 
 QString userLibraryFolder() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
-        .filePath(QStringLiteral("vorlix"));
+    // The base directory rules make a relative XDG_DATA_HOME invalid, to be
+    // ignored; Qt would take it relative to the current folder.
+    const QString given = qEnvironmentVariable("XDG_DATA_HOME");
+    const QString data = given.isEmpty() || QDir::isAbsolutePath(given)
+                             ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                             : QDir::home().filePath(QStringLiteral(".local/share"));
+    return QDir(data).filePath(QStringLiteral("vorlix"));
 }
 
 LibraryLoad loadLibrary(const LibraryLocation& library) {
@@ -211,6 +220,18 @@ std::pair<Step, SaveOutcome> attempt(const LibraryLocation& library, const Decid
         return {Step::done, failure(QStringLiteral("The library is not a plain file (a device, a "
                                                    "pipe or an open stream), so it is not saved "
                                                    "to."))};
+    }
+    const QFileInfo info(path);
+    const QString folder = QDir::toNativeSeparators(info.absolutePath());
+    if (!QFileInfo(info.absolutePath()).isDir()) {
+        return {Step::done, failure(QStringLiteral("The folder %1 does not exist.").arg(folder))};
+    }
+    if (!info.exists() &&
+        ::access(QFile::encodeName(info.absolutePath()).constData(), W_OK) != 0) {
+        return {Step::done,
+                failure(QStringLiteral("The folder %1 may not be written, so the library cannot "
+                                       "be made there.")
+                            .arg(folder))};
     }
     LibraryLock lock(path);
     if (!lock.error().isEmpty()) {
