@@ -133,7 +133,9 @@ QString drawnGlyphs(const std::vector<const ImportedGlyph*>& glyphs) {
         }
     }
     for (QString& row : rows) {
-        row = row.trimmed();
+        while (row.endsWith(QLatin1Char(' '))) {
+            row.chop(1);
+        }
     }
     return rows.join(QStringLiteral("\r\n"));
 }
