@@ -124,7 +124,9 @@ Backup makeBackup(const QString& library, const std::string& bytes) {
                 static_cast<qint64>(bytes.size()) ||
             !file.flush() || ::fsync(file.handle()) != 0) {
             const QString why = file.errorString();
-            file.remove();
+            // By name: QFile::remove keeps a file whose closing fails.
+            file.close();
+            QFile::remove(path);
             return {{}, why};
         }
         return {path, {}};

@@ -1,6 +1,7 @@
 // FONTSDAT.txt on disk: what a save writes, and that nothing is lost to
 // another writer, a folder the user may not write, or a failed save.
 
+#include "common/file_io.h"
 #include "library/library_store.h"
 
 #include <gtest/gtest.h>
@@ -10,8 +11,12 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <future>
 #include <set>
+#include <sys/file.h>
 #include <sys/inotify.h>
+#include <sys/statvfs.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -153,6 +158,47 @@ TEST_F(LibraryStore, WhatAnotherProgramWritesDuringASaveSurvives) {
     EXPECT_EQ(after, big + lineZ + "\"Q\"" + newLineA.mid(3));
 }
 
+// A saver holding the library, even under a shared lock, makes a save wait;
+// and a failed rename at the very end is a failure.
+TEST_F(LibraryStore, SaveWaitsForTheLockAndItsLastStepCounts) {
+    write(lineA);
+    const int held = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_SH), 0);
+    auto saving = std::async(std::launch::async, [&] { return saveGlyph(path, newZ, false, yes); });
+    EXPECT_EQ(saving.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
+    EXPECT_EQ(contents(path), lineA);
+    ::close(held);
+    EXPECT_TRUE(saving.get().error.isEmpty());
+    EXPECT_EQ(contents(path), lineA + lineZ);
+    const WriteResult renamed = writeFile(path, "new", [&] {
+        QFile::remove(path);
+        QDir(dir.path()).mkpath(QStringLiteral("FONTSDAT.txt/in")); // no file renames over it
+        return QString();
+    });
+    EXPECT_EQ(renamed.status, WriteStatus::failed);
+    EXPECT_EQ(files(), QStringList{}); // nor is a temporary file left
+}
+
+// An import that replaces glyphs keeps the file it replaced, numbered; one
+// that only adds keeps none. The first of two records of a character is
+// the one replaced.
+TEST_F(LibraryStore, MergeKeepsWhatItReplaces) {
+    write(lineA + lineZ + lineA);
+    const FONTREC b{"b", {"&H1", "&H2", "&H3", "&H4", "&H5"}};
+    const MergeOutcome added = mergeGlyphs(path, {newA, b, b}, false);
+    EXPECT_EQ(std::tuple(added.added, added.replaced, added.kept), std::tuple(1, 0, 1));
+    EXPECT_EQ(added.backupPath, "");
+    const QByteArray before = lineA + lineZ + lineA + "\"b\"" + newLineA.mid(3);
+    EXPECT_EQ(contents(path), before);
+    write("older", path + ".bak");
+    const MergeOutcome replaced = mergeGlyphs(path, {newA, b}, true);
+    EXPECT_EQ(std::tuple(replaced.added, replaced.replaced, replaced.kept), std::tuple(0, 1, 1));
+    EXPECT_EQ(replaced.backupPath, path + ".bak.2");
+    EXPECT_EQ(replaced.dropped.line, 0);
+    EXPECT_EQ(contents(path + ".bak.2"), before);
+    EXPECT_EQ(contents(path), newLineA + lineZ + lineA + "\"b\"" + newLineA.mid(3));
+}
+
 TEST_F(LibraryStore, TwoProgramsSavingAtOnceLoseNoGlyph) {
     QProcess first;
     QProcess second;
@@ -260,6 +306,21 @@ TEST_F(LibraryStore, FailedWritesOnARealFileSystemKeepEveryFile) {
         EXPECT_EQ(contents(path), records + tail);
         EXPECT_EQ(files(), QStringList{"FONTSDAT.txt"}); // no temporary file or backup left
     }
+    // A backup that fits in the write buffer but not on the disk fails when
+    // flushed: the save stops, the library as it was.
+    QFile::remove(path);
+    const QByteArray damaged = lineA + "\"B\",\"" + QByteArray(12000, 'x');
+    write(damaged);
+    struct statvfs room {};
+    ASSERT_EQ(::statvfs(QFile::encodeName(dir.path()).constData(), &room), 0);
+    write(QByteArray(static_cast<qsizetype>(room.f_bavail * room.f_bsize) - 8192, 'f'),
+          dir.filePath("filler"));
+    EXPECT_FALSE(saveGlyph(path, newZ, false, yes).error.isEmpty());
+    EXPECT_EQ(contents(path), damaged);
+    EXPECT_EQ(files(), (QStringList{"filler", "FONTSDAT.txt"})); // no backup left either
+    QFile::remove(dir.filePath("filler"));
+    QFile::remove(path);
+    write(records);
     // Written in place by a user who may not add files: the room is reserved
     // before anything is overwritten.
     QProcess::execute("sh", {"-c", "cat /dev/zero > \"$0\"", dir.filePath("filler")});

@@ -84,9 +84,44 @@ TEST(FontImport, FiveByEightFontDrawsAsItself) {
               picture({".....", "..X..", ".X.X.", ".X.X.", ".X.X.", ".X.X.", "..X..", "....."}));
 }
 
+// An outline font is drawn at the size whose letters fit the rows: none loses
+// dots, descenders take the bottom row, capitals stand on the row above.
+TEST(FontImport, OutlineLettersFitTheRowsAndLargeBitmapsNeedCropping) {
+    const QString mono = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf");
+    const QString big = QStringLiteral("/usr/share/fonts/X11/misc/10x20.pcf.gz");
+    if (!QFile::exists(mono) || !QFile::exists(big)) {
+        GTEST_SKIP() << "needs Debian's fonts-dejavu-core and xfonts-base";
+    }
+    std::vector<char32_t> letters;
+    for (const char32_t first : {U'A', U'a', U'0'}) {
+        for (char32_t c = first; c < first + (first == U'0' ? 10 : 26); ++c) {
+            letters.push_back(c);
+        }
+    }
+    const FontGlyphs read = readFontGlyphs(mono, letters);
+    ASSERT_EQ(read.glyphs.size(), letters.size());
+    for (const ImportedGlyph& imported : read.glyphs) {
+        EXPECT_FALSE(imported.clipped) << static_cast<char>(imported.character);
+        const auto& g = imported.glyph.dots;
+        const bool lowest = g[0][7] || g[1][7] || g[2][7] || g[3][7] || g[4][7];
+        EXPECT_EQ(lowest, std::u32string_view(U"Qgjpqy").find(imported.character) !=
+                              std::u32string_view::npos)
+            << static_cast<char>(imported.character);
+    }
+    EXPECT_TRUE(read.glyphs[7].glyph.dots[0][6]); // H stands on row 7
+    const FontGlyphs refused = readFontGlyphs(big, {U'A'});
+    EXPECT_TRUE(refused.tooLarge);
+    EXPECT_TRUE(refused.error.contains("bitmap font of 10x20 pixels"));
+    const FontGlyphs cropped = readFontGlyphs(big, {U'A'}, {}, true);
+    ASSERT_EQ(cropped.glyphs.size(), 1u);
+    EXPECT_TRUE(cropped.glyphs[0].clipped);
+}
+
 TEST(FontImport, WhatIsNoFontOrHasNoUnicodeMapIsSaid) {
     EXPECT_FALSE(readFontGlyphs(QStringLiteral(VORLIX_TEST_DATA "/hand_edited.txt"), {U'A'})
                      .error.isEmpty());
+    EXPECT_TRUE(readFontGlyphs(QStringLiteral("/no/such.ttf"), {U'A'})
+                    .error.endsWith("/no/such.ttf does not exist"));
     // Latin-2 codes are no code points: its glyph 0xE0 is not U+00E0.
     QTemporaryDir dir;
     QFile latin2(dir.filePath("latin2.bdf"));
