@@ -4,6 +4,8 @@
 #include "gui/form_fixture.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QListView>
 
 namespace {
@@ -47,6 +49,8 @@ private slots:
     void editLoadsWhatWasSaved_data() {
         QTest::addColumn<QString>("options");
         addRow("default", QString());
+        addRow("inverted", QString("chkInvert"));
+        addRow("swapped", QString("chkMSB"));
         addRow("inverted and swapped", QString("chkInvert chkMSB"));
     }
     void editLoadsWhatWasSaved() {
@@ -69,7 +73,7 @@ private slots:
         CALL(f = std::make_unique<FormFixture>(lineA + lineB + lineA));
         CALL(f->act("cmdLIST No"));
         CALL(pick(2));
-        CALL(trigger("Delete"));
+        CALL(f->act("Delete")); // the key, as the menu's item
         QCOMPARE(f->library(), lineA + lineB + lineA);
         CALL(f->act("Yes"));
         CALL(trigger("Delete"));
@@ -79,15 +83,71 @@ private slots:
         QCOMPARE(f->listLines().size(), 2);
     }
 
-    void importAddsTheFontAndSaysSo() {
+    // The font is read and what it would do is shown, with glyphs drawn,
+    // before the one question; a font that cannot be read asks nothing.
+    void importAsksOnceKnowingWhatItWouldDo_data() {
+        QTest::addColumn<QString>("font");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QString>("said");
+        addRow("cancel", QString("tiny.bdf"), int(QMessageBox::Cancel), lineA, QString("differ"));
+        addRow("keep", QString("tiny.bdf"), int(QMessageBox::No), lineA + "\"W\",",
+               QString("added 2, replaced 0, kept 1"));
+        addRow("replace", QString("tiny.bdf"), int(QMessageBox::Yes),
+               QByteArray("\"A\",\"&HC1\",\"&HB7\",\"&HB7\",\"&HC1\",\"&HFF\"\r\n\"W\","),
+               QString("replaced 1, kept 0, not in the font 214, refused 1.\r\n\r\nThe library file "
+                       "cannot store these: '\"' (U+0022).\r\n\r\nThe library as it was "
+                       "before is kept as\r\n"));
+        addRow("no font", QString("hand_edited.txt"), 0, lineA, QString("Critical Ok Ok"));
+    }
+    void importAsksOnceKnowingWhatItWouldDo() {
+        QFETCH(QString, font);
+        QFETCH(int, answer);
+        QFETCH(QByteArray, after);
+        QFETCH(QString, said);
         CALL(f = std::make_unique<FormFixture>(lineA));
-        f->form->setFontChooser([](QWidget*) { return QString(VORLIX_TEST_DATA "/tiny.bdf"); });
-        CALL(f->act("cmdLIST No"));
+        f->form->setFontChooser([font](QWidget*) { return QString(VORLIX_TEST_DATA "/") + font; });
+        CALL(f->act("cmdLIST"));
+        f->answers.append(QMessageBox::StandardButton(answer));
         CALL(trigger("Import font..."));
-        QVERIFY(f->library().startsWith(lineA + "\"W\","));
-        QCOMPARE(f->listLines().size(), 3); // A kept; W and g added; the quote refused
-        QVERIFY2(f->messages().constLast().contains("added 2, replaced 0, kept 1"),
-                 qPrintable(f->messages().constLast()));
+        QVERIFY2(f->library().startsWith(after), f->library().constData());
+        QVERIFY2(f->messages().constLast().contains(said), qPrintable(f->messages().constLast()));
+        QCOMPARE(QFile::exists(f->libraryPath + ".bak"), answer == QMessageBox::Yes);
+        if (answer == 0) {
+            QCOMPARE(f->messages().size(), 1);
+            return;
+        }
+        QCOMPARE(f->messages().constFirst().section(" | ", 0, 1),
+                 QString("Question Yes|No|Cancel Cancel | Import Font"));
+        QVERIFY(f->messages().constFirst().contains(
+            "2 new characters would be added; 1 stored ones differ from the font; 0 are the "
+            "same.\r\n\r\n1 lose dots to the 5x8 cell: 'W' (U+0057)."));
+        const QStringList drawn = f->shown.constFirst().drawing.split("\r\n");
+        QStringList left;
+        for (const QString& row : drawn) {
+            left << row.left(21); // W, A and g
+        }
+        QCOMPARE(left, QStringList({"  W       A       g  ", ".....   .....   .....",
+                                    ".....   .##..   .....", ".....   #..#.   .....",
+                                    ".....   #..#.   .....", "#....   ####.   .###.",
+                                    "#.##.   #..#.   #..#.", "##..#   #..#.   .###.",
+                                    ".....   .....   ###.."}));
+        if (answer == QMessageBox::Yes) {
+            QCOMPARE(f->messages().constLast().section("\r\n", -1),
+                     QDir::toNativeSeparators(f->libraryPath + ".bak"));
+            QCOMPARE(QFile(f->libraryPath + ".bak").size(), lineA.size());
+        }
+    }
+
+    // A click on a dot gives the grid the focus, and with it its shortcuts.
+    void aClickedGridTakesItsShortcuts() {
+        CALL(f = std::make_unique<FormFixture>());
+        f->find("txtABC")->setFocus();
+        CALL(f->act("Q 12 Ctrl+I"));
+        QCOMPARE(f->editorDots(), "XXXXXXXX XXX.XXXX XXXXXXXX XXXXXXXX XXXXXXXX");
+        CALL(f->act("Ctrl+Z"));
+        QCOMPARE(f->editorDots(), "........ ...X.... ........ ........ ........");
+        QCOMPARE(f->text("txtABC"), QString("q"));
     }
 
     void gridToolsChangeTheGlyphAndUndoTakesThemBack() {
