@@ -7,6 +7,10 @@
 #include <QDir>
 #include <QFile>
 #include <QListView>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTimer>
 
 namespace {
 
@@ -148,6 +152,24 @@ private slots:
         CALL(f->act("Ctrl+Z"));
         QCOMPARE(f->editorDots(), "........ ...X.... ........ ........ ........");
         QCOMPARE(f->text("txtABC"), QString("q"));
+    }
+
+    // A long list scrolls inside its box, which stays within the screen.
+    void aLongMessageScrolls() {
+        bool scrolled = false;
+        int height = 1 << 20;
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                scrolled = box->findChild<QScrollArea*>("messageScroll") != nullptr;
+                height = box->height() - box->screen()->availableGeometry().height();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        vorlix::MessageBoxRequest request;
+        request.text = QString("'A' (U+0041)\r\n").repeated(200);
+        vorlix::modalMessageBox(nullptr, request);
+        QVERIFY(scrolled);
+        QVERIFY2(height < 0, qPrintable(QString::number(height)));
     }
 
     void gridToolsChangeTheGlyphAndUndoTakesThemBack() {
