@@ -182,26 +182,6 @@ TEST_F(LibraryStore, SaveWaitsForTheLockAndItsLastStepCounts) {
     EXPECT_EQ(files(), QStringList{}); // nor is a temporary file left
 }
 
-// An import that replaces glyphs keeps the file it replaced, numbered; one
-// that only adds keeps none. The first of two records of a character is
-// the one replaced.
-TEST_F(LibraryStore, MergeKeepsWhatItReplaces) {
-    write(lineA + lineZ + lineA);
-    const FONTREC b{"b", {"&H1", "&H2", "&H3", "&H4", "&H5"}};
-    const MergeOutcome added = mergeGlyphs(path, {newA, b, b}, false);
-    EXPECT_EQ(std::tuple(added.added, added.replaced, added.kept), std::tuple(1, 0, 1));
-    EXPECT_EQ(added.backupPath, "");
-    const QByteArray before = lineA + lineZ + lineA + "\"b\"" + newLineA.mid(3);
-    EXPECT_EQ(contents(path), before);
-    write("older", path + ".bak");
-    const MergeOutcome replaced = mergeGlyphs(path, {newA, b}, true);
-    EXPECT_EQ(std::tuple(replaced.added, replaced.replaced, replaced.kept), std::tuple(0, 1, 1));
-    EXPECT_EQ(replaced.backupPath, path + ".bak.2");
-    EXPECT_EQ(replaced.dropped.line, 0);
-    EXPECT_EQ(contents(path + ".bak.2"), before);
-    EXPECT_EQ(contents(path), newLineA + lineZ + lineA + "\"b\"" + newLineA.mid(3));
-}
-
 TEST_F(LibraryStore, TwoProgramsSavingAtOnceLoseNoGlyph) {
     QProcess first;
     QProcess second;
@@ -281,6 +261,18 @@ TEST_F(LibraryStore, BackupIsMadeOnlyBySaveThatGoesAhead) {
     EXPECT_EQ(contents(path + ".bak.2"), damaged);
     EXPECT_EQ(contents(path + ".bak"), "older");
     EXPECT_EQ(contents(path), lineA + lineZ); // written anew from what could be read
+    // An import that replaces glyphs (the first of two A's) keeps the file it
+    // replaced too; one that only adds keeps none.
+    write(lineA);
+    const FONTREC b{"b", newA.HEX};
+    const QByteArray lineb = "\"b\"" + newLineA.mid(3);
+    EXPECT_EQ(mergeGlyphs(path, {newA, b, b}, false).backupPath, "");
+    const MergeOutcome merged = mergeGlyphs(path, {newA, b}, true);
+    EXPECT_EQ(std::tuple(merged.added, merged.replaced, merged.kept, merged.dropped.line),
+              std::tuple(0, 1, 1, 0));
+    EXPECT_EQ(merged.backupPath, path + ".bak.3");
+    EXPECT_EQ(contents(path + ".bak.3"), lineA + lineZ + lineA + lineb);
+    EXPECT_EQ(contents(path), newLineA + lineZ + lineA + lineb);
 }
 
 TEST_F(LibraryStore, RefusesFieldsTheFileCouldNotGiveBack) {

@@ -9,15 +9,19 @@ printf '"A","&H1","&H2","&H3","&H4","&H5"\r\n' > "$work/lib.txt"
 # Saving A again asks whether to replace it.
 cat > "$work/run.sh" <<'SCRIPT'
 "$1" "$2" & program=$!
-for _ in $(seq 50); do
-    sleep 0.2
-    window=$(xdotool search --name '^Propeller Vorlix Generator$' 2>/dev/null | head -1)
-    [ -n "$window" ] && break
-done
+# Waits up to 30 s (a loaded machine) for a window titled $1.
+await() {
+    for _ in $(seq 150); do
+        xdotool search --name "$1" 2>/dev/null | head -1 | grep . && return
+        sleep 0.2
+    done
+}
+window=$(await '^Propeller Vorlix Generator$')
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove $((X + 80)) $((Y + 170)) click 1 type A
 xdotool mousemove $((X + 200)) $((Y + 168)) click 1
-sleep 1
+await 'Replace Font Data' >/dev/null
+sleep 0.5
 xdotool search --name . getwindowname %@ 2>/dev/null
 kill "$program"
 SCRIPT
