@@ -8,7 +8,7 @@ work=$(mktemp -d) && trap 'rm -rf "$work"' EXIT
 printf '"A","&H1","&H2","&H3","&H4","&H5"\r\n' > "$work/lib.txt"
 # Saving A again asks whether to replace it.
 cat > "$work/run.sh" <<'SCRIPT'
-"$1" "$2" & program=$!
+QT_QPA_PLATFORM=xcb "$1" "$2" & program=$! # on the X server, whatever the tests use
 # Waits up to 30 s (a loaded machine) for a window titled $1.
 await() {
     for _ in $(seq 150); do
