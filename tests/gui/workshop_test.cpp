@@ -141,33 +141,20 @@ private slots:
         }
     }
 
-    // A click on a dot gives the grid the focus, and with it its shortcuts.
-    void aClickedGridTakesItsShortcuts() {
-        CALL(f = std::make_unique<FormFixture>());
-        f->find("txtABC")->setFocus();
-        CALL(f->act("Q 12 Ctrl+I"));
-        QCOMPARE(f->editorDots(), "XXXXXXXX XXX.XXXX XXXXXXXX XXXXXXXX XXXXXXXX");
-        CALL(f->act("Ctrl+Z"));
-        QCOMPARE(f->editorDots(), "........ ...X.... ........ ........ ........");
-        QCOMPARE(f->text("txtABC"), QString("q"));
-    }
-
     // A long list scrolls inside its box, which stays within the screen.
     void aLongMessageScrolls() {
-        bool scrolled = false;
-        int height = 1 << 20;
+        bool scrolledOnScreen = false;
         QTimer::singleShot(0, [&] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                scrolled = box->findChild<QScrollArea*>("messageScroll") != nullptr;
-                height = box->height() - box->screen()->availableGeometry().height();
+                scrolledOnScreen = box->findChild<QScrollArea*>("messageScroll") &&
+                                   box->height() < box->screen()->availableGeometry().height();
                 box->button(QMessageBox::Ok)->click();
             }
         });
         vorlix::MessageBoxRequest request;
         request.text = QString("'A' (U+0041)\r\n").repeated(200);
         vorlix::modalMessageBox(nullptr, request);
-        QVERIFY(scrolled);
-        QVERIFY2(height < 0, qPrintable(QString::number(height)));
+        QVERIFY(scrolledOnScreen);
     }
 
     void gridToolsChangeTheGlyphAndUndoTakesThemBack() {
@@ -188,6 +175,9 @@ private slots:
         }
         CALL(trigger("Redo"));
         QCOMPARE(f->editorDots() + boxes().join(' '), seen[1]);
+        f->find("txtABC")->setFocus(); // a click on a dot takes the focus, and the shortcuts
+        CALL(f->act("q 12 Ctrl+Z"));
+        QCOMPARE(f->editorDots() + boxes().join(' ') + f->text("txtABC"), seen[1] + "q");
     }
 };
 
