@@ -159,8 +159,8 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
           Fit{strict, {Mode::table, Mode::render, Mode::import}},
           Fit{invert, {Mode::table, Mode::render, Mode::import}},
           Fit{swap, {Mode::table, Mode::render, Mode::import}}, Fit{round, {Mode::render}},
-          Fit{chars, {Mode::import}}, Fit{baseline, {Mode::import}},
-          Fit{replace, {Mode::import}}, Fit{crop, {Mode::import}}}) {
+          Fit{chars, {Mode::import}}, Fit{baseline, {Mode::import}}, Fit{replace, {Mode::import}},
+          Fit{crop, {Mode::import}}}) {
         if (!parser.isSet(fit.option) || std::ranges::count(fit.modes, request.mode) > 0) {
             continue;
         }

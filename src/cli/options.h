@@ -29,7 +29,7 @@ struct Request {
     bool strict = false;
     FirmwareFormat format = FirmwareFormat::dt;
     std::string label = "vorlix_table";
-    bool labelLine = false; // --label given for dt or retlw: written before the table
+    bool labelLine = false;      // --label given for dt or retlw: written before the table
     std::optional<unsigned> org; // the address of the table's first entry, for dt and retlw
     bool guard = false;
     QString outputPath;               // empty: standard output

@@ -228,8 +228,7 @@ std::pair<Step, SaveOutcome> attempt(const LibraryLocation& library, const Decid
     if (!QFileInfo(info.absolutePath()).isDir()) {
         return {Step::done, failure(QStringLiteral("The folder %1 does not exist.").arg(folder))};
     }
-    if (!info.exists() &&
-        ::access(QFile::encodeName(info.absolutePath()).constData(), W_OK) != 0) {
+    if (!info.exists() && ::access(QFile::encodeName(info.absolutePath()).constData(), W_OK) != 0) {
         return {Step::done,
                 failure(QStringLiteral("The folder %1 may not be written, so the library cannot "
                                        "be made there.")

@@ -80,8 +80,8 @@ struct MergeOutcome {
     int replaced = 0;
     int kept = 0;
     std::vector<std::string> refused; // characters the file cannot store; never written
-    QString error;                    // empty on success; every file is then as before, unless damaged
-    bool damaged = false;             // as for a save
+    QString error;        // empty on success; every file is then as before, unless damaged
+    bool damaged = false; // as for a save
     // As for a save; also set when glyphs were replaced, which keeps the old
     // file too (dropped.line is 0 then, unless the file was damaged as well).
     QString backupPath;

@@ -141,8 +141,8 @@ FontGlyphs readFontGlyphs(const QString& fontPath, const std::vector<char32_t>& 
                     {},
                     true};
         }
-        defaultRow = asItIs ? static_cast<int>(face.handle->size->metrics.ascender >> 6)
-                            : defaultBaseline;
+        defaultRow =
+            asItIs ? static_cast<int>(face.handle->size->metrics.ascender >> 6) : defaultBaseline;
     } else {
         return {QStringLiteral("%1 has neither outlines nor bitmaps").arg(fontPath), {}, {}};
     }
@@ -221,8 +221,7 @@ ImportReport importGlyphs(const LibraryLocation& library, FontGlyphs font,
 ImportReport importFont(const LibraryLocation& library, const QString& fontPath,
                         const ImportRequest& request) {
     return importGlyphs(
-        library,
-        readFontGlyphs(fontPath, request.characters, request.baselineRow, request.crop),
+        library, readFontGlyphs(fontPath, request.characters, request.baselineRow, request.crop),
         request);
 }
 

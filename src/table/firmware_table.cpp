@@ -234,6 +234,7 @@ std::string gasTable(const FirmwareRequest& request, const FontTable& table) {
 } // namespace
 
 bool isReservedLabel(FirmwareFormat format, std::string_view name) {
+    // clang-format off
     static constexpr std::string_view cWords[] = {
         "alignas", "alignof", "and", "and_eq", "asm", "auto", "bitand", "bitor", "bool", "break",
         "case", "catch", "char", "char8_t", "char16_t", "char32_t", "class", "compl", "concept",
@@ -260,6 +261,7 @@ bool isReservedLabel(FirmwareFormat format, std::string_view name) {
         "expand", "extern", "fill", "global", "if", "ifdef", "ifndef", "include", "list", "local",
         "macro", "messg", "noexpand", "nolist", "org", "page", "processor", "radix", "res", "set",
         "space", "subtitle", "title", "udata", "variable", "while", "code", "idata"};
+    // clang-format on
     switch (format) {
     case FirmwareFormat::c:
     case FirmwareFormat::arduino:
@@ -267,7 +269,8 @@ bool isReservedLabel(FirmwareFormat format, std::string_view name) {
     case FirmwareFormat::dt:
     case FirmwareFormat::retlw: {
         std::string lower(name);
-        std::ranges::transform(lower, lower.begin(), [](unsigned char c) { return std::tolower(c); });
+        std::ranges::transform(lower, lower.begin(),
+                               [](unsigned char c) { return std::tolower(c); });
         return std::ranges::find(picWords, lower) != std::end(picWords);
     }
     default:

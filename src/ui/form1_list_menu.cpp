@@ -27,7 +27,8 @@ namespace {
 QString chooseFontFile(QWidget* parent) {
     return QFileDialog::getOpenFileName(
         parent, QStringLiteral("Import font"), QDir::homePath(),
-        QStringLiteral("Fonts (*.bdf *.bdf.gz *.pcf *.pcf.gz *.ttf *.otf *.pfb *.pfa);;All files (*)"));
+        QStringLiteral(
+            "Fonts (*.bdf *.bdf.gz *.pcf *.pcf.gz *.ttf *.otf *.pfb *.pfa);;All files (*)"));
 }
 
 } // namespace
@@ -188,7 +189,7 @@ void Form1::importFontFile() {
     FontGlyphs glyphs = readFontGlyphs(font, printableCp1252());
     if (glyphs.tooLarge &&
         message(glyphs.error + QStringLiteral(".\r\n\r\nImport its glyphs all the same, cut "
-                                             "at the cell's edges?"),
+                                              "at the cell's edges?"),
                 QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
                 QStringLiteral("Import Font"), QMessageBox::No) == QMessageBox::Yes) {
         glyphs = readFontGlyphs(font, printableCp1252(), {}, true);
@@ -233,15 +234,16 @@ void Form1::importFontFile() {
         return;
     }
     text += differ ? QStringLiteral("\r\n\r\nYes replaces the stored glyphs that differ (the "
-                                   "library is kept as a backup), No keeps them and adds only "
-                                   "the new ones, Cancel imports nothing.")
+                                    "library is kept as a backup), No keeps them and adds only "
+                                    "the new ones, Cancel imports nothing.")
                    : QStringLiteral("\r\n\r\nOK adds them, Cancel imports nothing.");
-    const QMessageBox::StandardButton answer = message(
-        text, QMessageBox::Question,
-        differ ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
-               : QMessageBox::Ok | QMessageBox::Cancel,
-        QStringLiteral("Import Font"), clipped.empty() ? QMessageBox::NoButton : QMessageBox::Cancel,
-        drawnGlyphs(sampleGlyphs(glyphs)));
+    const QMessageBox::StandardButton answer =
+        message(text, QMessageBox::Question,
+                differ ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
+                       : QMessageBox::Ok | QMessageBox::Cancel,
+                QStringLiteral("Import Font"),
+                clipped.empty() ? QMessageBox::NoButton : QMessageBox::Cancel,
+                drawnGlyphs(sampleGlyphs(glyphs)));
     if (answer == QMessageBox::Cancel) {
         return;
     }

@@ -61,8 +61,7 @@ int main(int argc, char* argv[]) {
     // title, message boxes too. The desktop file name keeps the menu entry
     // and the icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VORLIX_APP_ID));
-    vorlix::Form1 window(vorlix::locateLibrary(library,
-                                               QCoreApplication::applicationDirPath(),
+    vorlix::Form1 window(vorlix::locateLibrary(library, QCoreApplication::applicationDirPath(),
                                                vorlix::userLibraryFolder()));
     window.showCentred();
     return app.exec();

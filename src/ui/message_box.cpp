@@ -45,11 +45,12 @@ QMessageBox::StandardButton modalMessageBox(QWidget* parent, const MessageBoxReq
     if (!request.drawing.isEmpty()) {
         box.setTextFormat(Qt::RichText);
         const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        box.setText(text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")) +
-                    QStringLiteral("<pre style=\"font-family:'%1'\">%2</pre>")
-                        .arg(fixed.family(), QString(request.drawing)
-                                                 .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-                                                 .toHtmlEscaped()));
+        box.setText(
+            text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")) +
+            QStringLiteral("<pre style=\"font-family:'%1'\">%2</pre>")
+                .arg(fixed.family(), QString(request.drawing)
+                                         .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                                         .toHtmlEscaped()));
     }
     if (request.defaultButton != QMessageBox::NoButton) {
         box.setDefaultButton(request.defaultButton);

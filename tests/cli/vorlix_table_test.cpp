@@ -157,7 +157,8 @@ TEST_F(VorlixTable, ImportsFontsIntoTheLibrary) {
                      "tiny.bdf: added 2, replaced 0, kept 0, not in the font 1, refused 1\n"
                      "vorlix-table: refused, since the library cannot store them: '\"' (U+0022)"},
           {QStringList{}, 0, "added 0, replaced 0, kept 2"},
-          {QStringList{"--replace", "--invert"}, 0, "the library as it was before is kept as new.txt.bak"},
+          {QStringList{"--replace", "--invert"}, 0,
+           "the library as it was before is kept as new.txt.bak"},
           {QStringList{"--chars", "87", "--strict"}, 1, "lose dots: 'W' (U+0057)"}}) {
         const QByteArray before = read("new.txt");
         replacedFrom = more.contains("--replace") ? before : replacedFrom;

@@ -16,8 +16,8 @@
 #include <set>
 #include <sys/file.h>
 #include <sys/inotify.h>
-#include <sys/statvfs.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -105,7 +105,7 @@ TEST_F(LibraryStore, IsBesideTheProgramUnlessInstalled) {
     };
     EXPECT_EQ(located("x.txt"), "x.txt ");
     EXPECT_EQ(located(), bin + "/FONTSDAT.txt "); // a build or a portable copy
-    qputenv("XDG_DATA_HOME", "data"); // relative: not to be used
+    qputenv("XDG_DATA_HOME", "data");             // relative: not to be used
     EXPECT_EQ(userLibraryFolder(), QDir::homePath() + "/.local/share/vorlix");
     qunsetenv("XDG_DATA_HOME");
     QDir().mkpath(starter);

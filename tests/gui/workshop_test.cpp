@@ -97,11 +97,12 @@ private slots:
         addRow("cancel", QString("tiny.bdf"), int(QMessageBox::Cancel), lineA, QString("differ"));
         addRow("keep", QString("tiny.bdf"), int(QMessageBox::No), lineA + "\"W\",",
                QString("added 2, replaced 0, kept 1"));
-        addRow("replace", QString("tiny.bdf"), int(QMessageBox::Yes),
-               QByteArray("\"A\",\"&HC1\",\"&HB7\",\"&HB7\",\"&HC1\",\"&HFF\"\r\n\"W\","),
-               QString("replaced 1, kept 0, not in the font 214, refused 1.\r\n\r\nThe library file "
-                       "cannot store these: '\"' (U+0022).\r\n\r\nThe library as it was "
-                       "before is kept as\r\n"));
+        addRow(
+            "replace", QString("tiny.bdf"), int(QMessageBox::Yes),
+            QByteArray("\"A\",\"&HC1\",\"&HB7\",\"&HB7\",\"&HC1\",\"&HFF\"\r\n\"W\","),
+            QString("replaced 1, kept 0, not in the font 214, refused 1.\r\n\r\nThe library file "
+                    "cannot store these: '\"' (U+0022).\r\n\r\nThe library as it was "
+                    "before is kept as\r\n"));
         addRow("no font", QString("hand_edited.txt"), 0, lineA, QString("Critical Ok Ok"));
     }
     void importAsksOnceKnowingWhatItWouldDo() {

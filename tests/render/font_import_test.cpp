@@ -8,6 +8,8 @@
 
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 namespace vorlix {
 namespace {
 
@@ -69,10 +71,15 @@ TEST(FontImport, StoresWhatTheEditorStoresForTheSameDots) {
     }
 }
 
-TEST(FontImport, FiveByEightFontDrawsAsItself) {
+// The 5x8 font draws as itself; an outline font is drawn at the size whose
+// letters fit the rows: none loses dots, descenders take the bottom row,
+// capitals stand on the row above; larger bitmaps are cut only when asked.
+TEST(FontImport, SystemFontsFitTheCell) {
     const QString font = QStringLiteral("/usr/share/fonts/X11/misc/5x8.pcf.gz");
-    if (!QFile::exists(font)) {
-        GTEST_SKIP() << font.toStdString() << " is missing (Debian's xfonts-base)";
+    const QString mono = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf");
+    const QString big = QStringLiteral("/usr/share/fonts/X11/misc/10x20.pcf.gz");
+    if (!QFile::exists(font) || !QFile::exists(mono) || !QFile::exists(big)) {
+        GTEST_SKIP() << "needs Debian's xfonts-base and fonts-dejavu-core";
     }
     const FontGlyphs read = readFontGlyphs(font, {U'A', U'g', U'0'});
     ASSERT_EQ(read.glyphs.size(), 3u);
@@ -82,28 +89,18 @@ TEST(FontImport, FiveByEightFontDrawsAsItself) {
               picture({".....", ".....", ".....", ".XX..", "X..X.", ".XXX.", "...X.", ".XX.."}));
     EXPECT_EQ(read.glyphs[2].glyph,
               picture({".....", "..X..", ".X.X.", ".X.X.", ".X.X.", ".X.X.", "..X..", "....."}));
-}
-
-// An outline font is drawn at the size whose letters fit the rows: none loses
-// dots, descenders take the bottom row, capitals stand on the row above.
-TEST(FontImport, OutlineLettersFitTheRowsAndLargeBitmapsNeedCropping) {
-    const QString mono = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf");
-    const QString big = QStringLiteral("/usr/share/fonts/X11/misc/10x20.pcf.gz");
-    if (!QFile::exists(mono) || !QFile::exists(big)) {
-        GTEST_SKIP() << "needs Debian's fonts-dejavu-core and xfonts-base";
-    }
-    const std::u32string_view letters = U"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    const FontGlyphs read = readFontGlyphs(mono, {letters.begin(), letters.end()});
-    ASSERT_EQ(read.glyphs.size(), letters.size());
-    for (const ImportedGlyph& imported : read.glyphs) {
+    const std::u32string_view letters =
+        U"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    const FontGlyphs outlines = readFontGlyphs(mono, {letters.begin(), letters.end()});
+    ASSERT_EQ(outlines.glyphs.size(), letters.size());
+    for (const ImportedGlyph& imported : outlines.glyphs) {
         EXPECT_FALSE(imported.clipped) << static_cast<char>(imported.character);
-        const auto& g = imported.glyph.dots;
-        const bool lowest = g[0][7] || g[1][7] || g[2][7] || g[3][7] || g[4][7];
-        EXPECT_EQ(lowest, std::u32string_view(U"Qgjpqy").find(imported.character) !=
-                              std::u32string_view::npos)
+        const bool tail = std::ranges::any_of(imported.glyph.dots, [](auto& c) { return c[7]; });
+        EXPECT_EQ(tail,
+                  std::u32string_view(U"Qgjpqy").find(imported.character) != std::string::npos)
             << static_cast<char>(imported.character);
     }
-    EXPECT_TRUE(read.glyphs[7].glyph.dots[0][6]); // H stands on row 7
+    EXPECT_TRUE(outlines.glyphs[7].glyph.dots[0][6]); // H stands on row 7
     const FontGlyphs refused = readFontGlyphs(big, {U'A'});
     EXPECT_TRUE(refused.tooLarge);
     EXPECT_TRUE(refused.error.contains("bitmap font of 10x20 pixels"));
