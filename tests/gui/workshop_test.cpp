@@ -152,9 +152,9 @@ private slots:
                 box->button(QMessageBox::Ok)->click();
             }
         });
-        vorlix::MessageBoxRequest request;
-        request.text = QString("'A' (U+0041)\r\n").repeated(200);
-        vorlix::modalMessageBox(nullptr, request);
+        vorlix::modalMessageBox(nullptr, {"Import Font", QString("'A' (U+0041)\r\n").repeated(200),
+                                          QMessageBox::Information, QMessageBox::Ok,
+                                          QMessageBox::Ok, {}});
         QVERIFY(scrolledOnScreen);
     }
 
