@@ -77,7 +77,8 @@ private:
     void undoGlyph();
     void redoGlyph();
 
-    // The fonts list's menu: edit, delete, import (form1_list_menu.cpp).
+    // The fonts list's menu: edit, delete, import (form1_list_menu.cpp,
+    // form1_import.cpp).
     void buildListMenu();
     void editListedGlyph(int row);
     void deleteListedGlyph(int row);
