@@ -102,7 +102,7 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     const QCommandLineOption round(QStringLiteral("round"),
                                    "For --render: draw the columns on a ring, as the stick spins.");
     const QCommandLineOption import(QStringLiteral("import"),
-                                    "Add the glyphs of a font (BDF, PCF, TrueType, OpenType) to "
+                                    "Add the glyphs of a font (BDF, PCF, TrueType, OpenType, Type 1) to "
                                     "the library.",
                                     "font");
     const QCommandLineOption chars(QStringLiteral("chars"),

@@ -4,6 +4,7 @@
 
 #include "ui/form1.h"
 
+#include "common/utf8.h"
 #include "library/character_name.h"
 #include "library/cp1252.h"
 #include "library/library_store.h"
@@ -39,12 +40,15 @@ QString drawnGlyphs(const std::vector<const ImportedGlyph*>& glyphs) {
 }
 
 // A few glyphs to judge the font by: those that lose dots first, then
-// letters with and without descenders and a digit.
-std::vector<const ImportedGlyph*> sampleGlyphs(const FontGlyphs& font) {
+// letters with and without descenders and a digit; none the library refuses.
+std::vector<const ImportedGlyph*> sampleGlyphs(const FontGlyphs& font,
+                                               const std::vector<std::string>& refused) {
     constexpr std::size_t shown = 8;
     std::vector<const ImportedGlyph*> sample;
     const auto add = [&](const ImportedGlyph& imported) {
-        if (sample.size() < shown && std::ranges::find(sample, &imported) == sample.end()) {
+        if (sample.size() < shown && std::ranges::find(sample, &imported) == sample.end() &&
+            std::ranges::find(refused, toUtf8(std::u32string(1, imported.character))) ==
+                refused.end()) {
             sample.push_back(&imported);
         }
     };
@@ -140,7 +144,7 @@ void Form1::importFontFile() {
                        : QMessageBox::Ok | QMessageBox::Cancel,
                 QStringLiteral("Import Font"),
                 clipped.empty() ? QMessageBox::NoButton : QMessageBox::Cancel,
-                drawnGlyphs(sampleGlyphs(glyphs)));
+                drawnGlyphs(sampleGlyphs(glyphs, plan.refused)));
     if (answer == QMessageBox::Cancel) {
         return;
     }

@@ -23,7 +23,7 @@ QString chooseFontFile(QWidget* parent) {
     return QFileDialog::getOpenFileName(
         parent, QStringLiteral("Import font"), QDir::homePath(),
         QStringLiteral(
-            "Fonts (*.bdf *.bdf.gz *.pcf *.pcf.gz *.ttf *.otf *.pfb *.pfa);;All files (*)"));
+            "Fonts (*.bdf *.bdf.gz *.pcf *.pcf.gz *.ttf *.otf *.pfb *.pfa *.t1);;All files (*)"));
 }
 
 } // namespace
