@@ -129,7 +129,6 @@ const ExitCase cases[] = {
     {{"--label", "font5", "A"}, 0, ";Total Columns = 5\r\nfont5:\r\n       dt  0x7E"},
     {{"--label", "font5", "-f", "retlw", "A"}, 0, "= 5\nfont5:\n        retlw"},
     {{"-c", "-l", "cut.txt"}, 1, "cut.txt:1: reading stops here: a record cut short (3 of"},
-    {{"-h"}, 0, "--crop"},
     {{"--import", "FONTSDAT.txt", "--baseline", "0"}, 2, "--baseline is a row from 1 to 8, not"},
     {{"--import", "no.ttf"}, 2, "no.ttf does not exist"},
     {{"--import", VORLIX_TEST_DATA "/tiny.bdf", "-l", "no/lib.txt"}, 2, "/no does not exist"},

@@ -1,5 +1,4 @@
 #include "common/utf8.h"
-#include "library/character_name.h"
 #include "library/library_format.h"
 #include "table/firmware_table.h"
 #include "table/make_table.h"
@@ -111,7 +110,6 @@ TEST(CTable, IsOneCommentedRowPerCharacter) {
     EXPECT_EQ(commentQuoted(U"a*/b/*c\"\\\t\x01\u00E9\U0001F600", '"'),
               R"("a*\/b/\*c\"\\\t\x01\u00E9\U0001F600")");
     EXPECT_EQ(commentQuoted(U"'", '\''), R"('\'')");
-    EXPECT_EQ(characterNames({U'\u00E9', 0xD800}), "'\u00E9' (U+00E9), U+D800"); // no character
     // avra pads an odd line itself, so only the text shows the table's own pad byte.
     request.message = "A";
     request.blank = false;
