@@ -29,6 +29,7 @@ struct Request {
     bool strict = false;
     FirmwareFormat format = FirmwareFormat::dt;
     std::string label = "vorlix_table";
+    bool labelLine = false;      // --label given for dt or retlw: written before the table
     std::optional<unsigned> org; // the address of the table's first entry, for dt and retlw
     bool guard = false;
     QString outputPath;               // empty: standard output
@@ -38,6 +39,7 @@ struct Request {
     std::vector<char32_t> characters; // --chars; empty: every printable Windows-1252 character
     std::optional<int> baselineRow;
     bool replace = false;
+    bool crop = false;
     bool round = false;
 };
 

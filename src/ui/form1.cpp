@@ -265,12 +265,13 @@ void Form1::moveEvent(QMoveEvent* event) {
 QMessageBox::StandardButton Form1::message(const QString& text, QMessageBox::Icon icon,
                                            QMessageBox::StandardButtons buttons,
                                            const QString& title,
-                                           QMessageBox::StandardButton defaultButton) {
+                                           QMessageBox::StandardButton defaultButton,
+                                           const QString& drawing) {
     if (defaultButton == QMessageBox::NoButton) {
         defaultButton = buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
     }
-    return showMessage_(
-        this, {title.isEmpty() ? windowTitle() : title, text, icon, buttons, defaultButton});
+    return showMessage_(this, {title.isEmpty() ? windowTitle() : title, text, icon, buttons,
+                               defaultButton, drawing});
 }
 
 void Form1::Form_Load() {

@@ -81,7 +81,8 @@ private:
     void undoGlyph();
     void redoGlyph();
 
-    // The fonts list's menu: edit, delete, import (form1_list_menu.cpp).
+    // The fonts list's menu: edit, delete, import (form1_list_menu.cpp,
+    // form1_import.cpp).
     void buildListMenu();
     void editListedGlyph(int row);
     void deleteListedGlyph(int row);
@@ -98,7 +99,8 @@ private:
     QMessageBox::StandardButton
     message(const QString& text, QMessageBox::Icon icon,
             QMessageBox::StandardButtons buttons = QMessageBox::Ok, const QString& title = {},
-            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+            const QString& drawing = {});
 
     const LibraryLocation library_;
     const MessageBoxHandler showMessage_;
