@@ -5,11 +5,16 @@
 
 #include "common/utf8.h"
 #include "library/library_format.h"
+#include "library/library_store.h"
 #include "library/preview.h"
 #include "table/font_table.h"
 #include "table/make_table.h"
 
 #include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <random>
 
@@ -37,6 +42,42 @@ void BM_WritePlaneLibrary(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_WritePlaneLibrary)->Unit(benchmark::kMillisecond);
+
+// A font of 65,536 glyphs imported: into a library holding one glyph, and
+// over a library holding all of them with other columns (every one
+// replaced, the old file kept as a backup).
+void BM_ImportPlaneFont(benchmark::State& state) {
+    const bool replacing = state.range(0) != 0;
+    const FontTable font = planeLibrary();
+    FontTable older;
+    for (const FONTREC& record : font) {
+        older.push_back({record.CHAR, {"&H1", "&H2", "&H3", "&H4", "&H5"}});
+    }
+    const std::string before = replacing ? utf8File(older) : utf8File({font[0]});
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("FONTSDAT.txt"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (const QString& name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden)) {
+            QFile::remove(dir.filePath(name));
+        }
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(before.data(), static_cast<qint64>(before.size())) !=
+                static_cast<qint64>(before.size())) {
+            state.SkipWithError("cannot write the library");
+            return;
+        }
+        file.close();
+        state.ResumeTiming();
+        const MergeOutcome merged = mergeGlyphs(path, font, replacing);
+        if (!merged.error.isEmpty() || merged.added + merged.replaced < 65535) {
+            state.SkipWithError("the import failed");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_ImportPlaneFont)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // A message of 100,000 characters of the plane, a tenth of them missing.
 void BM_MakeTableLongMessage(benchmark::State& state) {

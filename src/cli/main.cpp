@@ -125,6 +125,7 @@ FirmwareRequest firmwareRequest(const Request& request) {
     firmware.blank = request.blank;
     firmware.options = request.options;
     firmware.label = request.label;
+    firmware.labelLine = request.labelLine;
     firmware.guard = request.guard;
     firmware.proportional = request.proportional;
     firmware.spaceWidth = request.spaceWidth;
@@ -254,13 +255,21 @@ int writePicture(const Request& request, const QString& path, const ParsedLibrar
     return writeOutput(request.imagePath, std::string_view(png.constData(), png.size()));
 }
 
-int writeCheck(const QString& path, const LibraryLoad& load) {
-    // Only a check looks for a file saved as UTF-8 without its mark: the
-    // bytes are read again here rather than scanned on every load.
-    const std::optional<int> unmarkedUtf8 =
-        load.parsed.encoding == TextEncoding::windows1252
-            ? firstUtf8Line(readFile(path, libraryByteLimit).bytes)
-            : std::nullopt;
+// The file is read once: a pipe gives its bytes only once.
+int writeCheck(const QString& path) {
+    const FileRead file = readFile(path, libraryByteLimit);
+    if (file.missing || !file.error.isEmpty()) {
+        complain(QStringLiteral("cannot read the library %1: %2")
+                     .arg(QDir::toNativeSeparators(path),
+                          file.missing ? QStringLiteral("no such file") : file.error));
+        return exitUsage;
+    }
+    const LibraryLoad load{parseLibrary(file.bytes), {}};
+    // Only a check looks for a file saved as UTF-8 without its mark, rather
+    // than every load.
+    const std::optional<int> unmarkedUtf8 = load.parsed.encoding == TextEncoding::windows1252
+                                                ? firstUtf8Line(file.bytes)
+                                                : std::nullopt;
     const std::vector<Finding> findings = checkLibrary(load.parsed, unmarkedUtf8);
     for (const Finding& finding : findings) {
         printLine(stdout, at(path, finding.line) + QStringLiteral(": ") +
@@ -330,10 +339,15 @@ int writeImport(const Request& request, const LibraryLocation& location) {
     import.baselineRow = request.baselineRow;
     import.replaceExisting = request.replace;
     import.refuseClipped = request.strict;
+    import.crop = request.crop;
     const ImportReport report = importFont(location, request.fontPath, import);
     const QString font = QDir::toNativeSeparators(request.fontPath);
     if (!report.font.error.isEmpty()) {
-        complain(QStringLiteral("cannot import %1: %2").arg(font, report.font.error));
+        complain(QStringLiteral("cannot import %1: %2%3")
+                     .arg(font, report.font.error,
+                          report.font.tooLarge
+                              ? QStringLiteral("; --crop takes it, cut to the cell")
+                              : QString()));
         return exitUsage;
     }
     if (!report.clipped.empty()) {
@@ -353,8 +367,14 @@ int writeImport(const Request& request, const LibraryLocation& location) {
     }
     reportRefused(report.merge.refused);
     if (!report.merge.backupPath.isEmpty()) {
-        complain(QStringLiteral("the old library could not be read whole and was kept as %1")
-                     .arg(QDir::toNativeSeparators(report.merge.backupPath)));
+        complain(report.merge.dropped.line > 0
+                     ? QStringLiteral("the old library could not be read whole (line %1: %2) and "
+                                      "was kept as %3")
+                           .arg(report.merge.dropped.line)
+                           .arg(QString::fromStdString(report.merge.dropped.what),
+                                QDir::toNativeSeparators(report.merge.backupPath))
+                     : QStringLiteral("the library as it was before is kept as %1")
+                           .arg(QDir::toNativeSeparators(report.merge.backupPath)));
     }
     printLine(stdout,
               QStringLiteral("%1: %2").arg(font, QString::fromStdString(importCounts(report))));
@@ -443,6 +463,9 @@ int main(int argc, char* argv[]) {
     // first save or import makes it.
     const QString path =
         QFileInfo::exists(location.path) || location.seed.isEmpty() ? location.path : location.seed;
+    if (request.mode == Mode::check) {
+        return writeCheck(path);
+    }
     const auto library = readLibrary(location, path);
     if (const QString* error = std::get_if<QString>(&library)) {
         complain(*error);
@@ -450,13 +473,12 @@ int main(int argc, char* argv[]) {
     }
     const LibraryLoad& load = std::get<LibraryLoad>(library);
     switch (request.mode) {
-    case Mode::check:
-        return writeCheck(path, load);
     case Mode::render:
         return writePicture(request, path, load.parsed);
     case Mode::font:
         return writeFont(request, path, load.parsed);
     case Mode::table:
+    case Mode::check:
     case Mode::import:
     case Mode::readTable:
     case Mode::convert:

@@ -36,8 +36,9 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Writes the column table of a message for the 5x8 LED stick, as the "
-                       "window's Convert Text does, checks a font library, or draws a "
-                       "message as the stick shows it."));
+                       "window's Convert Text does, checks a font library, draws a "
+                       "message as the stick shows it, or imports a font's glyphs into the "
+                       "library."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
 
@@ -68,7 +69,9 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                                    "the table crosses a 256-word boundary.");
     const QCommandLineOption strict({"s", "strict"},
                                     "Fail when a character is missing, a column is no byte "
-                                    "(&H and 1 or 2 hex digits) or the library is damaged.");
+                                    "(&H and 1 or 2 hex digits) or the library is damaged; for "
+                                    "--import, when a glyph loses dots to the 5x8 cell (then "
+                                    "nothing is written).");
     const QCommandLineOption check({"c", "check"}, "Report what is wrong in the library, by line.");
     const QCommandLineOption render(
         {"r", "render"}, "Draw the message as the stick shows it into a PNG file.", "file");
@@ -82,10 +85,11 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
         "bytes are turned for such a stick; --render reads and --import writes the library so.");
     const QCommandLineOption round(QStringLiteral("round"),
                                    "For --render: draw the columns on a ring, as the stick spins.");
-    const QCommandLineOption import(QStringLiteral("import"),
-                                    "Add the glyphs of a font (BDF, PCF, TrueType, OpenType) to "
-                                    "the library.",
-                                    "font");
+    const QCommandLineOption import(
+        QStringLiteral("import"),
+        "Add the glyphs of a font (BDF, PCF, TrueType, OpenType, Type 1) to "
+        "the library.",
+        "font");
     const QCommandLineOption chars(QStringLiteral("chars"),
                                    "For --import: the code points to take, such as 32-126,160-255 "
                                    "(default: every printable Windows-1252 character); for "
@@ -133,10 +137,13 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                                      "Rewrite the library as utf-8 (with its mark) or, when every "
                                      "character fits, as windows-1252.",
                                      "encoding");
-    parser.addOptions({library, prefix,       blank,      output,  format,    label,  org,
-                       guard,   strict,       check,      render,  invert,    swap,   round,
-                       import,  chars,        baseline,   replace, font,      text,   missing,
-                       widths,  proportional, spaceWidth, reverse, readTable, convert});
+    const QCommandLineOption crop(QStringLiteral("crop"),
+                                  "For --import: take a bitmap font larger than 5x8, its glyphs "
+                                  "cut at the cell's edges (default: refuse it).");
+    parser.addOptions({library, prefix,       blank,      output,  format,    label,   org,
+                       guard,   strict,       check,      render,  invert,    swap,    round,
+                       import,  chars,        baseline,   replace, font,      text,    missing,
+                       widths,  proportional, spaceWidth, reverse, readTable, convert, crop});
     parser.addPositionalArgument(
         QStringLiteral("message"),
         QStringLiteral("The text to convert or draw, as one argument (not with --check). "
@@ -193,7 +200,8 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
           Fit{widths, {Mode::font}},
           Fit{proportional, {Mode::table, Mode::font}},
           Fit{spaceWidth, {Mode::table, Mode::font}},
-          Fit{reverse, {Mode::table, Mode::render, Mode::font, Mode::readTable}}}) {
+          Fit{reverse, {Mode::table, Mode::render, Mode::font, Mode::readTable}},
+          Fit{crop, {Mode::import}}}) {
         if (!parser.isSet(fit.option) || std::ranges::count(fit.modes, request.mode) > 0) {
             continue;
         }
@@ -267,6 +275,12 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                                   .arg(parser.value(label)));
         }
         request.label = parser.value(label).toStdString();
+        if (isReservedLabel(request.format, request.label)) {
+            return usageError(QStringLiteral("--label '%1' is a reserved word of the output's "
+                                             "language; choose another name")
+                                  .arg(parser.value(label)));
+        }
+        request.labelLine = pic;
     }
     if (parser.isSet(org)) {
         bool ok = false;
@@ -283,6 +297,7 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
 
     request.fontPath = parser.value(import);
     request.replace = parser.isSet(replace);
+    request.crop = parser.isSet(crop);
     if (parser.isSet(chars)) {
         const auto characters = characterRanges(parser.value(chars).toStdString());
         if (!characters) {

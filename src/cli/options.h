@@ -30,6 +30,7 @@ struct Request {
     FirmwareFormat format = FirmwareFormat::dt;
     bool formatGiven = false; // --read-table guesses the form without it
     std::string label = "vorlix_table";
+    bool labelLine = false;      // --label given for dt or retlw: written before the table
     std::optional<unsigned> org; // the address of the table's first entry, for dt and retlw
     bool guard = false;
     QString outputPath;               // empty: standard output
@@ -40,6 +41,7 @@ struct Request {
                                       // (--import), the library's span (--font)
     std::optional<int> baselineRow;
     bool replace = false;
+    bool crop = false;
     bool round = false;
     // Font tables (--font) and reading them back (--read-table).
     std::string text;                // --text: the entries' characters, UTF-8

@@ -8,8 +8,9 @@ namespace vorlix {
 
 namespace {
 
+// A surrogate is no character: written out, it would show as U+FFFD.
 bool shows(char32_t c) {
-    return c >= 0x20 && c != 0x7F && !(c >= 0x80 && c < 0xA0);
+    return c >= 0x20 && c != 0x7F && !(c >= 0x80 && c < 0xA0) && !(c >= 0xD800 && c < 0xE000);
 }
 
 std::string codePoint(char32_t c) {

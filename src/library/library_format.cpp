@@ -85,6 +85,7 @@ private:
 
     bool readRecord(RecordFields& fields) {
         const int startLine = line_;
+        int fieldsOnFirstLine = 0; // when the record went on to the next line
         for (int f = 0; f < fieldsPerRecord; ++f) {
             skipBlanks();
             if (f > 0 && atEnd()) {
@@ -98,9 +99,16 @@ private:
             }
             const bool last = f == fieldsPerRecord - 1;
             if (*end == End::comma && last) {
-                return fail(line_, "more than six fields in a record");
+                // A record cut short took the next line's fields: the fault
+                // is the line it began on.
+                return fieldsOnFirstLine > 0
+                           ? fail(startLine, "a record cut short (" +
+                                                 std::to_string(fieldsOnFirstLine) +
+                                                 " of its 6 fields)")
+                           : fail(line_, "more than six fields in a record");
             }
             if (*end == End::lineEnd && !last) {
+                fieldsOnFirstLine = fieldsOnFirstLine > 0 ? fieldsOnFirstLine : f + 1;
                 skipBlanksAndLineEnds();
             }
         }

@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <memory>
+#include <unordered_map>
+#include <unordered_set>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -40,7 +42,11 @@ public:
         const QString target = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
         const QString lockPath = target + QStringLiteral(".lock");
         lockFile_ = std::make_unique<QLockFile>(lockPath);
-        if (!lockFile_->tryLock(lockWaitMs) && lockFile_->error() != QLockFile::PermissionError) {
+        // Only a lock that another holds stops the save here; a lock file that
+        // cannot be made (a folder the user may not write, a missing one, a
+        // file system that takes none) leaves the lock on the library itself,
+        // and the write says what is wrong.
+        if (!lockFile_->tryLock(lockWaitMs) && lockFile_->error() == QLockFile::LockFailedError) {
             error_ = held(lockPath);
             return;
         }
@@ -118,7 +124,9 @@ Backup makeBackup(const QString& library, const std::string& bytes) {
                 static_cast<qint64>(bytes.size()) ||
             !file.flush() || ::fsync(file.handle()) != 0) {
             const QString why = file.errorString();
-            file.remove();
+            // By name: QFile::remove keeps a file whose closing fails.
+            file.close();
+            QFile::remove(path);
             return {{}, why};
         }
         return {path, {}};
@@ -169,8 +177,13 @@ LibraryLocation locateLibrary(const QString& given, const QString& programFolder
 }
 
 QString userLibraryFolder() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
-        .filePath(QStringLiteral("vorlix"));
+    // The base directory rules make a relative XDG_DATA_HOME invalid, to be
+    // ignored; Qt would take it relative to the current folder.
+    const QString given = qEnvironmentVariable("XDG_DATA_HOME");
+    const QString data = given.isEmpty() || QDir::isAbsolutePath(given)
+                             ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                             : QDir::home().filePath(QStringLiteral(".local/share"));
+    return QDir(data).filePath(QStringLiteral("vorlix"));
 }
 
 LibraryLoad loadLibrary(const LibraryLocation& library) {
@@ -197,6 +210,7 @@ struct Decision {
     Step step = Step::done;
     std::optional<Rewrite> rewrite;
     QString error;
+    bool keepOld = false; // the rewrite replaces glyphs the user may want back
 };
 
 using Decide = std::function<Decision(const std::string& bytes, ParsedLibrary parsed)>;
@@ -208,6 +222,17 @@ std::pair<Step, SaveOutcome> attempt(const LibraryLocation& library, const Decid
         return {Step::done, failure(QStringLiteral("The library is not a plain file (a device, a "
                                                    "pipe or an open stream), so it is not saved "
                                                    "to."))};
+    }
+    const QFileInfo info(path);
+    const QString folder = QDir::toNativeSeparators(info.absolutePath());
+    if (!QFileInfo(info.absolutePath()).isDir()) {
+        return {Step::done, failure(QStringLiteral("The folder %1 does not exist.").arg(folder))};
+    }
+    if (!info.exists() && ::access(QFile::encodeName(info.absolutePath()).constData(), W_OK) != 0) {
+        return {Step::done,
+                failure(QStringLiteral("The folder %1 may not be written, so the library cannot "
+                                       "be made there.")
+                            .arg(folder))};
     }
     LibraryLock lock(path);
     if (!lock.error().isEmpty()) {
@@ -232,15 +257,16 @@ std::pair<Step, SaveOutcome> attempt(const LibraryLocation& library, const Decid
         if (seeded ? !now.missing : now.missing != file.missing || now.bytes != file.bytes) {
             return changedMeanwhile;
         }
-        if (rewrite.dropped && !seeded) {
-            // The new file holds only what could be read: keep the old one aside.
+        if ((rewrite.dropped || decision.keepOld) && !seeded) {
+            // The new file holds only what could be read, or has lost glyphs
+            // to others: keep the old one aside.
             const Backup backup = makeBackup(path, file.bytes);
             if (!backup.error.isEmpty()) {
                 return QStringLiteral("The old file could not be kept as a backup: %1")
                     .arg(backup.error);
             }
             outcome.backupPath = backup.path;
-            outcome.dropped = *rewrite.dropped;
+            outcome.dropped = rewrite.dropped.value_or(Damage{});
         }
         return {};
     };
@@ -352,54 +378,89 @@ SaveOutcome saveGlyph(const LibraryLocation& path, const FONTREC& record, bool i
     return writeDecided(path, decide, replaceConfirmed, confirmed);
 }
 
+namespace {
+
+// What merging records into the library as parsed would write; counts says
+// what it would do.
+Decision mergeDecision(const std::string& bytes, ParsedLibrary parsed, const FontTable& records,
+                       bool replaceExisting, MergeOutcome& counts) {
+    counts = {};
+    if (bytes.empty() && needsUtf8(records)) {
+        parsed.encoding = TextEncoding::utf8WithMark; // a new library, made to hold them
+    }
+    // Where each character is stored first, found once: a scan per glyph
+    // made a large font's import take minutes.
+    std::unordered_map<std::string, std::size_t> stored;
+    stored.reserve(parsed.records.size());
+    for (std::size_t k = 0; k < parsed.records.size(); ++k) {
+        stored.try_emplace(std::string(parsed.records.character(k)), k);
+    }
+    std::unordered_set<std::string_view> taken; // views into records, which stays as it is
+    FontTable appended;
+    bool replacing = false;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const FONTREC record = records[i];
+        if (unstorableField(record, parsed.encoding)) {
+            counts.refused.push_back(record.CHAR);
+        } else if (const auto k = stored.find(record.CHAR); k != stored.end()) {
+            const bool replaced = replaceExisting && parsed.records[k->second] != record;
+            if (replaced) {
+                parsed.records.set(k->second, record);
+                replacing = true;
+            }
+            ++(replaced ? counts.replaced : counts.kept);
+        } else if (taken.insert(records.character(i)).second) {
+            appended.push_back(record);
+            ++counts.added;
+        }
+    }
+    if (appended.empty() && !replacing) {
+        return {Step::done, {}, {}}; // nothing to write
+    }
+    std::optional<Rewrite> rewrite;
+    if (replacing) {
+        for (const FONTREC& record : appended) {
+            parsed.records.push_back(record);
+        }
+        rewrite = rewrittenBytes(std::move(parsed));
+    } else {
+        rewrite = appendedBytes(bytes, std::move(parsed), appended);
+    }
+    return {Step::done, std::move(rewrite), rewrite ? QString() : unstorable, replacing};
+}
+
+} // namespace
+
 MergeOutcome mergeGlyphs(const LibraryLocation& path, const FontTable& records,
                          bool replaceExisting, bool allOrNothing) {
     MergeOutcome counts;
     bool never = false;
-    const Decide decide = [&](const std::string& bytes, ParsedLibrary parsed) -> Decision {
-        counts = {};
-        if (bytes.empty() && needsUtf8(records)) {
-            parsed.encoding = TextEncoding::utf8WithMark; // a new library, made to hold them
-        }
-        FontTable appended;
-        bool replacing = false;
-        for (const FONTREC& record : records) {
-            if (unstorableField(record, parsed.encoding)) {
-                counts.refused.push_back(record.CHAR);
-            } else if (const auto k = findRecord(parsed.records, record.CHAR)) {
-                const bool replaced = replaceExisting && parsed.records[*k] != record;
-                if (replaced) {
-                    parsed.records.set(*k, record);
-                    replacing = true;
-                }
-                ++(replaced ? counts.replaced : counts.kept);
-            } else if (!findRecord(appended, record.CHAR)) {
-                appended.push_back(record);
-                ++counts.added;
-            }
-        }
+    const Decide decide = [&](const std::string& bytes, ParsedLibrary parsed) {
+        Decision decision =
+            mergeDecision(bytes, std::move(parsed), records, replaceExisting, counts);
         if (allOrNothing && !counts.refused.empty()) {
-            return {Step::done, {}, {}}; // nothing written; refused says why
+            return Decision{}; // nothing written; refused says why
         }
-        if (appended.empty() && !replacing) {
-            return {Step::done, {}, {}}; // nothing to write
-        }
-        std::optional<Rewrite> rewrite;
-        if (replacing) {
-            for (const FONTREC& record : appended) {
-                parsed.records.push_back(record);
-            }
-            rewrite = rewrittenBytes(std::move(parsed));
-        } else {
-            rewrite = appendedBytes(bytes, std::move(parsed), appended);
-        }
-        return {Step::done, std::move(rewrite), rewrite ? QString() : unstorable};
+        return decision;
     };
     const SaveOutcome outcome = writeDecided(
         path, decide, [] { return true; }, never);
     counts.error = outcome.error;
+    counts.damaged = outcome.damaged;
     counts.backupPath = outcome.backupPath;
     counts.dropped = outcome.dropped;
+    return counts;
+}
+
+MergeOutcome planMerge(const LibraryLocation& library, const FontTable& records,
+                       bool replaceExisting) {
+    MergeOutcome counts;
+    const FileRead file = readLocation(library).file;
+    if (!file.error.isEmpty()) {
+        counts.error = file.error;
+        return counts;
+    }
+    mergeDecision(file.bytes, parseLibrary(file.bytes), records, replaceExisting, counts);
     return counts;
 }
 

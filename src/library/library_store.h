@@ -80,16 +80,19 @@ struct MergeOutcome {
     int replaced = 0;
     int kept = 0;
     std::vector<std::string> refused; // characters the file cannot store; never written
-    QString error;                    // empty on success; every file is then as before
-    QString backupPath;               // as for a save
+    QString error;        // empty on success; every file is then as before, unless damaged
+    bool damaged = false; // as for a save
+    // As for a save; also set when glyphs were replaced, which keeps the old
+    // file too (dropped.line is 0 then, unless the file was damaged as well).
+    QString backupPath;
     Damage dropped;
 };
 
 // Adds every record whose character the library lacks, in one write under
 // the same rules as a save; a character stored already is replaced in place
 // with replaceExisting, else kept. A missing library is created, as UTF-8
-// when a character needs it.
-// With allOrNothing, a record the file cannot store stops the merge before
+// when a character needs it. Time is linear in the records of both. With
+// allOrNothing, a record the file cannot store stops the merge before
 // anything is written (refused names them).
 MergeOutcome mergeGlyphs(const LibraryLocation& library, const FontTable& records,
                          bool replaceExisting, bool allOrNothing = false);
@@ -102,6 +105,11 @@ struct ConvertOutcome : SaveOutcome {
 // Rewrites the library in the encoding (UTF-8 with its mark, or
 // Windows-1252 when every character fits), under the same rules as a save.
 ConvertOutcome convertLibrary(const LibraryLocation& library, TextEncoding encoding);
+
+// What mergeGlyphs would do to the library as it is now, without writing:
+// the counts, or the error of reading it.
+MergeOutcome planMerge(const LibraryLocation& library, const FontTable& records,
+                       bool replaceExisting);
 
 // Removes record from the library, with the safety of a replace: the one at
 // hint (its place when the file was last read) if it is still there, else

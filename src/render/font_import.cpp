@@ -4,10 +4,12 @@
 #include "editor/column_encoding.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <algorithm>
 #include <memory>
 
 namespace vorlix {
@@ -53,12 +55,60 @@ int strikeFor(FT_Face face) {
     return best;
 }
 
+// Ink above the baseline of the rendered glyph of character, and below it;
+// nothing when the font lacks it.
+std::optional<std::pair<int, int>> inkHeights(FT_Face face, char32_t character) {
+    const FT_UInt index = FT_Get_Char_Index(face, character);
+    if (index == 0 || FT_Load_Glyph(face, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0 ||
+        face->glyph->bitmap.rows == 0) {
+        return std::nullopt;
+    }
+    const int top = face->glyph->bitmap_top;
+    return std::pair{top, std::max(0, static_cast<int>(face->glyph->bitmap.rows) - top)};
+}
+
+// An outline font is drawn at the largest pixel size whose letters and
+// digits (capitals and ascenders over the baseline plus descenders under it)
+// fit the cell's rows, so that they keep their shapes rather than lose their
+// tops or tails. Returns the rows the descenders take at that size.
+int fitOutlines(FT_Face face) {
+    static const std::u32string_view measured =
+        U"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    int chosen = cellHeight;
+    int descent = 1;
+    for (int size = 4; size <= 4 * cellHeight; ++size) {
+        FT_Set_Pixel_Sizes(face, 0, size);
+        int above = 0;
+        int below = 0;
+        for (const char32_t character : measured) {
+            if (const auto ink = inkHeights(face, character)) {
+                above = std::max(above, ink->first);
+                below = std::max(below, ink->second);
+            }
+        }
+        if (above == 0 || above + below > cellHeight) {
+            break; // none to measure by (the cell's height then), or too big
+        }
+        chosen = size;
+        descent = below;
+    }
+    FT_Set_Pixel_Sizes(face, 0, chosen);
+    return descent;
+}
+
 } // namespace
 
 FontGlyphs readFontGlyphs(const QString& fontPath, const std::vector<char32_t>& characters,
-                          std::optional<int> baselineRow) {
+                          std::optional<int> baselineRow, bool crop) {
     Library library;
     Face face;
+    const QFileInfo info(fontPath);
+    if (!info.exists() || info.isDir()) {
+        return {info.isDir() ? QStringLiteral("%1 is a folder, not a font").arg(fontPath)
+                             : QStringLiteral("%1 does not exist").arg(fontPath),
+                {},
+                {}};
+    }
     if (library.handle == nullptr ||
         FT_New_Face(library.handle, QFile::encodeName(fontPath).constData(), 0, &face.handle) !=
             0) {
@@ -71,18 +121,32 @@ FontGlyphs readFontGlyphs(const QString& fontPath, const std::vector<char32_t>& 
     }
 
     bool asItIs = false; // a strike no larger than the cell keeps its own places
+    int defaultRow = defaultBaseline;
     if (FT_IS_SCALABLE(face.handle)) {
-        FT_Set_Pixel_Sizes(face.handle, 0, cellHeight);
+        defaultRow = cellHeight - fitOutlines(face.handle);
     } else if (face.handle->num_fixed_sizes > 0) {
         const int strike = strikeFor(face.handle);
         FT_Select_Size(face.handle, strike);
         const FT_Bitmap_Size& size = face.handle->available_sizes[strike];
         asItIs = size.height <= cellHeight && size.width <= cellWidth;
+        if (!asItIs && !crop) {
+            return {QStringLiteral("%1 is a bitmap font of %2x%3 pixels, larger than the 5x8 "
+                                   "cell: its glyphs would be cut. Choose a font of 5x8 or "
+                                   "smaller, or an outline font (TrueType, OpenType), which is "
+                                   "drawn to fit")
+                        .arg(fontPath)
+                        .arg(size.width)
+                        .arg(size.height),
+                    {},
+                    {},
+                    true};
+        }
+        defaultRow =
+            asItIs ? static_cast<int>(face.handle->size->metrics.ascender >> 6) : defaultBaseline;
     } else {
         return {QStringLiteral("%1 has neither outlines nor bitmaps").arg(fontPath), {}, {}};
     }
-    const int ascender = static_cast<int>(face.handle->size->metrics.ascender >> 6);
-    const int baseline = baselineRow.value_or(asItIs ? ascender : defaultBaseline);
+    const int baseline = baselineRow.value_or(defaultRow);
 
     FontGlyphs result;
     for (const char32_t character : characters) {
@@ -119,32 +183,46 @@ FontGlyphs readFontGlyphs(const QString& fontPath, const std::vector<char32_t>& 
     return result;
 }
 
-ImportReport importFont(const LibraryLocation& library, const QString& fontPath,
-                        const ImportRequest& request) {
-    ImportReport report;
-    report.font = readFontGlyphs(fontPath, request.characters, request.baselineRow);
-    if (!report.font.error.isEmpty()) {
-        return report;
-    }
+FontTable glyphRecords(const FontGlyphs& font, BitOptions options) {
     FontTable records;
-    for (const ImportedGlyph& imported : report.font.glyphs) {
-        if (imported.clipped) {
-            report.clipped.push_back(imported.character);
-        }
+    for (const ImportedGlyph& imported : font.glyphs) {
         FONTREC record;
         record.CHAR = toUtf8(std::u32string(1, imported.character));
-        const GlyphTexts texts = encodeColumns(imported.glyph, request.options);
+        const GlyphTexts texts = encodeColumns(imported.glyph, options);
         for (int c = 0; c < Glyph::columns; ++c) {
             record.HEX[c] = texts[c].hex;
         }
         records.push_back(record);
     }
+    return records;
+}
+
+ImportReport importGlyphs(const LibraryLocation& library, FontGlyphs font,
+                          const ImportRequest& request) {
+    ImportReport report;
+    report.font = std::move(font);
+    if (!report.font.error.isEmpty()) {
+        return report;
+    }
+    for (const ImportedGlyph& imported : report.font.glyphs) {
+        if (imported.clipped) {
+            report.clipped.push_back(imported.character);
+        }
+    }
     if (request.refuseClipped && !report.clipped.empty()) {
         return report;
     }
-    report.merge = mergeGlyphs(library, records, request.replaceExisting);
+    report.merge =
+        mergeGlyphs(library, glyphRecords(report.font, request.options), request.replaceExisting);
     report.written = report.merge.error.isEmpty();
     return report;
+}
+
+ImportReport importFont(const LibraryLocation& library, const QString& fontPath,
+                        const ImportRequest& request) {
+    return importGlyphs(
+        library, readFontGlyphs(fontPath, request.characters, request.baselineRow, request.crop),
+        request);
 }
 
 std::string importCounts(const ImportReport& report) {

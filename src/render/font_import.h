@@ -5,10 +5,12 @@
 // Fitting into 5x8: a bitmap strike of 5x8 or smaller goes in as it is, each
 // glyph at its own place in the cell, its baseline on the font's own row
 // (for a 5x8 font with a descent of 1, the second row from the bottom).
-// Larger bitmap fonts, and outline fonts drawn in black and white at 8
-// pixels, are centred across by their ink, with the baseline on row 7 of 8.
-// Either way a baseline row may be given. Dots that fall outside the cell are
-// lost, and the glyph says so.
+// An outline font is drawn in black and white at the largest size whose
+// capitals and descenders fit the 8 rows, centred across by its ink, with
+// its descenders on the bottom rows. A larger bitmap font is refused, unless
+// cropping is asked for: then it is centred across, with the baseline on row
+// 7, and cut at the cell's edges. A baseline row may be given. Dots that fall
+// outside the cell are lost, and the glyph says so.
 
 #include "editor/glyph.h"
 #include "library/library_store.h"
@@ -31,12 +33,17 @@ struct FontGlyphs {
     QString error; // the font could not be read; nothing else is set then
     std::vector<ImportedGlyph> glyphs;
     std::vector<char32_t> missing; // characters the font has no glyph for
+    bool tooLarge = false;         // the error: a bitmap font larger than the cell, not cropped
 };
 
 // The glyphs of characters, in their order. baselineRow counts from 1 at the
 // top: the lowest row that a letter without a descender reaches.
 FontGlyphs readFontGlyphs(const QString& fontPath, const std::vector<char32_t>& characters,
-                          std::optional<int> baselineRow = {});
+                          std::optional<int> baselineRow = {}, bool crop = false);
+
+// The records the editor would store for the font's glyphs, drawn with
+// options, in the font's order.
+FontTable glyphRecords(const FontGlyphs& font, BitOptions options);
 
 struct ImportRequest {
     std::vector<char32_t> characters; // see printableCp1252 for the usual set
@@ -44,6 +51,7 @@ struct ImportRequest {
     std::optional<int> baselineRow;
     bool replaceExisting = false;
     bool refuseClipped = false; // a glyph that loses dots stops the import
+    bool crop = false;          // a bitmap font larger than the cell is cut, not refused
 };
 
 struct ImportReport {
@@ -58,6 +66,10 @@ struct ImportReport {
 // dots with the same options, appended without reversing the columns.
 ImportReport importFont(const LibraryLocation& library, const QString& fontPath,
                         const ImportRequest& request);
+// The same for a font read already (request's characters, baseline and crop
+// are then not used).
+ImportReport importGlyphs(const LibraryLocation& library, FontGlyphs font,
+                          const ImportRequest& request);
 
 // "added 3, replaced 0, kept 2, not in the font 1, refused 1"
 std::string importCounts(const ImportReport& report);

@@ -44,6 +44,7 @@ struct FirmwareRequest {
     // options.
     BitOptions options;
     std::string label = "vorlix_table"; // the table's name where the form has one
+    bool labelLine = false; // dt and retlw: the label as a line of its own before the table
     // With guard, dt and retlw end with lines that make the assembler stop
     // with an error if the table crosses a 256-word boundary.
     bool guard = false;
@@ -60,6 +61,11 @@ struct FirmwareRequest {
 // The message's rows as the request shapes them (blank, proportional,
 // reverse), in the order the table writes them.
 std::vector<TableRow> messageRows(const FirmwareRequest& request, const FontTable& table);
+
+// Whether name cannot be the table's label in the form's language: a C or C++
+// keyword for c and arduino, an instruction or directive of the PIC
+// assembler (in any case) for dt and retlw.
+bool isReservedLabel(FirmwareFormat format, std::string_view name);
 
 std::string firmwareTable(FirmwareFormat format, const FirmwareRequest& request,
                           const FontTable& table);

@@ -116,6 +116,7 @@ Form1::Form1(LibraryLocation library, MessageBoxHandler showMessage, QWidget* pa
     buildFontsList();
     buildGridTools();
     buildListMenu();
+    buildSpinPreview();
     Form_Load();
 }
 
@@ -264,12 +265,13 @@ void Form1::moveEvent(QMoveEvent* event) {
 QMessageBox::StandardButton Form1::message(const QString& text, QMessageBox::Icon icon,
                                            QMessageBox::StandardButtons buttons,
                                            const QString& title,
-                                           QMessageBox::StandardButton defaultButton) {
+                                           QMessageBox::StandardButton defaultButton,
+                                           const QString& drawing) {
     if (defaultButton == QMessageBox::NoButton) {
         defaultButton = buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
     }
-    return showMessage_(
-        this, {title.isEmpty() ? windowTitle() : title, text, icon, buttons, defaultButton});
+    return showMessage_(this, {title.isEmpty() ? windowTitle() : title, text, icon, buttons,
+                               defaultButton, drawing});
 }
 
 void Form1::Form_Load() {
@@ -396,6 +398,7 @@ QString Form1::LOADDATA() {
     fontTable_ = std::move(load.parsed.records);
     fontLines_->setTable(&fontTable_);
     libraryEncoding_ = load.parsed.encoding;
+    emit libraryLoaded();
 
     if (!load.error.isEmpty()) {
         return QStringLiteral("The font library\r\n%1\r\ncould not be read: %2\r\n\r\nThe fonts "

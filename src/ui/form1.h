@@ -30,6 +30,7 @@ namespace vorlix {
 
 class FontListModel;
 class PixelButton;
+class SpinPreview;
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -47,6 +48,9 @@ public:
     // A file dialog unless replaced (the tests answer it).
     using FontChooser = std::function<QString(QWidget* parent)>;
     void setFontChooser(FontChooser chooser) { chooseFont_ = std::move(chooser); }
+
+signals:
+    void libraryLoaded(); // the table holds the library as read anew
 
 protected:
     void moveEvent(QMoveEvent* event) override;
@@ -77,7 +81,8 @@ private:
     void undoGlyph();
     void redoGlyph();
 
-    // The fonts list's menu: edit, delete, import (form1_list_menu.cpp).
+    // The fonts list's menu: edit, delete, import (form1_list_menu.cpp,
+    // form1_import.cpp).
     void buildListMenu();
     void editListedGlyph(int row);
     void deleteListedGlyph(int row);
@@ -86,13 +91,18 @@ private:
     void importFirmwareTable();
     void reloadAndTell();
 
+    // The spin preview (form1_spin.cpp).
+    void buildSpinPreview();
+    void showSpinPreview();
+
     // Reloads the table and the list; returns what went wrong, if anything.
     QString LOADDATA();
 
     QMessageBox::StandardButton
     message(const QString& text, QMessageBox::Icon icon,
             QMessageBox::StandardButtons buttons = QMessageBox::Ok, const QString& title = {},
-            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+            const QString& drawing = {});
 
     const LibraryLocation library_;
     const MessageBoxHandler showMessage_;
@@ -134,6 +144,7 @@ private:
     QListView* lstFONTS = nullptr;
     FontListModel* fontLines_ = nullptr;
     std::array<PixelButton*, 40> cmdPIX{};
+    SpinPreview* spinPreview_ = nullptr;
 };
 
 } // namespace vorlix

@@ -1,15 +1,13 @@
 // The fonts list's menu: a stored glyph is edited (also by a double click)
-// or deleted, a font is imported into the library, and firmware tables are
-// written from it and read into it. Each change of the
+// or deleted, a font is imported into the library (form1_import.cpp), and
+// firmware tables are written from it and read into it. Each change of the
 // file goes through the store, with the safety of a save.
 
 #include "ui/form1.h"
 
 #include "editor/column_encoding.h"
 #include "library/character_name.h"
-#include "library/cp1252.h"
 #include "library/library_store.h"
-#include "render/font_import.h"
 #include "ui/firmware_dialogs.h"
 
 #include <QAction>
@@ -27,7 +25,8 @@ namespace {
 QString chooseFontFile(QWidget* parent) {
     return QFileDialog::getOpenFileName(
         parent, QStringLiteral("Import font"), QDir::homePath(),
-        QStringLiteral("Fonts (*.bdf *.pcf *.pcf.gz *.ttf *.otf);;All files (*)"));
+        QStringLiteral(
+            "Fonts (*.bdf *.bdf.gz *.pcf *.pcf.gz *.ttf *.otf *.pfb *.pfa *.t1);;All files (*)"));
 }
 
 } // namespace
@@ -45,18 +44,21 @@ void Form1::buildListMenu() {
     struct Entry {
         const char* text;
         std::function<void()> run;
+        QKeySequence key;
     };
     const Entry entries[] = {
-        {"Edit", onPickedLine(&Form1::editListedGlyph)},
-        {"Delete", onPickedLine(&Form1::deleteListedGlyph)},
-        {"Import font...", [this] { importFontFile(); }},
-        {"Export font table...", [this] { exportFontTable(); }},
-        {"Import firmware table...", [this] { importFirmwareTable(); }},
+        {"Edit", onPickedLine(&Form1::editListedGlyph), {}},
+        {"Delete", onPickedLine(&Form1::deleteListedGlyph), QKeySequence::Delete},
+        {"Import font...", [this] { importFontFile(); }, {}},
+        {"Export font table...", [this] { exportFontTable(); }, {}},
+        {"Import firmware table...", [this] { importFirmwareTable(); }, {}},
     };
     lstFONTS->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (const Entry& entry : entries) {
         auto* action = new QAction(QString::fromLatin1(entry.text), lstFONTS);
         action->setObjectName(QString::fromLatin1(entry.text));
+        action->setShortcut(entry.key);
+        action->setShortcutContext(Qt::WidgetShortcut); // the list's own key
         connect(action, &QAction::triggered, this, entry.run);
         lstFONTS->addAction(action);
     }
@@ -114,47 +116,6 @@ void Form1::deleteListedGlyph(int row) {
                          QDir::toNativeSeparators(outcome.backupPath)),
                 QMessageBox::Information);
     }
-    reloadAndTell();
-}
-
-void Form1::importFontFile() {
-    const QString font = chooseFont_(this);
-    if (font.isEmpty()) {
-        return;
-    }
-    ImportRequest request;
-    request.characters = printableCp1252();
-    request.options = {chkInvert->isChecked(), chkMSB->isChecked()};
-    request.replaceExisting =
-        message(QStringLiteral("Characters that are already in the library: replace them with "
-                               "the font's glyphs?\r\n(No keeps them as they are.)"),
-                QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
-                QStringLiteral("Import Font"), QMessageBox::No) == QMessageBox::Yes;
-    const ImportReport report = importFont(library_, font, request);
-    const QString shownFont = QDir::toNativeSeparators(font);
-    if (!report.font.error.isEmpty() || !report.merge.error.isEmpty()) {
-        message(QStringLiteral("%1 could not be imported into\r\n%2\r\n\r\n%3\r\n\r\nThe library "
-                               "file is unchanged.")
-                    .arg(shownFont, QDir::toNativeSeparators(library_.path),
-                         report.font.error.isEmpty() ? report.merge.error : report.font.error),
-                QMessageBox::Critical);
-        return;
-    }
-    QString text =
-        QStringLiteral("%1:\r\n%2.").arg(shownFont, QString::fromStdString(importCounts(report)));
-    if (!report.clipped.empty()) {
-        text += QStringLiteral("\r\n\r\nThese lose dots to the 5x8 cell: %1.")
-                    .arg(QString::fromStdString(characterNames(report.clipped)));
-    }
-    if (!report.merge.refused.empty()) {
-        text += QStringLiteral("\r\n\r\nThe library file cannot store these: %1.")
-                    .arg(QString::fromStdString(fieldNames(report.merge.refused)));
-    }
-    if (!report.merge.backupPath.isEmpty()) {
-        text += QStringLiteral("\r\n\r\nThe old file could not be read whole and was kept as\r\n%1")
-                    .arg(QDir::toNativeSeparators(report.merge.backupPath));
-    }
-    message(text, QMessageBox::Information);
     reloadAndTell();
 }
 

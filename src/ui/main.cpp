@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -19,6 +20,9 @@ void describe(QCommandLineParser& parser) {
                       "The font library (default: FONTSDAT.txt beside the program, or, for an "
                       "installed program, in your data folder, ~/.local/share/vorlix).",
                       "file"});
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("The font library to open, as --library gives it."),
+                                 QStringLiteral("[file]"));
 }
 
 } // namespace
@@ -42,10 +46,22 @@ int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     describe(parser);
     parser.process(app);
-    QApplication::setApplicationDisplayName(QStringLiteral("Propeller Vorlix Generator"));
+    // A file opened with the program ("vorlix mylib.txt", or from a file
+    // manager) is the library, as with --library.
+    const QStringList files = parser.positionalArguments();
+    QString library = parser.value(QStringLiteral("library"));
+    if (files.size() > 1 || (!files.isEmpty() && !library.isEmpty())) {
+        std::fputs("vorlix: give one library, either as --library or as the file\n", stderr);
+        return 2;
+    }
+    if (!files.isEmpty()) {
+        library = files.constFirst();
+    }
+    // No application display name: Qt would append it to every window's
+    // title, message boxes too. The desktop file name keeps the menu entry
+    // and the icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VORLIX_APP_ID));
-    vorlix::Form1 window(vorlix::locateLibrary(parser.value(QStringLiteral("library")),
-                                               QCoreApplication::applicationDirPath(),
+    vorlix::Form1 window(vorlix::locateLibrary(library, QCoreApplication::applicationDirPath(),
                                                vorlix::userLibraryFolder()));
     window.showCentred();
     return app.exec();

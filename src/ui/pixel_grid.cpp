@@ -19,12 +19,29 @@ PixelGrid::PixelGrid(const std::array<PixelButton*, 40>& pixels, QObject* parent
     pixels_[0]->setFocusPolicy(Qt::TabFocus);
 }
 
+void PixelGrid::focusPixel(PixelButton* from, PixelButton* to) {
+    if (to != from) {
+        to->setFocusPolicy(Qt::TabFocus);
+        from->setFocusPolicy(Qt::NoFocus);
+    }
+    to->setFocus(Qt::OtherFocusReason);
+}
+
 bool PixelGrid::eventFilter(QObject* watched, QEvent* event) {
+    const auto from = std::find(pixels_.begin(), pixels_.end(), watched);
+    if (from != pixels_.end() && event->type() == QEvent::MouseButtonPress) {
+        // A click puts the focus on the grid, as in any editor, so that the
+        // grid's shortcuts (undo, the tools) act on what was drawn.
+        const auto stop = std::find_if(pixels_.begin(), pixels_.end(), [](PixelButton* pixel) {
+            return pixel->focusPolicy() == Qt::TabFocus;
+        });
+        focusPixel(stop != pixels_.end() ? *stop : *from, *from);
+        return false;
+    }
     if (event->type() != QEvent::KeyPress) {
         return false;
     }
     const auto* key = static_cast<const QKeyEvent*>(event);
-    const auto from = std::find(pixels_.begin(), pixels_.end(), watched);
     if (from == pixels_.end() || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
         return false;
     }
@@ -49,9 +66,7 @@ bool PixelGrid::eventFilter(QObject* watched, QEvent* event) {
     }
     PixelButton* to = pixels_[column * 8 + row];
     if (to != *from) {
-        to->setFocusPolicy(Qt::TabFocus);
-        to->setFocus(Qt::OtherFocusReason);
-        (*from)->setFocusPolicy(Qt::NoFocus);
+        focusPixel(*from, to);
     }
     // Taken at the edges too: a button would otherwise pass the arrow on as
     // a move to the next widget, out of the grid.

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 
 namespace vorlix {
@@ -40,6 +41,7 @@ protected:
                              "\"\x81\",\"&H1\",\"&H2\",\"&H3\",\"&H4\",\"&H5\"\r\n"
                              "\"C\",\"&H1\r\n");
         write("u8.txt", "\xEF\xBB\xBF" + utf8Record);
+        write("cut.txt", "\"A\",\"&H1\",\"&H2\"\r\n" + utf8Record); // line 1 cut short
         write("bare.txt", utf8Record);
         write("old.png", "an older picture");
         write("FONTSDAT.txt", *libraryBytes(worked));
@@ -167,6 +169,15 @@ const ExitCase cases[] = {
     {{"--read-table", "FONTSDAT.txt"}, 2, "needs --chars or --text"},
     {{"--convert", "windows-1252"}, 0, "FONTSDAT.txt: Windows-1252 already, nothing to do"},
     {{"--convert", "latin1"}, 2, "--convert takes utf-8 or windows-1252, not 'latin1'"},
+    {{"--label", "int", "-f", "c", "A"}, 2, "'int' is a reserved word"},
+    {{"--label", "Movlw", "-f", "retlw", "A"}, 2, "'Movlw' is a reserved word"},
+    {{"--label", "font5", "A"}, 0, ";Total Columns = 5\r\nfont5:\r\n       dt  0x7E"},
+    {{"--label", "font5", "-f", "retlw", "A"}, 0, "= 5\nfont5:\n        retlw"},
+    {{"-c", "-l", "cut.txt"}, 1, "cut.txt:1: reading stops here: a record cut short (3 of"},
+    {{"--import", "FONTSDAT.txt", "--baseline", "0"}, 2, "--baseline is a row from 1 to 8, not"},
+    {{"--import", "no.ttf"}, 2, "no.ttf does not exist"},
+    {{"--import", VORLIX_TEST_DATA "/tiny.bdf", "-l", "no/lib.txt"}, 2, "/no does not exist"},
+    {{"--import", VORLIX_TEST_DATA "/tiny.bdf", "-l", "/proc/version"}, 2, "is read-only"},
     {{"-f", "avr", "--guard", "A"}, 2, "dt or retlw only"},
     {{"-l", "", "A"}, 2, "--library needs a file name"},
     {{"-o", "", "A"}, 2, "--output needs a file name"},
@@ -184,14 +195,17 @@ INSTANTIATE_TEST_SUITE_P(Cases, ExitCodes, testing::ValuesIn(cases));
 // and then writes nothing.
 TEST_F(VorlixTable, ImportsFontsIntoTheLibrary) {
     const QString font = QStringLiteral(VORLIX_TEST_DATA "/tiny.bdf");
+    QByteArray replacedFrom;
     for (const auto& [more, code, says] :
          {std::tuple{QStringList{}, 0,
                      "tiny.bdf: added 2, replaced 0, kept 0, not in the font 1, refused 1\n"
                      "vorlix-table: refused, since the library cannot store them: '\"' (U+0022)"},
           {QStringList{}, 0, "added 0, replaced 0, kept 2"},
-          {QStringList{"--replace", "--invert"}, 0, "added 0, replaced 2, kept 0"},
+          {QStringList{"--replace", "--invert"}, 0,
+           "the library as it was before is kept as new.txt.bak"},
           {QStringList{"--chars", "87", "--strict"}, 1, "lose dots: 'W' (U+0057)"}}) {
         const QByteArray before = read("new.txt");
+        replacedFrom = more.contains("--replace") ? before : replacedFrom;
         const Outcome result =
             run(QStringList{"--import", font, "-l", "new.txt", "--chars", "34,65,103,122"} << more);
         EXPECT_EQ(result.code, code) << result.err;
@@ -200,6 +214,7 @@ TEST_F(VorlixTable, ImportsFontsIntoTheLibrary) {
     }
     EXPECT_TRUE(
         read("new.txt").startsWith("\"A\",\"&H3E\",\"&H48\",\"&H48\",\"&H3E\",\"&H0\"\r\n"));
+    EXPECT_EQ(read("new.txt.bak"), replacedFrom); // the replaced library, kept and named
 }
 
 // Hand-written firmware sources hold 'A' and 'B' in every number form
@@ -265,7 +280,8 @@ TEST_F(VorlixTable, WritesIntoStreamsAndDevices) {
 t AB > want && mkfifo fifo && { timeout 20 cat fifo > got & } && t -o fifo AB && wait &&
 cmp want got && test -p fifo && echo earlier > log && t -o /dev/stdout AB >> log &&
 { echo earlier; cat want; } | cmp - log && { t -c > /dev/full; test $? = 2; } &&
-{ t AB > /dev/full; test $? = 2; } && { t -o /dev/full AB; test $? = 2; })",
+{ t AB > /dev/full; test $? = 2; } && { t -o /dev/full AB; test $? = 2; } &&
+mkfifo lib && { cat FONTSDAT.txt > lib & } && timeout 20 "$0" -c -l lib | grep -q "2 glyphs")",
                                 VORLIX_TABLE},
                                "sh");
     EXPECT_EQ(result.code, 0) << result.out << result.err;
@@ -286,14 +302,18 @@ TEST_F(VorlixTable, DrawsWhatTheEditorDrew) {
         return count;
     };
     std::mt19937 random(5);
+    int top = 0; // lit dots of the upper four rows, which lie outermost on the ring
+    int lit = 0;
     for (const BitOptions options : {BitOptions{false, false}, BitOptions{false, true},
                                      BitOptions{true, false}, BitOptions{true, true}}) {
         FontTable table;
         std::vector<Glyph> drawn(3);
         for (std::size_t g = 0; g < drawn.size(); ++g) {
             for (ColumnDots& column : drawn[g].dots) {
-                for (bool& dot : column) {
-                    dot = random() % 3 == 0;
+                for (std::size_t row = 0; row < column.size(); ++row) {
+                    column[row] = row == 0 || random() % 3 == 0; // an asymmetric glyph
+                    top += column[row] && row < 4;
+                    lit += column[row];
                 }
             }
             const GlyphTexts texts = encodeColumns(drawn[g], options);
@@ -327,6 +347,14 @@ TEST_F(VorlixTable, DrawsWhatTheEditorDrew) {
         const QImage round(dir.filePath("r.png"));
         EXPECT_EQ(round.size(), QSize(384, 384)); // 2 * (96 + 7 * 12 + 12)
         EXPECT_NEAR(redPixels(round), redPixels(image), redPixels(image) / 20);
+        int outer = 0; // red beyond the radius between rows 4 and 5 (138 px)
+        for (int y = 0; y < round.height(); ++y) {
+            for (int x = 0; x < round.width(); ++x) {
+                outer += red(round.pixel(x, y)) && std::hypot(x - 191.5, y - 191.5) > 138;
+            }
+        }
+        EXPECT_NEAR(double(outer) / redPixels(round), double(top) / lit, 0.05);
+        top = lit = 0;
     }
 }
 

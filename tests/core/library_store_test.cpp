@@ -1,6 +1,7 @@
 // FONTSDAT.txt on disk: what a save writes, and that nothing is lost to
 // another writer, a folder the user may not write, or a failed save.
 
+#include "common/file_io.h"
 #include "library/library_store.h"
 
 #include <gtest/gtest.h>
@@ -10,9 +11,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <future>
 #include <set>
+#include <sys/file.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -100,6 +105,9 @@ TEST_F(LibraryStore, IsBesideTheProgramUnlessInstalled) {
     };
     EXPECT_EQ(located("x.txt"), "x.txt ");
     EXPECT_EQ(located(), bin + "/FONTSDAT.txt "); // a build or a portable copy
+    qputenv("XDG_DATA_HOME", "data");             // relative: not to be used
+    EXPECT_EQ(userLibraryFolder(), QDir::homePath() + "/.local/share/vorlix");
+    qunsetenv("XDG_DATA_HOME");
     QDir().mkpath(starter);
     write(lineA, starter + "/FONTSDAT.txt");
     EXPECT_EQ(located(), user + "/FONTSDAT.txt " + starter + "/FONTSDAT.txt");
@@ -151,6 +159,26 @@ TEST_F(LibraryStore, WhatAnotherProgramWritesDuringASaveSurvives) {
     editor.join();
     ::close(watch);
     EXPECT_EQ(after, big + lineZ + "\"Q\"" + newLineA.mid(3));
+}
+
+// A saver holding the library, even under a shared lock, makes a save wait;
+// and a failed rename at the very end is a failure.
+TEST_F(LibraryStore, SaveWaitsForTheLockAndItsLastStepCounts) {
+    write(lineA);
+    const int held = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_SH), 0);
+    auto saving = std::async(std::launch::async, [&] { return saveGlyph(path, newZ, false, yes); });
+    EXPECT_EQ(saving.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
+    ::close(held);
+    EXPECT_TRUE(saving.get().error.isEmpty());
+    EXPECT_EQ(contents(path), lineA + lineZ);
+    const WriteResult renamed = writeFile(path, "new", [&] {
+        QFile::remove(path);
+        QDir(dir.path()).mkpath(QStringLiteral("FONTSDAT.txt/in")); // no file renames over it
+        return QString();
+    });
+    EXPECT_EQ(renamed.status, WriteStatus::failed);
+    EXPECT_EQ(files(), QStringList{}); // nor is a temporary file left
 }
 
 TEST_F(LibraryStore, TwoProgramsSavingAtOnceLoseNoGlyph) {
@@ -232,6 +260,18 @@ TEST_F(LibraryStore, BackupIsMadeOnlyBySaveThatGoesAhead) {
     EXPECT_EQ(contents(path + ".bak.2"), damaged);
     EXPECT_EQ(contents(path + ".bak"), "older");
     EXPECT_EQ(contents(path), lineA + lineZ); // written anew from what could be read
+    // An import that replaces glyphs (the first of two A's) keeps the file it
+    // replaced too; one that only adds keeps none.
+    write(lineA);
+    const FONTREC b{"b", newA.HEX};
+    const QByteArray lineb = "\"b\"" + newLineA.mid(3);
+    EXPECT_EQ(mergeGlyphs(path, {newA, b, b}, false).backupPath, "");
+    const MergeOutcome merged = mergeGlyphs(path, {newA, b}, true);
+    EXPECT_EQ(std::tuple(merged.added, merged.replaced, merged.kept, merged.dropped.line),
+              std::tuple(0, 1, 1, 0));
+    EXPECT_EQ(merged.backupPath, path + ".bak.3");
+    EXPECT_EQ(contents(path + ".bak.3"), lineA + lineZ + lineA + lineb);
+    EXPECT_EQ(contents(path), newLineA + lineZ + lineA + lineb);
 }
 
 TEST_F(LibraryStore, RefusesFieldsTheFileCouldNotGiveBack) {
@@ -260,6 +300,21 @@ TEST_F(LibraryStore, FailedWritesOnARealFileSystemKeepEveryFile) {
         EXPECT_EQ(contents(path), records + tail);
         EXPECT_EQ(files(), QStringList{"FONTSDAT.txt"}); // no temporary file or backup left
     }
+    // A backup that fits in the write buffer but not on the disk fails when
+    // flushed: the save stops, the library as it was.
+    QFile::remove(path);
+    const QByteArray damaged = lineA + "\"B\",\"" + QByteArray(12000, 'x');
+    write(damaged);
+    struct statvfs room {};
+    ASSERT_EQ(::statvfs(QFile::encodeName(dir.path()).constData(), &room), 0);
+    write(QByteArray(static_cast<qsizetype>(room.f_bavail * room.f_bsize) - 8192, 'f'),
+          dir.filePath("filler"));
+    EXPECT_FALSE(saveGlyph(path, newZ, false, yes).error.isEmpty());
+    EXPECT_EQ(contents(path), damaged);
+    EXPECT_EQ(files(), (QStringList{"filler", "FONTSDAT.txt"})); // no backup left either
+    QFile::remove(dir.filePath("filler"));
+    QFile::remove(path);
+    write(records);
     // Written in place by a user who may not add files: the room is reserved
     // before anything is overwritten.
     QProcess::execute("sh", {"-c", "cat /dev/zero > \"$0\"", dir.filePath("filler")});

@@ -7,12 +7,15 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTimer>
 
 namespace {
@@ -56,6 +59,8 @@ private slots:
     void editLoadsWhatWasSaved_data() {
         QTest::addColumn<QString>("options");
         addRow("default", QString());
+        addRow("inverted", QString("chkInvert"));
+        addRow("swapped", QString("chkMSB"));
         addRow("inverted and swapped", QString("chkInvert chkMSB"));
     }
     void editLoadsWhatWasSaved() {
@@ -78,7 +83,7 @@ private slots:
         CALL(f = std::make_unique<FormFixture>(lineA + lineB + lineA));
         CALL(f->act("cmdLIST No"));
         CALL(pick(2));
-        CALL(trigger("Delete"));
+        CALL(f->act("Delete")); // the key, as the menu's item
         QCOMPARE(f->library(), lineA + lineB + lineA);
         CALL(f->act("Yes"));
         CALL(trigger("Delete"));
@@ -88,15 +93,78 @@ private slots:
         QCOMPARE(f->listLines().size(), 2);
     }
 
-    void importAddsTheFontAndSaysSo() {
+    // The font is read and what it would do is shown, with glyphs drawn,
+    // before the one question; a font that cannot be read asks nothing.
+    void importAsksOnceKnowingWhatItWouldDo_data() {
+        QTest::addColumn<QString>("font");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QString>("said");
+        addRow("cancel", QString("tiny.bdf"), int(QMessageBox::Cancel), lineA, QString("differ"));
+        addRow("keep", QString("tiny.bdf"), int(QMessageBox::No), lineA + "\"W\",",
+               QString("added 2, replaced 0, kept 1"));
+        addRow(
+            "replace", QString("tiny.bdf"), int(QMessageBox::Yes),
+            QByteArray("\"A\",\"&HC1\",\"&HB7\",\"&HB7\",\"&HC1\",\"&HFF\"\r\n\"W\","),
+            QString("replaced 1, kept 0, not in the font 214, refused 1.\r\n\r\nThe library file "
+                    "cannot store these: '\"' (U+0022).\r\n\r\nThe library as it was "
+                    "before is kept as\r\n"));
+        addRow("no font", QString("hand_edited.txt"), 0, lineA, QString("Critical Ok Ok"));
+    }
+    void importAsksOnceKnowingWhatItWouldDo() {
+        QFETCH(QString, font);
+        QFETCH(int, answer);
+        QFETCH(QByteArray, after);
+        QFETCH(QString, said);
         CALL(f = std::make_unique<FormFixture>(lineA));
-        f->form->setFontChooser([](QWidget*) { return QString(VORLIX_TEST_DATA "/tiny.bdf"); });
-        CALL(f->act("cmdLIST No"));
+        f->form->setFontChooser([font](QWidget*) { return QString(VORLIX_TEST_DATA "/") + font; });
+        CALL(f->act("cmdLIST"));
+        f->answers.append(QMessageBox::StandardButton(answer));
         CALL(trigger("Import font..."));
-        QVERIFY(f->library().startsWith(lineA + "\"W\","));
-        QCOMPARE(f->listLines().size(), 3); // A kept; W and g added; the quote refused
-        QVERIFY2(f->messages().constLast().contains("added 2, replaced 0, kept 1"),
-                 qPrintable(f->messages().constLast()));
+        QVERIFY2(f->library().startsWith(after), f->library().constData());
+        QVERIFY2(f->messages().constLast().contains(said), qPrintable(f->messages().constLast()));
+        QCOMPARE(QFile::exists(f->libraryPath + ".bak"), answer == QMessageBox::Yes);
+        if (answer == 0) {
+            QCOMPARE(f->messages().size(), 1);
+            return;
+        }
+        QCOMPARE(f->messages().constFirst().section(" | ", 0, 1),
+                 QString("Question Yes|No|Cancel Cancel | Import Font"));
+        QVERIFY(f->messages().constFirst().contains(
+            "2 new characters would be added; 1 stored ones differ from the font; 0 are the "
+            "same.\r\n\r\n1 lose dots to the 5x8 cell: 'W' (U+0057)."));
+        const QStringList drawn = f->shown.constFirst().drawing.split("\r\n");
+        QCOMPARE(drawn.size(), 9); // the names, then the rows: W, A, g (the quote is refused)
+        for (const auto& [r, row] : {std::pair{0, "  W       A       g"},
+                                     {6, "#.##.   #..#.   #..#."},
+                                     {7, "##..#   #..#.   .###."},
+                                     {8, ".....   .....   ###.."}}) {
+            QVERIFY2(drawn[r] == row, qPrintable(drawn[r]));
+        }
+        if (answer == QMessageBox::Yes) {
+            QCOMPARE(f->messages().constLast().section("\r\n", -1),
+                     QDir::toNativeSeparators(f->libraryPath + ".bak"));
+            QCOMPARE(QFile(f->libraryPath + ".bak").size(), lineA.size());
+        }
+    }
+
+    // A long list scrolls inside its box, which stays within the screen.
+    void aLongMessageScrolls() {
+        bool scrolledOnScreen = false;
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                scrolledOnScreen = box->findChild<QScrollArea*>("messageScroll") &&
+                                   box->height() < box->screen()->availableGeometry().height();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        vorlix::modalMessageBox(nullptr, {"Import Font",
+                                          QString("'A' (U+0041)\r\n").repeated(200),
+                                          QMessageBox::Information,
+                                          QMessageBox::Ok,
+                                          QMessageBox::Ok,
+                                          {}});
+        QVERIFY(scrolledOnScreen);
     }
 
     // The fonts list's firmware dialogs: a font written for an inverted stick
@@ -172,6 +240,9 @@ private slots:
         }
         CALL(trigger("Redo"));
         QCOMPARE(f->editorDots() + boxes().join(' '), seen[1]);
+        f->find("txtABC")->setFocus(); // a click on a dot takes the focus, and the shortcuts
+        CALL(f->act("q 12 Ctrl+Z"));
+        QCOMPARE(f->editorDots() + boxes().join(' ') + f->text("txtABC"), seen[1] + "q");
     }
 };
 

@@ -8,6 +8,8 @@
 
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 namespace vorlix {
 namespace {
 
@@ -69,10 +71,15 @@ TEST(FontImport, StoresWhatTheEditorStoresForTheSameDots) {
     }
 }
 
-TEST(FontImport, FiveByEightFontDrawsAsItself) {
+// The 5x8 font draws as itself; an outline font is drawn at the size whose
+// letters fit the rows: none loses dots, descenders take the bottom row,
+// capitals stand on the row above; larger bitmaps are cut only when asked.
+TEST(FontImport, SystemFontsFitTheCell) {
     const QString font = QStringLiteral("/usr/share/fonts/X11/misc/5x8.pcf.gz");
-    if (!QFile::exists(font)) {
-        GTEST_SKIP() << font.toStdString() << " is missing (Debian's xfonts-base)";
+    const QString mono = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf");
+    const QString big = QStringLiteral("/usr/share/fonts/X11/misc/10x20.pcf.gz");
+    if (!QFile::exists(font) || !QFile::exists(mono) || !QFile::exists(big)) {
+        GTEST_SKIP() << "needs Debian's xfonts-base and fonts-dejavu-core";
     }
     const FontGlyphs read = readFontGlyphs(font, {U'A', U'g', U'0'});
     ASSERT_EQ(read.glyphs.size(), 3u);
@@ -82,11 +89,29 @@ TEST(FontImport, FiveByEightFontDrawsAsItself) {
               picture({".....", ".....", ".....", ".XX..", "X..X.", ".XXX.", "...X.", ".XX.."}));
     EXPECT_EQ(read.glyphs[2].glyph,
               picture({".....", "..X..", ".X.X.", ".X.X.", ".X.X.", ".X.X.", "..X..", "....."}));
+    const std::u32string_view letters =
+        U"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    const FontGlyphs outlines = readFontGlyphs(mono, {letters.begin(), letters.end()});
+    ASSERT_EQ(outlines.glyphs.size(), letters.size());
+    for (const ImportedGlyph& imported : outlines.glyphs) {
+        EXPECT_FALSE(imported.clipped) << static_cast<char>(imported.character);
+        const bool tail = std::ranges::any_of(imported.glyph.dots, [](auto& c) { return c[7]; });
+        EXPECT_EQ(tail,
+                  std::u32string_view(U"Qgjpqy").find(imported.character) != std::string::npos)
+            << static_cast<char>(imported.character);
+    }
+    EXPECT_TRUE(outlines.glyphs[7].glyph.dots[0][6]); // H stands on row 7
+    const FontGlyphs refused = readFontGlyphs(big, {U'A'});
+    EXPECT_TRUE(refused.tooLarge);
+    EXPECT_TRUE(refused.error.contains("bitmap font of 10x20 pixels"));
+    const FontGlyphs cropped = readFontGlyphs(big, {U'A'}, {}, true);
+    ASSERT_EQ(cropped.glyphs.size(), 1u);
+    EXPECT_TRUE(cropped.glyphs[0].clipped);
 }
 
 TEST(FontImport, WhatIsNoFontOrHasNoUnicodeMapIsSaid) {
-    EXPECT_FALSE(readFontGlyphs(QStringLiteral(VORLIX_TEST_DATA "/hand_edited.txt"), {U'A'})
-                     .error.isEmpty());
+    EXPECT_TRUE(readFontGlyphs(QStringLiteral("/no/such.ttf"), {U'A'})
+                    .error.endsWith("/no/such.ttf does not exist"));
     // Latin-2 codes are no code points: its glyph 0xE0 is not U+00E0.
     QTemporaryDir dir;
     QFile latin2(dir.filePath("latin2.bdf"));

@@ -1,0 +1,278 @@
+#include "ui/spin_preview.h"
+
+#include "common/file_io.h"
+#include "table/stick_columns.h"
+#include "ui/app_icon.h"
+
+#include <QBuffer>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QImageWriter>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include <numbers>
+
+namespace vorlix {
+
+namespace {
+
+const QString windowCaption = QStringLiteral("Spin preview");
+
+constexpr int framesPerSecond = 60;
+
+struct LedColour {
+    const char* name;
+    QColor colour;
+};
+const LedColour ledColours[] = {{"Red", QColor(255, 0, 0)},
+                                {"Green", QColor(0, 255, 0)},
+                                {"Blue", QColor(40, 80, 255)},
+                                {"Yellow", QColor(255, 200, 0)},
+                                {"White", QColor(255, 255, 255)}};
+
+QString choosePictureFile(QWidget* parent) {
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save picture"),
+                                        QDir::home().filePath(QStringLiteral("spin.png")),
+                                        QStringLiteral("PNG pictures (*.png)"));
+}
+
+// The ring, as large as its room allows, on black.
+class RingView : public QWidget {
+public:
+    RingView(SpinPreview* preview, QWidget* parent) : QWidget(parent), preview_(preview) {
+        setMinimumSize(240, 240);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+    QSize sizeHint() const override { return {490, 490}; }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::black);
+        QImage frame = preview_->frame(preview_->ringSide());
+        frame.setDevicePixelRatio(devicePixelRatioF());
+        const QSizeF shown = frame.deviceIndependentSize();
+        painter.drawImage(QPointF((width() - shown.width()) / 2, (height() - shown.height()) / 2),
+                          frame);
+    }
+
+private:
+    SpinPreview* preview_;
+};
+
+template <typename Control>
+Control* named(Control* control, const char* name, const QString& accessibleName) {
+    control->setObjectName(QLatin1String(name));
+    control->setAccessibleName(accessibleName);
+    return control;
+}
+
+} // namespace
+
+SpinPreview::SpinPreview(ColumnsSource columns, MessageBoxHandler showMessage, QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Window), columnsOf_(std::move(columns)),
+      showMessage_(std::move(showMessage)), chooseFile_(choosePictureFile) {
+    setObjectName(QStringLiteral("SpinPreview"));
+    setWindowTitle(windowCaption);
+    setWindowIcon(appIcon());
+    started_.start();
+    clock_ = [this] { return started_.nsecsElapsed() / 1e9; };
+
+    ring_ = named(new RingView(this, this), "ring", QStringLiteral("Spinning stick"));
+    stripPicture_ = new QLabel;
+    strip_ = named(new QScrollArea(this), "strip", QStringLiteral("Strip view"));
+    strip_->setWidget(stripPicture_);
+    strip_->setFixedHeight(96 + 24);
+    QPalette dark = strip_->viewport()->palette();
+    dark.setColor(QPalette::Window, Qt::black);
+    strip_->viewport()->setPalette(dark);
+    strip_->viewport()->setAutoFillBackground(true);
+    strip_->hide();
+
+    speed_ = named(new QSpinBox(this), "speed", QStringLiteral("Speed"));
+    speed_->setRange(10, 6000);
+    speed_->setSingleStep(50);
+    speed_->setValue(1500);
+    speed_->setSuffix(QStringLiteral(" rpm"));
+    share_ = named(new QSpinBox(this), "share", QStringLiteral("Text covers"));
+    share_->setRange(1, 100);
+    share_->setValue(100);
+    share_->setSuffix(QStringLiteral(" % of the circle"));
+    columnTime_ = named(new QLabel(this), "columnTime", QStringLiteral("Time per column"));
+    direction_ = named(new QComboBox(this), "direction", QStringLiteral("Direction"));
+    direction_->addItems({QStringLiteral("Clockwise"), QStringLiteral("Counter-clockwise")});
+    colour_ = named(new QComboBox(this), "colour", QStringLiteral("LED colour"));
+    for (const LedColour& led : ledColours) {
+        colour_->addItem(QString::fromLatin1(led.name), led.colour);
+    }
+    blank_ = named(new QCheckBox(QStringLiteral("&Blank column after each character"), this),
+                   "blank", QStringLiteral("Blank column after each character"));
+    showStrip_ = named(new QCheckBox(QStringLiteral("S&trip view"), this), "showStrip",
+                       QStringLiteral("Strip view"));
+    auto* save = named(new QPushButton(QStringLiteral("Save &picture..."), this), "savePicture",
+                       QStringLiteral("Save picture"));
+
+    auto* controls = new QFormLayout;
+    controls->addRow(QStringLiteral("&Speed:"), speed_);
+    controls->addRow(QStringLiteral("Text &covers:"), share_);
+    controls->addRow(QStringLiteral("Each column:"), columnTime_);
+    controls->addRow(QStringLiteral("&Direction:"), direction_);
+    controls->addRow(QStringLiteral("LED c&olour:"), colour_);
+    controls->addRow(blank_);
+    controls->addRow(showStrip_);
+    controls->addRow(save);
+    auto* pictures = new QVBoxLayout;
+    pictures->addWidget(ring_, 1);
+    pictures->addWidget(strip_);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(pictures, 1);
+    layout->addLayout(controls);
+
+    animation_ = new QTimer(this);
+    animation_->setObjectName(QStringLiteral("animation"));
+    animation_->setTimerType(Qt::PreciseTimer);
+    animation_->setInterval(1000 / framesPerSecond);
+    connect(animation_, &QTimer::timeout, this, &SpinPreview::animate);
+
+    for (QSpinBox* box : {speed_, share_}) {
+        connect(box, &QSpinBox::valueChanged, this, &SpinPreview::settingsChanged);
+    }
+    for (QComboBox* box : {direction_, colour_}) {
+        connect(box, &QComboBox::currentIndexChanged, this, &SpinPreview::settingsChanged);
+    }
+    connect(blank_, &QCheckBox::toggled, this, [this](bool blank) {
+        columnsChanged();
+        emit blankToggled(blank);
+    });
+    connect(showStrip_, &QCheckBox::toggled, strip_, &QWidget::setVisible);
+    connect(save, &QPushButton::clicked, this, &SpinPreview::savePicture);
+
+    // It goes when the main window closes.
+    mainWindow->installEventFilter(this);
+    columnsChanged();
+    resize(760, 560);
+}
+
+void SpinPreview::setBlank(bool blank) {
+    blank_->setChecked(blank); // a change reads the columns anew
+}
+
+void SpinPreview::columnsChanged() {
+    columns_ = columnsOf_(blank_->isChecked());
+    if (columns_.empty()) {
+        columns_.resize(1); // nothing lit, but a stick to show
+    }
+    settingsChanged();
+}
+
+void SpinPreview::settingsChanged() {
+    stick_.reset();
+    const Spin now = spin(static_cast<int>(columns_.size()));
+    columnTime_->setText(QStringLiteral("%1 µs").arg(now.columnSeconds * 1e6, 0, 'f', 1));
+    std::vector<ColumnDots> swept = columns_;
+    if (now.counterClockwise) {
+        reverseColumns(swept);
+    }
+    stripPicture_->setPixmap(QPixmap::fromImage(renderStraight(swept, now.colour)));
+    stripPicture_->adjustSize();
+    ring_->update();
+}
+
+Spin SpinPreview::spin(int columnCount) const {
+    const double share = share_->value() / 100.0;
+    Spin spin{.columnAngle = 2 * std::numbers::pi * share / columnCount,
+              .columnSeconds = 60.0 / speed_->value() * share / columnCount};
+    spin.counterClockwise = direction_->currentIndex() == 1;
+    spin.colour = colour_->currentData().value<QColor>();
+    return spin;
+}
+
+QImage SpinPreview::frame(int side) {
+    side = std::max(side, 1);
+    if (!stick_ || stickSide_ != side) {
+        stick_.emplace(columns_, spin(static_cast<int>(columns_.size())), side);
+        stickSide_ = side;
+    }
+    return stick_->frame(clock_());
+}
+
+int SpinPreview::ringSide() const {
+    return static_cast<int>(std::min(ring_->width(), ring_->height()) * ring_->devicePixelRatioF());
+}
+
+void SpinPreview::animate() {
+    ring_->update();
+}
+
+void SpinPreview::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    animation_->start();
+}
+
+void SpinPreview::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    animation_->stop();
+}
+
+void SpinPreview::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        // A minimised window is not drawn; neither is anything worked out for it.
+        if (isMinimized()) {
+            animation_->stop();
+        } else if (isVisible()) {
+            animation_->start();
+        }
+    }
+}
+
+bool SpinPreview::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parent() && event->type() == QEvent::Close) {
+        close();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SpinPreview::savePicture() {
+    const QImage shown = frame(ringSide());
+    QString path = chooseFile_(this);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".png");
+    }
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    QString error;
+    if (!writer.write(shown)) {
+        error = writer.errorString();
+    } else if (const WriteResult written =
+                   writeFile(path, {png.constData(), std::size_t(png.size())});
+               written.status != WriteStatus::written) {
+        error = written.error;
+    }
+    if (!error.isEmpty()) {
+        showMessage_(this, {windowCaption,
+                            QStringLiteral("The picture could not be saved to\r\n%1\r\n\r\n%2")
+                                .arg(QDir::toNativeSeparators(path), error),
+                            QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok});
+    }
+}
+
+} // namespace vorlix
