@@ -271,7 +271,7 @@ void SpinPreview::savePicture() {
         showMessage_(this, {windowCaption,
                             QStringLiteral("The picture could not be saved to\r\n%1\r\n\r\n%2")
                                 .arg(QDir::toNativeSeparators(path), error),
-                            QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok});
+                            QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok, {}});
     }
 }
 
