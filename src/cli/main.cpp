@@ -210,7 +210,7 @@ int writeFont(const Request& request, const QString& path, const ParsedLibrary& 
     if (!output.filled.empty()) {
         complain(QStringLiteral("%1: not in the library, so %2: %3")
                      .arg(request.strict ? QStringLiteral("error") : QStringLiteral("warning"),
-                          request.missing
+                          !output.darkFilled
                               ? QStringLiteral("given the glyph of %1")
                                     .arg(QString::fromStdString(characterName(*request.missing)))
                               : QStringLiteral("dark"),

@@ -28,6 +28,7 @@ struct Font {
     std::vector<TableRow> index;  // with a text: each code point's entry
     std::size_t indexFirst = 0;
     std::vector<char32_t> filled;
+    bool darkFilled = true;
 };
 
 // A number that goes through the column writers unchanged (with the
@@ -49,6 +50,7 @@ Font buildFont(const FirmwareRequest& request, const FontRequest& font, const Fo
             characterRows(std::u32string(1, *font.missing), request.blank, table);
         if (rows.front().inLibrary) {
             substitute = rows.front();
+            out.darkFilled = false;
         }
     }
     out.widths.reserve(font.widths ? out.glyphs.size() : 0);
@@ -255,10 +257,10 @@ int glyphWidth(const TableRow& row, int spaceWidth) {
 FontOutput fontTable(FirmwareFormat format, const FirmwareRequest& request, const FontRequest& font,
                      const FontTable& table) {
     if (font.characters.empty()) {
-        return {{}, {}, "there are no characters to make a font of"};
+        return {{}, {}, true, "there are no characters to make a font of"};
     }
     if (font.byText && font.characters.size() > 255) {
-        return {{}, {}, "a text gives at most 255 entries (the index holds bytes)"};
+        return {{}, {}, true, "a text gives at most 255 entries (the index holds bytes)"};
     }
     Font built = buildFont(request, font, table);
     std::string text;
@@ -281,7 +283,7 @@ FontOutput fontTable(FirmwareFormat format, const FirmwareRequest& request, cons
         text = rawBytes(built.glyphs, request.options);
         break;
     }
-    return {std::move(text), std::move(built.filled), {}};
+    return {std::move(text), std::move(built.filled), built.darkFilled, {}};
 }
 
 std::u32string codePointSpan(const FontTable& table) {

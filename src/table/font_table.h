@@ -38,6 +38,7 @@ struct FontRequest {
 struct FontOutput {
     std::string text;
     std::vector<char32_t> filled; // the entries the library had no glyph for
+    bool darkFilled = true;       // they are dark: no glyph of the missing character either
     std::string error;            // when there is no such table; text is then empty
 };
 

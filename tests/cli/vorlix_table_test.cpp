@@ -132,6 +132,9 @@ const ExitCase cases[] = {
     {{"--font", "--chars", "65-67", "--missing", "A", "-f", "retlw"},
      0,
      "0x7E  ; 'C' not in the library: the glyph of 'A'\n        retlw   0x09"},
+    {{"--font", "--chars", "66-67", "--missing", "?", "-f", "bin"},
+     0,
+     "warning: not in the library, so dark: 'C' (U+0043)"},
     {{"--font", "--chars", "65-67", "-f", "dt"},
      0,
      "; 3 entries, U+0041 to U+0043, 5 columns each; 1 not in the library\r\nvorlix_font_FIRST "
