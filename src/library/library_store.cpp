@@ -342,6 +342,17 @@ std::optional<std::string> unstorableField(const FONTREC& record, TextEncoding e
 const QString unstorable =
     QStringLiteral("a field holds a character the library file cannot store");
 
+// Some record fits a UTF-8 file but not a Windows-1252 one.
+bool needsUtf8(const FontTable& records) {
+    for (const FONTREC& record : records) {
+        if (unstorableField(record, TextEncoding::windows1252) &&
+            !unstorableField(record, TextEncoding::utf8WithMark)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 SaveOutcome saveGlyph(const LibraryLocation& path, const FONTREC& record, bool invertColumns,
@@ -374,6 +385,9 @@ namespace {
 Decision mergeDecision(const std::string& bytes, ParsedLibrary parsed, const FontTable& records,
                        bool replaceExisting, MergeOutcome& counts) {
     counts = {};
+    if (bytes.empty() && needsUtf8(records)) {
+        parsed.encoding = TextEncoding::utf8WithMark; // a new library, made to hold them
+    }
     // Where each character is stored first, found once: a scan per glyph
     // made a large font's import take minutes.
     std::unordered_map<std::string, std::size_t> stored;
@@ -418,11 +432,16 @@ Decision mergeDecision(const std::string& bytes, ParsedLibrary parsed, const Fon
 } // namespace
 
 MergeOutcome mergeGlyphs(const LibraryLocation& path, const FontTable& records,
-                         bool replaceExisting) {
+                         bool replaceExisting, bool allOrNothing) {
     MergeOutcome counts;
     bool never = false;
     const Decide decide = [&](const std::string& bytes, ParsedLibrary parsed) {
-        return mergeDecision(bytes, std::move(parsed), records, replaceExisting, counts);
+        Decision decision =
+            mergeDecision(bytes, std::move(parsed), records, replaceExisting, counts);
+        if (allOrNothing && !counts.refused.empty()) {
+            return Decision{}; // nothing written; refused says why
+        }
+        return decision;
     };
     const SaveOutcome outcome = writeDecided(
         path, decide, [] { return true; }, never);
@@ -470,6 +489,32 @@ SaveOutcome deleteGlyph(const LibraryLocation& path, const FONTREC& record, std:
     };
     return writeDecided(
         path, decide, [] { return true; }, never);
+}
+
+ConvertOutcome convertLibrary(const LibraryLocation& library, TextEncoding encoding) {
+    ConvertOutcome converted;
+    bool never = false;
+    const Decide decide = [&](const std::string& bytes, ParsedLibrary parsed) -> Decision {
+        converted.refused.clear();
+        converted.unchanged = parsed.encoding == encoding || bytes.empty();
+        if (converted.unchanged) {
+            return {Step::done, {}, {}};
+        }
+        for (const FONTREC& record : parsed.records) {
+            if (unstorableField(record, encoding)) {
+                converted.refused.push_back(record.CHAR);
+            }
+        }
+        if (!converted.refused.empty()) {
+            return {Step::done, {}, QStringLiteral("not every character fits")};
+        }
+        parsed.encoding = encoding;
+        auto rewrite = rewrittenBytes(std::move(parsed));
+        return {Step::done, std::move(rewrite), rewrite ? QString() : unstorable};
+    };
+    static_cast<SaveOutcome&>(converted) = writeDecided(
+        library, decide, [] { return true; }, never);
+    return converted;
 }
 
 } // namespace vorlix

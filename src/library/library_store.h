@@ -90,10 +90,21 @@ struct MergeOutcome {
 
 // Adds every record whose character the library lacks, in one write under
 // the same rules as a save; a character stored already is replaced in place
-// with replaceExisting, else kept. A missing library is created. Time is
-// linear in the records of both.
+// with replaceExisting, else kept. A missing library is created, as UTF-8
+// when a character needs it. Time is linear in the records of both. With
+// allOrNothing, a record the file cannot store stops the merge before
+// anything is written (refused names them).
 MergeOutcome mergeGlyphs(const LibraryLocation& library, const FontTable& records,
-                         bool replaceExisting);
+                         bool replaceExisting, bool allOrNothing = false);
+
+struct ConvertOutcome : SaveOutcome {
+    bool unchanged = false;           // the file is in that encoding already, or empty
+    std::vector<std::string> refused; // characters the encoding cannot hold: nothing written
+};
+
+// Rewrites the library in the encoding (UTF-8 with its mark, or
+// Windows-1252 when every character fits), under the same rules as a save.
+ConvertOutcome convertLibrary(const LibraryLocation& library, TextEncoding encoding);
 
 // What mergeGlyphs would do to the library as it is now, without writing:
 // the counts, or the error of reading it.

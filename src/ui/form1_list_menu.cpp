@@ -1,11 +1,14 @@
 // The fonts list's menu: a stored glyph is edited (also by a double click)
-// or deleted, and a font is imported into the library (form1_import.cpp).
-// Each change of the file goes through the store, with the safety of a save.
+// or deleted, a font is imported into the library (form1_import.cpp), and
+// firmware tables are written from it and read into it. Each change of the
+// file goes through the store, with the safety of a save.
 
 #include "ui/form1.h"
 
 #include "editor/column_encoding.h"
+#include "library/character_name.h"
 #include "library/library_store.h"
+#include "ui/firmware_dialogs.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -47,6 +50,8 @@ void Form1::buildListMenu() {
         {"Edit", onPickedLine(&Form1::editListedGlyph), {}},
         {"Delete", onPickedLine(&Form1::deleteListedGlyph), QKeySequence::Delete},
         {"Import font...", [this] { importFontFile(); }, {}},
+        {"Export font table...", [this] { exportFontTable(); }, {}},
+        {"Import firmware table...", [this] { importFirmwareTable(); }, {}},
     };
     lstFONTS->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (const Entry& entry : entries) {
@@ -111,6 +116,43 @@ void Form1::deleteListedGlyph(int row) {
                          QDir::toNativeSeparators(outcome.backupPath)),
                 QMessageBox::Information);
     }
+    reloadAndTell();
+}
+
+void Form1::exportFontTable() {
+    FontExportDialog dialog(fontTable_, library_.path, this);
+    dialog.exec();
+}
+
+void Form1::importFirmwareTable() {
+    TableImportDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    const MergeOutcome merge = mergeGlyphs(library_, dialog.glyphs(), dialog.replaceExisting());
+    const QString table = QDir::toNativeSeparators(dialog.file());
+    if (!merge.error.isEmpty()) {
+        message(QStringLiteral("%1 could not be imported into\r\n%2\r\n\r\n%3\r\n\r\nThe library "
+                               "file is unchanged.")
+                    .arg(table, QDir::toNativeSeparators(library_.path), merge.error),
+                QMessageBox::Critical);
+        return;
+    }
+    QString text = QStringLiteral("%1:\r\nadded %2, replaced %3, kept %4, refused %5.")
+                       .arg(table)
+                       .arg(merge.added)
+                       .arg(merge.replaced)
+                       .arg(merge.kept)
+                       .arg(merge.refused.size());
+    if (!merge.refused.empty()) {
+        text += QStringLiteral("\r\n\r\nThe library file cannot store these: %1.")
+                    .arg(QString::fromStdString(fieldNames(merge.refused)));
+    }
+    if (!merge.backupPath.isEmpty()) {
+        text += QStringLiteral("\r\n\r\nThe old file could not be read whole and was kept as\r\n%1")
+                    .arg(QDir::toNativeSeparators(merge.backupPath));
+    }
+    message(text, QMessageBox::Information);
     reloadAndTell();
 }
 
