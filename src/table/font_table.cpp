@@ -134,10 +134,10 @@ std::string cFont(FirmwareFormat format, const FirmwareRequest& request, const F
     text += "\n";
     if (!font.byText) {
         text += "#define " + name + "_FIRST " + cNumber(font.characters.front()) +
-                "        /* code point of entry 0 */\n";
+                " /* code point of entry 0 */\n";
     }
     text +=
-        "#define " + name + "_COUNT " + cNumber(font.characters.size()) + "        /* entries */\n";
+        "#define " + name + "_COUNT " + cNumber(font.characters.size()) + " /* entries */\n";
     if (request.proportional) {
         text += "const uint8_t " + name + "[]" + placement + " = {\n";
         appendCLines(text, built.glyphs, request.options, false);
@@ -181,22 +181,22 @@ std::string picFont(FirmwareFormat format, const FirmwareRequest& request, const
     const bool dt = format == FirmwareFormat::dt;
     const char* end = dt ? "\r\n" : "\n";
     const auto lines = [&](const std::vector<TableRow>& rows, BitOptions options) {
-        return dt ? dtLines(rows, "0x", options, end) + end : retlwLines(rows, options);
+        return dt ? dtLines(rows, "0x", options, end, true) + end : retlwLines(rows, options);
     };
     const std::string& name = request.label;
     std::string text = "; " + heading(request, font, built) + end;
     if (!font.byText) {
         text += name + "_FIRST equ " + hexNumber(font.characters.front()) + end;
     }
-    text += name + (dt ? "" : end) + lines(built.glyphs, request.options);
+    text += name + ":" + (dt ? "" : end) + lines(built.glyphs, request.options);
     if (request.guard) {
         text += pageGuard(name, columnTotal(built.glyphs), end) + end;
     }
     if (!built.widths.empty()) {
-        text += name + "_width" + (dt ? "" : end) + lines(built.widths, BitOptions{});
+        text += name + "_width:" + (dt ? "" : end) + lines(built.widths, BitOptions{});
     }
     if (!built.index.empty()) {
-        text += name + "_INDEX_FIRST equ " + hexNumber(built.indexFirst) + end + name + "_index" +
+        text += name + "_INDEX_FIRST equ " + hexNumber(built.indexFirst) + end + name + "_index:" +
                 (dt ? "" : end) + lines(built.index, BitOptions{});
     }
     return text;

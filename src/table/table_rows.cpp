@@ -132,7 +132,7 @@ std::string characterComment(const TableRow& row) {
 }
 
 std::string dtLines(const std::vector<TableRow>& rows, std::string_view prefix, BitOptions options,
-                    const char* lineEnd) {
+                    const char* lineEnd, bool named) {
     std::string text;
     for (const TableRow& row : rows) {
         text += lineEnd;
@@ -143,6 +143,9 @@ std::string dtLines(const std::vector<TableRow>& rows, std::string_view prefix, 
             if (row.known[c]) {
                 text += hexText(columnByteOf(row.columns[c], options)).substr(2);
             }
+        }
+        if (named) {
+            text += "  ; " + characterComment(row);
         }
     }
     return text;

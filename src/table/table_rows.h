@@ -59,8 +59,10 @@ std::size_t columnTotal(const std::vector<TableRow>& rows);
 std::string characterComment(const TableRow& row);
 
 // Lines of each form, each ending in lineEnd; values turned by options.
+// dt lines name their character in a comment with named (the window's
+// table has none).
 std::string dtLines(const std::vector<TableRow>& rows, std::string_view prefix, BitOptions options,
-                    const char* lineEnd);
+                    const char* lineEnd, bool named = false);
 std::string retlwLines(const std::vector<TableRow>& rows, BitOptions options);
 // .db lines of even length: rows are joined until a line is, and an odd
 // last line gets a pad byte that says so.

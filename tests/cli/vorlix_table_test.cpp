@@ -138,7 +138,7 @@ const ExitCase cases[] = {
     {{"--font", "--chars", "65-67", "-f", "dt"},
      0,
      "; 3 entries, U+0041 to U+0043, 5 columns each; 1 not in the library\r\nvorlix_font_FIRST "
-     "equ 0x41\r\nvorlix_font\r\n       dt  0x7E,  0x9,"},
+     "equ 0x41\r\nvorlix_font:\r\n       dt  0x7E,  0x9,   0x9,   0x9,   0x7E  ; 'A'\r\n"},
     {{"--font", "--text", "BAB", "-f", "gas", "--label", "f"},
      0,
      "        .set    f_INDEX_FIRST, 0x41\n        .global f_index\nf_index:\n        .byte   "
