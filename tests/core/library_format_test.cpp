@@ -1,6 +1,7 @@
 #include "library/library_format.h"
 
 #include "common/utf8.h"
+#include "library/character_name.h"
 #include "library/cp1252.h"
 
 #include <gtest/gtest.h>
@@ -143,6 +144,17 @@ TEST(LibraryFormat, GeneratedTablesSurviveWriteThenRead) {
         EXPECT_EQ(libraryBytes(parsed.records, parsed.encoding), bytes);
     }
     EXPECT_FALSE(libraryBytes({{"a\"b", {}}})); // no escape for a quote
+}
+
+// Controls and surrogates are named by code point alone; a report names ten.
+TEST(CharacterNames, ShowWhatATerminalShowsAndTenAtMost) {
+    std::vector<char32_t> edges{0x1F, 0x20,   0x7E,   0x7F,   0x80,  0x9F,
+                                0xA0, 0xD7FF, 0xD800, 0xDFFF, 0xE000};
+    const std::string ten = "U+001F, ' ' (U+0020), '~' (U+007E), U+007F, U+0080, U+009F, "
+                            "'\u00A0' (U+00A0), '\uD7FF' (U+D7FF), U+D800, U+DFFF";
+    EXPECT_EQ(characterNames(edges), "11 characters, the first 10: " + ten);
+    edges.pop_back();
+    EXPECT_EQ(characterNames(edges), ten);
 }
 
 } // namespace

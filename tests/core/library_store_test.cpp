@@ -276,10 +276,15 @@ TEST_F(LibraryStore, BackupIsMadeOnlyBySaveThatGoesAhead) {
 
 TEST_F(LibraryStore, RefusesFieldsTheFileCouldNotGiveBack) {
     write(lineA);
-    for (const char* ch : {"p\r\nq", "a\tb", "\u0081", "\x7F", "\x01", "\"", "\u0416"}) {
+    for (const char* ch :
+         {"p\r\nq", "a\tb", "\x1F", "\u0081", "\u009F", "\x7F", "\x01", "\"", "\u0416"}) {
         EXPECT_FALSE(saveGlyph(path, {ch, newA.HEX}, false, yes).error.isEmpty()) << ch;
     }
     EXPECT_EQ(contents(path), lineA);
+    // The neighbours of the refused ranges are characters like any other.
+    for (const char* ch : {" ", "~", "\u00A0"}) {
+        EXPECT_TRUE(saveGlyph(path, {ch, newA.HEX}, false, yes).error.isEmpty()) << ch;
+    }
 }
 
 // A disk that fills up in the middle of a save, and a folder mounted
