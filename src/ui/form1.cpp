@@ -4,8 +4,8 @@
 #include "library/library_format.h"
 #include "library/library_store.h"
 #include "library/preview.h"
+#include "render/app_icon.h"
 #include "table/make_table.h"
-#include "ui/app_icon.h"
 #include "ui/font_list_model.h"
 #include "ui/pixel_button.h"
 #include "ui/pixel_grid.h"
@@ -365,12 +365,12 @@ void Form1::SAVEDATA() {
                        QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
                        QStringLiteral("Replace Font Data?")) == QMessageBox::Yes;
     };
-    const SaveOutcome outcome =
+    const LibraryWrite outcome =
         saveGlyph(library_, record, chkINVCOLS->isChecked(), replaceConfirmed);
     if (!outcome.error.isEmpty()) {
         message(QStringLiteral("The glyph could not be saved to\r\n%1\r\n\r\n%2%3")
                     .arg(shownPath(library_.path), outcome.error,
-                         outcome.damaged
+                         outcome.result == LibraryWrite::Result::damaged
                              ? QString()
                              : QStringLiteral("\r\n\r\nThe library file is unchanged.")),
                 QMessageBox::Critical);

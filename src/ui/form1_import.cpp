@@ -101,7 +101,7 @@ void Form1::importFontFile() {
     }
     ImportRequest request;
     request.options = {chkInvert->isChecked(), chkMSB->isChecked()};
-    const MergeOutcome plan = planMerge(library_, glyphRecords(glyphs, request.options), true);
+    const LibraryWrite plan = planMerge(library_, glyphRecords(glyphs, request.options), true);
     if (!plan.error.isEmpty()) {
         failed(plan.error, false);
         return;
@@ -151,7 +151,7 @@ void Form1::importFontFile() {
     request.replaceExisting = answer == QMessageBox::Yes;
     const ImportReport report = importGlyphs(library_, std::move(glyphs), request);
     if (!report.merge.error.isEmpty()) {
-        failed(report.merge.error, report.merge.damaged);
+        failed(report.merge.error, report.merge.result == LibraryWrite::Result::damaged);
         reloadAndTell();
         return;
     }

@@ -95,11 +95,11 @@ void Form1::deleteListedGlyph(int row) {
             QStringLiteral("Delete Font Data?"), QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
-    const SaveOutcome outcome = deleteGlyph(library_, record, static_cast<std::size_t>(row));
+    const LibraryWrite outcome = deleteGlyph(library_, record, static_cast<std::size_t>(row));
     if (!outcome.error.isEmpty()) {
         message(QStringLiteral("The glyph could not be deleted from\r\n%1\r\n\r\n%2%3")
                     .arg(QDir::toNativeSeparators(library_.path), outcome.error,
-                         outcome.damaged
+                         outcome.result == LibraryWrite::Result::damaged
                              ? QString()
                              : QStringLiteral("\r\n\r\nThe library file is unchanged.")),
                 QMessageBox::Critical);
