@@ -58,7 +58,7 @@ struct LocationRead {
 
 LocationRead readLocation(const LibraryLocation& library) {
     FileRead file = readFile(library.path, libraryByteLimit);
-    if (file.missing && !library.seed.isEmpty()) {
+    if (file.missing && library.showsSeed()) {
         FileRead seed = readFile(library.seed, libraryByteLimit);
         if (!seed.missing) {
             return {std::move(seed), true};
@@ -68,6 +68,10 @@ LocationRead readLocation(const LibraryLocation& library) {
 }
 
 } // namespace
+
+bool LibraryLocation::showsSeed() const {
+    return !seed.isEmpty() && !QFileInfo::exists(path);
+}
 
 QString libraryPathBeside(const QString& programFolder) {
     return QDir(programFolder).filePath(QStringLiteral("FONTSDAT.txt"));
@@ -351,6 +355,13 @@ LibraryWrite mergeGlyphs(const LibraryLocation& path, const FontTable& records,
     outcome.kept = counts.kept;
     outcome.refused = std::move(counts.refused);
     return outcome;
+}
+
+std::string mergeCounts(const LibraryWrite& merged, std::optional<std::size_t> missing) {
+    return "added " + std::to_string(merged.added) + ", replaced " +
+           std::to_string(merged.replaced) + ", kept " + std::to_string(merged.kept) +
+           (missing ? ", not in the font " + std::to_string(*missing) : std::string()) +
+           ", refused " + std::to_string(merged.refused.size());
 }
 
 LibraryWrite planMerge(const LibraryLocation& library, const FontTable& records,

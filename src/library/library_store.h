@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ struct LibraryLocation {
     // A library that is shown, read-only, while path does not exist yet, and
     // that the first save starts the new file from (an installed starter).
     QString seed;
+
+    // Whether the seed is what is shown now, and the file that is read.
+    bool showsSeed() const;
+    QString readPath() const { return showsSeed() ? seed : path; }
 };
 
 // The library: the one given; else FONTSDAT.txt beside the program when
@@ -80,6 +85,9 @@ struct LibraryWrite {
     QString backupPath;
     Damage dropped;
 
+    // What the user is told of it, set by LibrarySession; nothing when empty.
+    QString words;
+
     // Nothing went wrong: written, unchanged or declined.
     bool ok() const { return result != Result::failed && result != Result::damaged; }
 };
@@ -101,6 +109,10 @@ LibraryWrite saveGlyph(const LibraryLocation& library, const FONTREC& record, bo
 // linear in the records of both.
 LibraryWrite mergeGlyphs(const LibraryLocation& library, const FontTable& records,
                          bool replaceExisting);
+
+// "added 3, replaced 0, kept 2, not in the font 1, refused 1": what a merge
+// did, the characters its source lacks told when missing is given.
+std::string mergeCounts(const LibraryWrite& merged, std::optional<std::size_t> missing = {});
 
 // What mergeGlyphs would do to the library as it is now, without writing:
 // the counts, or the error of reading it.

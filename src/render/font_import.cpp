@@ -226,11 +226,7 @@ ImportReport importFont(const LibraryLocation& library, const QString& fontPath,
 }
 
 std::string importCounts(const ImportReport& report) {
-    const LibraryWrite& merge = report.merge;
-    return "added " + std::to_string(merge.added) + ", replaced " + std::to_string(merge.replaced) +
-           ", kept " + std::to_string(merge.kept) + ", not in the font " +
-           std::to_string(report.font.missing.size()) + ", refused " +
-           std::to_string(merge.refused.size());
+    return mergeCounts(report.merge, report.font.missing.size());
 }
 
 } // namespace vorlix

@@ -5,7 +5,6 @@
 #include "ui/form1.h"
 
 #include "editor/column_encoding.h"
-#include "library/library_store.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -62,12 +61,11 @@ void Form1::buildListMenu() {
 }
 
 void Form1::editListedGlyph(int row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= fontTable_.size()) {
+    if (row < 0 || static_cast<std::size_t>(row) >= session_.table().size()) {
         return;
     }
-    const FONTREC& record = fontTable_[static_cast<std::size_t>(row)];
-    const auto glyph =
-        decodeColumns(record.HEX, BitOptions{chkInvert->isChecked(), chkMSB->isChecked()});
+    const FONTREC& record = session_.table()[static_cast<std::size_t>(row)];
+    const auto glyph = decodeColumns(record.HEX, bitOptions());
     if (!glyph) {
         message(QStringLiteral("The glyph for \"%1\" cannot be loaded into the editor: its "
                                "columns are not all bytes (&H and 1 or 2 hex digits).")
@@ -84,10 +82,10 @@ void Form1::editListedGlyph(int row) {
 }
 
 void Form1::deleteListedGlyph(int row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= fontTable_.size()) {
+    if (row < 0 || static_cast<std::size_t>(row) >= session_.table().size()) {
         return;
     }
-    const FONTREC record = fontTable_[static_cast<std::size_t>(row)];
+    const FONTREC record = session_.table()[static_cast<std::size_t>(row)];
     if (message(
             QStringLiteral("Delete the glyph for \"%1\" from the library?\r\n%2")
                 .arg(QString::fromStdString(record.CHAR), QString::fromStdString(listLine(record))),
@@ -95,22 +93,7 @@ void Form1::deleteListedGlyph(int row) {
             QStringLiteral("Delete Font Data?"), QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
-    const LibraryWrite outcome = deleteGlyph(library_, record, static_cast<std::size_t>(row));
-    if (!outcome.error.isEmpty()) {
-        message(QStringLiteral("The glyph could not be deleted from\r\n%1\r\n\r\n%2%3")
-                    .arg(QDir::toNativeSeparators(library_.path), outcome.error,
-                         outcome.result == LibraryWrite::Result::damaged
-                             ? QString()
-                             : QStringLiteral("\r\n\r\nThe library file is unchanged.")),
-                QMessageBox::Critical);
-    } else if (!outcome.backupPath.isEmpty()) {
-        message(QStringLiteral("Part of the library could not be read (line %1: %2), so it was "
-                               "written anew without it; the old file is kept as\r\n%3")
-                    .arg(outcome.dropped.line)
-                    .arg(QString::fromStdString(outcome.dropped.what),
-                         QDir::toNativeSeparators(outcome.backupPath)),
-                QMessageBox::Information);
-    }
+    tell(session_.remove(static_cast<std::size_t>(row)));
     reloadAndTell();
 }
 
