@@ -40,5 +40,27 @@ void BM_CliLongMessage(benchmark::State& state) {
 }
 BENCHMARK(BM_CliLongMessage)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// A font table of every character of the plane, 65,536 entries, as C.
+void BM_CliPlaneFont(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString library = dir.filePath(QStringLiteral("FONTSDAT.txt"));
+    QFile file(library);
+    file.open(QIODevice::WriteOnly);
+    const std::string bytes = utf8File(planeLibrary());
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    file.close();
+    const QString output = dir.filePath(QStringLiteral("font.h"));
+    for (auto _ : state) {
+        QProcess process;
+        process.start(QStringLiteral(VORLIX_TABLE), {"-l", library, "-o", output, "--font",
+                                                     "--chars", "0-65535", "-f", "c", "--widths"});
+        process.waitForFinished(-1);
+        if (process.exitCode() != 0) {
+            state.SkipWithError("vorlix-table failed");
+        }
+    }
+}
+BENCHMARK(BM_CliPlaneFont)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 } // namespace
 } // namespace vorlix

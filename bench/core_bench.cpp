@@ -7,6 +7,7 @@
 #include "library/library_format.h"
 #include "library/library_store.h"
 #include "library/preview.h"
+#include "table/font_table.h"
 #include "table/make_table.h"
 
 #include <benchmark/benchmark.h>
@@ -102,6 +103,19 @@ void BM_MakeTableMillion(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MakeTableMillion)->Unit(benchmark::kMillisecond);
+
+// The font table of every character of the plane, 65,536 entries, as C;
+// without and with the widths table.
+void BM_FontTablePlane(benchmark::State& state) {
+    const FontTable table = planeLibrary();
+    FontRequest font;
+    font.characters = codePointSpan(std::vector<char32_t>{0, 0xFFFF});
+    font.widths = state.range(0) != 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(fontTable(FirmwareFormat::c, FirmwareRequest{}, font, table));
+    }
+}
+BENCHMARK(BM_FontTablePlane)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_Preview(benchmark::State& state) {
     const FONTREC record{"A", {"&H7E", "&H11", "&H11", "&H11", "&H7E"}};

@@ -7,12 +7,15 @@
 #include "library/character_name.h"
 #include "library/cp1252.h"
 #include "library/library_check.h"
+#include "library/library_format.h"
 #include "library/library_store.h"
 #include "render/font_import.h"
 #include "render/render.h"
 #include "table/firmware_table.h"
+#include "table/font_table.h"
 #include "table/message_check.h"
 #include "table/stick_columns.h"
+#include "table/table_reader.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -115,29 +118,7 @@ int writeText(const QString& path, const std::string& text) {
     return writeOutput(path, text);
 }
 
-int writeTable(const Request& request, const QString& path, const ParsedLibrary& library) {
-    if (isTheLibrary(request.outputPath, path)) {
-        return exitUsage;
-    }
-    if (reportShortfalls(request, path, library)) {
-        return exitContent;
-    }
-    const std::size_t perCharacter = request.blank ? 6 : 5;
-    const std::u32string characters = toCodePoints(request.message);
-    if (request.org) {
-        if (const auto entry = firstPageCrossing(*request.org, characters.size() * perCharacter)) {
-            complain(
-                QStringLiteral("entry %1 of the table (%2, column %3) would be at 0x%4, past "
-                               "the 256-word page that the table starts in at 0x%5: a "
-                               "computed goto cannot reach it")
-                    .arg(*entry)
-                    .arg(QString::fromStdString(characterName(characters[*entry / perCharacter])))
-                    .arg(*entry % perCharacter + 1)
-                    .arg(QString::number(*request.org + *entry, 16).toUpper())
-                    .arg(QString::number(*request.org, 16).toUpper()));
-            return exitContent;
-        }
-    }
+FirmwareRequest firmwareRequest(const Request& request) {
     FirmwareRequest firmware;
     firmware.message = request.message;
     firmware.prefix = request.prefix;
@@ -146,7 +127,100 @@ int writeTable(const Request& request, const QString& path, const ParsedLibrary&
     firmware.label = request.label;
     firmware.labelLine = request.labelLine;
     firmware.guard = request.guard;
+    firmware.proportional = request.proportional;
+    firmware.spaceWidth = request.spaceWidth;
+    firmware.reverse = request.reverse;
+    return firmware;
+}
+
+// False, with the reason said, when a computed goto at org cannot reach
+// every word of the table.
+bool fitsItsPage(const Request& request, const std::vector<TableRow>& rows) {
+    if (!request.org) {
+        return true;
+    }
+    const auto entry = firstPageCrossing(*request.org, columnTotal(rows));
+    if (!entry) {
+        return true;
+    }
+    std::size_t row = 0;
+    std::size_t column = *entry;
+    while (column >= rows[row].size) {
+        column -= rows[row++].size;
+    }
+    complain(QStringLiteral("entry %1 of the table (%2, column %3) would be at 0x%4, past "
+                            "the 256-word page that the table starts in at 0x%5: a "
+                            "computed goto cannot reach it")
+                 .arg(*entry)
+                 .arg(QString::fromStdString(characterName(rows[row].character)))
+                 .arg(column + 1)
+                 .arg(QString::number(*request.org + *entry, 16).toUpper())
+                 .arg(QString::number(*request.org, 16).toUpper()));
+    return false;
+}
+
+int writeTable(const Request& request, const QString& path, const ParsedLibrary& library) {
+    if (isTheLibrary(request.outputPath, path)) {
+        return exitUsage;
+    }
+    if (reportShortfalls(request, path, library)) {
+        return exitContent;
+    }
+    const FirmwareRequest firmware = firmwareRequest(request);
+    if (!fitsItsPage(request, messageRows(firmware, library.records))) {
+        return exitContent;
+    }
     return writeText(request.outputPath, firmwareTable(request.format, firmware, library.records));
+}
+
+int writeFont(const Request& request, const QString& path, const ParsedLibrary& library) {
+    if (isTheLibrary(request.outputPath, path)) {
+        return exitUsage;
+    }
+    if (reportShortfalls(request, path, library)) {
+        return exitContent;
+    }
+    FontRequest font;
+    font.byText = !request.text.empty();
+    if (font.byText) {
+        for (const char32_t c : toCodePoints(request.text)) {
+            if (font.characters.find(c) == std::u32string::npos) {
+                font.characters += c;
+            }
+        }
+    } else {
+        font.characters = request.characters.empty() ? codePointSpan(library.records)
+                                                     : codePointSpan(request.characters);
+    }
+    font.missing = request.missing;
+    font.widths = request.widths;
+    const FirmwareRequest firmware = firmwareRequest(request);
+    if (request.org) {
+        // Every entry is the same length in the forms that have --org.
+        const std::vector<TableRow> rows = characterRows(font.characters, request.blank, {});
+        if (!fitsItsPage(request, rows)) {
+            return exitContent;
+        }
+    }
+    const FontOutput output = fontTable(request.format, firmware, font, library.records);
+    if (!output.error.empty()) {
+        complain(QString::fromStdString(output.error));
+        return exitContent;
+    }
+    if (!output.filled.empty()) {
+        complain(QStringLiteral("%1: not in the library, so %2: %3")
+                     .arg(request.strict ? QStringLiteral("error") : QStringLiteral("warning"),
+                          !output.darkFilled
+                              ? QStringLiteral("given the glyph of %1")
+                                    .arg(QString::fromStdString(characterName(*request.missing)))
+                              : QStringLiteral("dark"),
+                          QString::fromStdString(characterNames(output.filled))));
+        if (request.strict) {
+            complain(QStringLiteral("nothing was written (--strict)"));
+            return exitContent;
+        }
+    }
+    return writeText(request.outputPath, output.text);
 }
 
 int writePicture(const Request& request, const QString& path, const ParsedLibrary& library) {
@@ -164,8 +238,11 @@ int writePicture(const Request& request, const QString& path, const ParsedLibrar
     if (reportShortfalls(request, path, library)) {
         return exitContent;
     }
-    const std::vector<ColumnDots> columns =
+    std::vector<ColumnDots> columns =
         stickColumns(request.message, request.blank, library.records, request.options);
+    if (request.reverse) {
+        reverseColumns(columns);
+    }
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
@@ -213,6 +290,47 @@ int writeCheck(const QString& path) {
     return findings.empty() ? exitOk : exitContent;
 }
 
+// Names what a merge refused and, when a UTF-8 library would hold some of
+// them, how to keep them.
+void reportRefused(const std::vector<std::string>& refused) {
+    if (refused.empty()) {
+        return;
+    }
+    const bool utf8Holds = std::ranges::any_of(refused, [](const std::string& field) {
+        return !fieldProblem(field, TextEncoding::utf8WithMark);
+    });
+    complain(QStringLiteral("refused, since the library cannot store them: %1%2")
+                 .arg(QString::fromStdString(fieldNames(refused)),
+                      utf8Holds ? QStringLiteral("; to keep those outside Windows-1252, make the "
+                                                 "library UTF-8 (--convert utf-8) and run this "
+                                                 "again")
+                                : QString()));
+}
+
+int writeConvert(const Request& request, const LibraryLocation& location) {
+    const QString path = QDir::toNativeSeparators(location.path);
+    const QString name = request.toUtf8 ? QStringLiteral("UTF-8") : QStringLiteral("Windows-1252");
+    const LibraryWrite outcome = convertLibrary(
+        location, request.toUtf8 ? TextEncoding::utf8WithMark : TextEncoding::windows1252);
+    if (!outcome.refused.empty()) {
+        complain(QStringLiteral("%1 cannot hold %2; the library stays as it is")
+                     .arg(name, QString::fromStdString(fieldNames(outcome.refused))));
+        return exitContent;
+    }
+    if (!outcome.error.isEmpty()) {
+        complain(QStringLiteral("cannot write the library %1: %2").arg(path, outcome.error));
+        return exitUsage;
+    }
+    if (!outcome.backupPath.isEmpty()) {
+        complain(QStringLiteral("the old library could not be read whole and was kept as %1")
+                     .arg(QDir::toNativeSeparators(outcome.backupPath)));
+    }
+    printLine(stdout, outcome.result == LibraryWrite::Result::unchanged
+                          ? QStringLiteral("%1: %2 already, nothing to do").arg(path, name)
+                          : QStringLiteral("%1: now %2").arg(path, name));
+    return exitOk;
+}
+
 int writeImport(const Request& request, const LibraryLocation& location) {
     const QString& path = location.path;
     ImportRequest import;
@@ -247,10 +365,7 @@ int writeImport(const Request& request, const LibraryLocation& location) {
                      .arg(QDir::toNativeSeparators(path), report.merge.error));
         return exitUsage;
     }
-    if (!report.merge.refused.empty()) {
-        complain(QStringLiteral("refused, since the library cannot store them: %1")
-                     .arg(QString::fromStdString(fieldNames(report.merge.refused))));
-    }
+    reportRefused(report.merge.refused);
     if (!report.merge.backupPath.isEmpty()) {
         complain(report.merge.dropped.line > 0
                      ? QStringLiteral("the old library could not be read whole (line %1: %2) and "
@@ -263,6 +378,60 @@ int writeImport(const Request& request, const LibraryLocation& location) {
     }
     printLine(stdout,
               QStringLiteral("%1: %2").arg(font, QString::fromStdString(importCounts(report))));
+    return exitOk;
+}
+
+int writeReadTable(const Request& request, const LibraryLocation& location) {
+    const QString table = QDir::toNativeSeparators(request.tablePath);
+    const FileRead file = readFile(request.tablePath, libraryByteLimit);
+    if (file.missing || !file.error.isEmpty()) {
+        complain(QStringLiteral("cannot read %1: %2")
+                     .arg(table, file.missing ? QStringLiteral("no such file") : file.error));
+        return exitUsage;
+    }
+    const TableBytes bytes = readTableBytes(
+        file.bytes, request.formatGiven ? std::optional(request.format) : std::nullopt,
+        request.label);
+    if (const auto& damage = bytes.damage) {
+        complain((damage->line > 0 ? at(request.tablePath, damage->line) : table) +
+                 QStringLiteral(": ") + QString::fromStdString(damage->what));
+        return exitContent;
+    }
+    const std::u32string characters =
+        request.text.empty() ? std::u32string(request.characters.begin(), request.characters.end())
+                             : toCodePoints(request.text);
+    const TableGlyphs glyphs =
+        glyphsOfTable(bytes, characters, request.blank, request.options, request.reverse);
+    if (!glyphs.error.empty()) {
+        complain(table + QStringLiteral(": ") + QString::fromStdString(glyphs.error) +
+                 (request.label.empty()
+                      ? QStringLiteral("; if the file holds more than the table, name it with "
+                                       "--label")
+                      : QString()));
+        return exitContent;
+    }
+    const LibraryWrite merge =
+        mergeGlyphs(location, glyphs.records, request.replace, request.strict);
+    if (!merge.error.isEmpty()) {
+        complain(QStringLiteral("cannot write the library %1: %2")
+                     .arg(QDir::toNativeSeparators(location.path), merge.error));
+        return exitUsage;
+    }
+    reportRefused(merge.refused);
+    if (request.strict && !merge.refused.empty()) {
+        complain(QStringLiteral("nothing was written (--strict)"));
+        return exitContent;
+    }
+    if (!merge.backupPath.isEmpty()) {
+        complain(QStringLiteral("the old library could not be read whole and was kept as %1")
+                     .arg(QDir::toNativeSeparators(merge.backupPath)));
+    }
+    printLine(stdout, QStringLiteral("%1: added %2, replaced %3, kept %4, refused %5")
+                          .arg(table)
+                          .arg(merge.added)
+                          .arg(merge.replaced)
+                          .arg(merge.kept)
+                          .arg(merge.refused.size()));
     return exitOk;
 }
 
@@ -284,6 +453,12 @@ int main(int argc, char* argv[]) {
     if (request.mode == Mode::import) {
         return writeImport(request, location);
     }
+    if (request.mode == Mode::readTable) {
+        return writeReadTable(request, location);
+    }
+    if (request.mode == Mode::convert) {
+        return writeConvert(request, location);
+    }
     // What is read: the per-user library, or its installed starter until the
     // first save or import makes it.
     const QString path =
@@ -300,9 +475,13 @@ int main(int argc, char* argv[]) {
     switch (request.mode) {
     case Mode::render:
         return writePicture(request, path, load.parsed);
+    case Mode::font:
+        return writeFont(request, path, load.parsed);
     case Mode::table:
     case Mode::check:
     case Mode::import:
+    case Mode::readTable:
+    case Mode::convert:
         break;
     }
     return writeTable(request, path, load.parsed);

@@ -1,5 +1,8 @@
 #include "cli/options.h"
 
+#include "common/utf8.h"
+#include "library/character_ranges.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -18,35 +21,13 @@ Stop usageError(const QString& what) {
 }
 
 QString modeName(Mode mode) {
-    return mode == Mode::check    ? QStringLiteral("--check")
-           : mode == Mode::import ? QStringLiteral("--import")
-                                  : QStringLiteral("--render");
-}
-
-// "32-126,160-255": code points or ranges of them, decimal or 0x hex.
-std::optional<std::vector<char32_t>> characterRanges(const QString& text) {
-    const auto number = [](const QString& part) -> std::optional<char32_t> {
-        bool ok = false;
-        const uint value = part.trimmed().startsWith(QStringLiteral("0x"), Qt::CaseInsensitive)
-                               ? part.trimmed().mid(2).toUInt(&ok, 16)
-                               : part.trimmed().toUInt(&ok, 10);
-        const bool surrogate = value >= 0xD800 && value <= 0xDFFF; // no character
-        return ok && value <= 0x10FFFF && !surrogate ? std::optional<char32_t>(value)
-                                                     : std::nullopt;
-    };
-    std::vector<char32_t> characters;
-    for (const QString& item : text.split(QLatin1Char(','))) {
-        const QStringList ends = item.split(QLatin1Char('-'));
-        const auto first = number(ends.constFirst());
-        const auto last = number(ends.constLast());
-        if (ends.size() > 2 || !first || !last || *first > *last) {
-            return std::nullopt;
-        }
-        for (char32_t c = *first; c <= *last; ++c) {
-            characters.push_back(c);
-        }
-    }
-    return characters;
+    return mode == Mode::check       ? QStringLiteral("--check")
+           : mode == Mode::import    ? QStringLiteral("--import")
+           : mode == Mode::font      ? QStringLiteral("--font")
+           : mode == Mode::readTable ? QStringLiteral("--read-table")
+           : mode == Mode::convert   ? QStringLiteral("--convert")
+           : mode == Mode::table     ? QStringLiteral("a message table")
+                                     : QStringLiteral("--render");
 }
 
 } // namespace
@@ -75,7 +56,10 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
         "PROGMEM; bin: the raw bytes.",
         "format");
     const QCommandLineOption label(
-        QStringLiteral("label"), "The name of the table or array (default: vorlix_table).", "name");
+        QStringLiteral("label"),
+        "The name of the table or array (default: vorlix_table; vorlix_font for --font); for "
+        "--read-table, the label of the table to read.",
+        "name");
     const QCommandLineOption org(QStringLiteral("org"),
                                  "For dt and retlw: the address of the table's first entry; fail "
                                  "if the table would cross a 256-word boundary.",
@@ -101,13 +85,16 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
         "bytes are turned for such a stick; --render reads and --import writes the library so.");
     const QCommandLineOption round(QStringLiteral("round"),
                                    "For --render: draw the columns on a ring, as the stick spins.");
-    const QCommandLineOption import(QStringLiteral("import"),
-                                    "Add the glyphs of a font (BDF, PCF, TrueType, OpenType, Type 1) to "
-                                    "the library.",
-                                    "font");
+    const QCommandLineOption import(
+        QStringLiteral("import"),
+        "Add the glyphs of a font (BDF, PCF, TrueType, OpenType, Type 1) to "
+        "the library.",
+        "font");
     const QCommandLineOption chars(QStringLiteral("chars"),
                                    "For --import: the code points to take, such as 32-126,160-255 "
-                                   "(default: every printable Windows-1252 character).",
+                                   "(default: every printable Windows-1252 character); for "
+                                   "--font, the entries (default: the library's lowest to "
+                                   "highest); for --read-table, the glyphs' characters.",
                                    "ranges");
     const QCommandLineOption baseline(QStringLiteral("baseline"),
                                       "For --import: the row (1 to 8 from the top) that letters "
@@ -115,13 +102,48 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                                       "fonts of 5x8 or less, else 7).",
                                       "row");
     const QCommandLineOption replace(QStringLiteral("replace"),
-                                     "For --import: replace characters the library holds already "
-                                     "(default: keep them).");
+                                     "For --import and --read-table: replace characters the "
+                                     "library holds already (default: keep them).");
+    const QCommandLineOption font(QStringLiteral("font"),
+                                  "Write a font table: one entry per character, indexed by "
+                                  "character code, for firmware that draws text itself.");
+    const QCommandLineOption text(QStringLiteral("text"),
+                                  "For --font and --read-table: the entries are the characters "
+                                  "of this text, in its order (--font adds NAME_index).",
+                                  "text");
+    const QCommandLineOption missing(QStringLiteral("missing"),
+                                     "For --font: give characters the library lacks the glyph of "
+                                     "this one (default: dark columns).",
+                                     "char");
+    const QCommandLineOption widths(QStringLiteral("widths"),
+                                    "For --font: add NAME_width, each glyph's columns from its "
+                                    "first lit one to its last.");
+    const QCommandLineOption proportional(
+        QStringLiteral("proportional"),
+        "Only each glyph's lit columns: a message gets one dark column between characters; "
+        "a font (c and arduino) a flat table with NAME_offset and NAME_width.");
+    const QCommandLineOption spaceWidth(QStringLiteral("space-width"),
+                                        "The width of a glyph with no lit column, for "
+                                        "--proportional and --widths (1 to 5, default 3).",
+                                        "columns");
+    const QCommandLineOption reverse(QStringLiteral("reverse"),
+                                     "For a stick that spins the other way: columns in the "
+                                     "opposite order (each glyph mirrored, a message backwards).");
+    const QCommandLineOption readTable(QStringLiteral("read-table"),
+                                       "Read the column bytes of a firmware's table (dt, retlw, "
+                                       ".db, .byte lines or a C array) into the library.",
+                                       "file");
+    const QCommandLineOption convert(QStringLiteral("convert"),
+                                     "Rewrite the library as utf-8 (with its mark) or, when every "
+                                     "character fits, as windows-1252.",
+                                     "encoding");
     const QCommandLineOption crop(QStringLiteral("crop"),
                                   "For --import: take a bitmap font larger than 5x8, its glyphs "
                                   "cut at the cell's edges (default: refuse it).");
-    parser.addOptions({library, prefix, blank, output, format, label, org, guard, strict, check,
-                       render, invert, swap, round, import, chars, baseline, replace, crop});
+    parser.addOptions({library, prefix,       blank,      output,  format,    label,   org,
+                       guard,   strict,       check,      render,  invert,    swap,    round,
+                       import,  chars,        baseline,   replace, font,      text,    missing,
+                       widths,  proportional, spaceWidth, reverse, readTable, convert, crop});
     parser.addPositionalArgument(
         QStringLiteral("message"),
         QStringLiteral("The text to convert or draw, as one argument (not with --check). "
@@ -140,26 +162,45 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     }
 
     Request request;
-    if (parser.isSet(check) + parser.isSet(render) + parser.isSet(import) > 1) {
-        return usageError(QStringLiteral("--check, --render and --import do not go together"));
+    if (parser.isSet(check) + parser.isSet(render) + parser.isSet(import) + parser.isSet(font) +
+            parser.isSet(readTable) + parser.isSet(convert) >
+        1) {
+        return usageError(QStringLiteral("--check, --render, --import, --font, --read-table and "
+                                         "--convert do not go together"));
     }
-    request.mode = parser.isSet(check)    ? Mode::check
-                   : parser.isSet(render) ? Mode::render
-                   : parser.isSet(import) ? Mode::import
-                                          : Mode::table;
+    request.mode = parser.isSet(check)       ? Mode::check
+                   : parser.isSet(render)    ? Mode::render
+                   : parser.isSet(import)    ? Mode::import
+                   : parser.isSet(font)      ? Mode::font
+                   : parser.isSet(readTable) ? Mode::readTable
+                   : parser.isSet(convert)   ? Mode::convert
+                                             : Mode::table;
 
     struct Fit {
         const QCommandLineOption& option;
         std::initializer_list<Mode> modes;
     };
     for (const Fit& fit :
-         {Fit{prefix, {Mode::table}}, Fit{blank, {Mode::table, Mode::render}},
-          Fit{output, {Mode::table}}, Fit{format, {Mode::table}}, Fit{label, {Mode::table}},
-          Fit{org, {Mode::table}}, Fit{guard, {Mode::table}},
-          Fit{strict, {Mode::table, Mode::render, Mode::import}},
-          Fit{invert, {Mode::table, Mode::render, Mode::import}},
-          Fit{swap, {Mode::table, Mode::render, Mode::import}}, Fit{round, {Mode::render}},
-          Fit{chars, {Mode::import}}, Fit{baseline, {Mode::import}}, Fit{replace, {Mode::import}},
+         {Fit{prefix, {Mode::table}},
+          Fit{blank, {Mode::table, Mode::render, Mode::font, Mode::readTable}},
+          Fit{output, {Mode::table, Mode::font}},
+          Fit{format, {Mode::table, Mode::font, Mode::readTable}},
+          Fit{label, {Mode::table, Mode::font, Mode::readTable}},
+          Fit{org, {Mode::table, Mode::font}},
+          Fit{guard, {Mode::table, Mode::font}},
+          Fit{strict, {Mode::table, Mode::render, Mode::import, Mode::font, Mode::readTable}},
+          Fit{invert, {Mode::table, Mode::render, Mode::import, Mode::font, Mode::readTable}},
+          Fit{swap, {Mode::table, Mode::render, Mode::import, Mode::font, Mode::readTable}},
+          Fit{round, {Mode::render}},
+          Fit{chars, {Mode::import, Mode::font, Mode::readTable}},
+          Fit{baseline, {Mode::import}},
+          Fit{replace, {Mode::import, Mode::readTable}},
+          Fit{text, {Mode::font, Mode::readTable}},
+          Fit{missing, {Mode::font}},
+          Fit{widths, {Mode::font}},
+          Fit{proportional, {Mode::table, Mode::font}},
+          Fit{spaceWidth, {Mode::table, Mode::font}},
+          Fit{reverse, {Mode::table, Mode::render, Mode::font, Mode::readTable}},
           Fit{crop, {Mode::import}}}) {
         if (!parser.isSet(fit.option) || std::ranges::count(fit.modes, request.mode) > 0) {
             continue;
@@ -171,7 +212,7 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                                     modeName(request.mode));
     }
 
-    for (const QCommandLineOption* given : {&library, &output, &render, &import}) {
+    for (const QCommandLineOption* given : {&library, &output, &render, &import, &readTable}) {
         if (parser.isSet(*given) && parser.value(*given).isEmpty()) {
             return usageError(QStringLiteral("--%1 needs a file name, not an empty text")
                                   .arg(given->names().constLast()));
@@ -206,11 +247,22 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                                   .arg(value));
         }
         request.format = found->second;
+        request.formatGiven = true;
     }
     const bool pic =
         request.format == FirmwareFormat::dt || request.format == FirmwareFormat::retlw;
     if (parser.isSet(prefix) && request.format != FirmwareFormat::dt) {
         return usageError(QStringLiteral("--prefix goes with --format dt only"));
+    }
+    if (request.mode == Mode::font && !parser.isSet(label)) {
+        request.label = "vorlix_font";
+    }
+    if (request.mode == Mode::readTable && !parser.isSet(label)) {
+        request.label.clear(); // the whole file is the table
+    }
+    if (request.mode == Mode::readTable && !parser.isSet(chars) && !parser.isSet(text)) {
+        return usageError(QStringLiteral("--read-table needs --chars or --text: the characters "
+                                         "the table's glyphs are, in order"));
     }
     if ((parser.isSet(org) || parser.isSet(guard)) && !pic) {
         return usageError(QStringLiteral("--org and --guard go with --format dt or retlw only"));
@@ -247,7 +299,7 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     request.replace = parser.isSet(replace);
     request.crop = parser.isSet(crop);
     if (parser.isSet(chars)) {
-        const auto characters = characterRanges(parser.value(chars));
+        const auto characters = characterRanges(parser.value(chars).toStdString());
         if (!characters) {
             return usageError(QStringLiteral("--chars takes code points and ranges such as "
                                              "32-126,160-255, not '%1'")
@@ -265,8 +317,58 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
         request.baselineRow = row;
     }
 
+    request.tablePath = parser.value(readTable);
+    if (parser.isSet(convert)) {
+        const QString encoding = parser.value(convert).toLower();
+        if (encoding != QLatin1String("utf-8") && encoding != QLatin1String("windows-1252")) {
+            return usageError(QStringLiteral("--convert takes utf-8 or windows-1252, not '%1'")
+                                  .arg(parser.value(convert)));
+        }
+        request.toUtf8 = encoding == QLatin1String("utf-8");
+    }
+    request.text = parser.value(text).toStdString();
+    request.widths = parser.isSet(widths);
+    request.proportional = parser.isSet(proportional);
+    request.reverse = parser.isSet(reverse);
+    if (parser.isSet(text) && (parser.isSet(chars) || request.text.empty())) {
+        return usageError(request.text.empty()
+                              ? QStringLiteral("--text needs at least one character")
+                              : QStringLiteral("--text and --chars do not go together"));
+    }
+    if (parser.isSet(missing)) {
+        const auto character = singleCodePoint(parser.value(missing).toStdString());
+        if (!character) {
+            return usageError(QStringLiteral("--missing takes one character, not '%1'")
+                                  .arg(parser.value(missing)));
+        }
+        request.missing = character;
+    }
+    if (parser.isSet(spaceWidth)) {
+        bool ok = false;
+        request.spaceWidth = parser.value(spaceWidth).toInt(&ok);
+        if (!ok || request.spaceWidth < 1 || request.spaceWidth > 5) {
+            return usageError(
+                QStringLiteral("--space-width is a column count from 1 to 5, not '%1'")
+                    .arg(parser.value(spaceWidth)));
+        }
+    }
+    if (request.proportional && request.blank) {
+        return usageError(QStringLiteral("--proportional puts one dark column between "
+                                         "characters itself; leave out --blank"));
+    }
+    const bool cForm =
+        request.format == FirmwareFormat::c || request.format == FirmwareFormat::arduino;
+    if (request.mode == Mode::font && request.proportional && !cForm) {
+        return usageError(QStringLiteral("--font --proportional goes with --format c or arduino, "
+                                         "whose tables say where each glyph starts"));
+    }
+    if (request.widths && request.format == FirmwareFormat::bin) {
+        return usageError(QStringLiteral("--widths needs a second table, which --format bin "
+                                         "cannot hold"));
+    }
+
     const QStringList messages = parser.positionalArguments();
-    if (request.mode == Mode::check || request.mode == Mode::import) {
+    if (request.mode != Mode::table && request.mode != Mode::render) {
         if (!messages.isEmpty()) {
             return usageError(modeName(request.mode) + QStringLiteral(" takes no message"));
         }

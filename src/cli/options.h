@@ -18,7 +18,7 @@ namespace vorlix::cli {
 // --check); 2: the command could not be carried out as given (usage, files).
 enum ExitCode : int { exitOk = 0, exitContent = 1, exitUsage = 2 };
 
-enum class Mode { table, check, render, import };
+enum class Mode { table, check, render, import, font, readTable, convert };
 
 struct Request {
     Mode mode = Mode::table;
@@ -28,6 +28,7 @@ struct Request {
     bool blank = false;
     bool strict = false;
     FirmwareFormat format = FirmwareFormat::dt;
+    bool formatGiven = false; // --read-table guesses the form without it
     std::string label = "vorlix_table";
     bool labelLine = false;      // --label given for dt or retlw: written before the table
     std::optional<unsigned> org; // the address of the table's first entry, for dt and retlw
@@ -37,10 +38,20 @@ struct Request {
     BitOptions options;               // how --render reads the bytes and --import writes them
     QString fontPath;                 // for Mode::import
     std::vector<char32_t> characters; // --chars; empty: every printable Windows-1252 character
+                                      // (--import), the library's span (--font)
     std::optional<int> baselineRow;
     bool replace = false;
     bool crop = false;
     bool round = false;
+    // Font tables (--font) and reading them back (--read-table).
+    std::string text;                // --text: the entries' characters, UTF-8
+    std::optional<char32_t> missing; // --missing
+    bool widths = false;
+    bool proportional = false;
+    int spaceWidth = 3;
+    bool reverse = false;
+    QString tablePath;  // for Mode::readTable
+    bool toUtf8 = true; // for Mode::convert: else to Windows-1252
 };
 
 // Help, the version or a usage error: the text to print before exiting, on

@@ -47,20 +47,30 @@ std::string fieldName(std::string_view utf8) {
     return characters.size() == 1 ? characterName(characters[0]) : quotedText(utf8);
 }
 
-std::string characterNames(const std::vector<char32_t>& characters) {
+namespace {
+
+// A report names ten at most: thousands of names help nobody.
+constexpr std::size_t named = 10;
+
+template <typename Item, typename Name>
+std::string someNames(const std::vector<Item>& items, Name name) {
     std::string names;
-    for (const char32_t c : characters) {
-        names += (names.empty() ? "" : ", ") + characterName(c);
+    for (std::size_t k = 0; k < items.size() && k < named; ++k) {
+        names += (k == 0 ? "" : ", ") + name(items[k]);
     }
-    return names;
+    return items.size() <= named ? names
+                                 : std::to_string(items.size()) + " characters, the first " +
+                                       std::to_string(named) + ": " + names;
+}
+
+} // namespace
+
+std::string characterNames(const std::vector<char32_t>& characters) {
+    return someNames(characters, characterName);
 }
 
 std::string fieldNames(const std::vector<std::string>& fields) {
-    std::string names;
-    for (const std::string& field : fields) {
-        names += (names.empty() ? "" : ", ") + fieldName(field);
-    }
-    return names;
+    return someNames(fields, [](const std::string& field) { return fieldName(field); });
 }
 
 } // namespace vorlix

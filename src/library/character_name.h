@@ -18,7 +18,8 @@ std::string quotedText(std::string_view utf8);
 // characterName when it is, otherwise as quotedText.
 std::string fieldName(std::string_view utf8);
 
-// Lists for reports, joined by ", ".
+// Lists for reports, joined by ", "; of more than ten, the count and the
+// first ten ("95 characters, the first 10: ...").
 std::string characterNames(const std::vector<char32_t>& characters);
 std::string fieldNames(const std::vector<std::string>& fields);
 

@@ -266,6 +266,17 @@ std::optional<std::string> unstorableField(const FONTREC& record, TextEncoding e
 const QString unstorable =
     QStringLiteral("a field holds a character the library file cannot store");
 
+// Some record fits a UTF-8 file but not a Windows-1252 one.
+bool needsUtf8(const FontTable& records) {
+    for (const FONTREC& record : records) {
+        if (unstorableField(record, TextEncoding::windows1252) &&
+            !unstorableField(record, TextEncoding::utf8WithMark)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 LibraryWrite saveGlyph(const LibraryLocation& path, const FONTREC& record, bool invertColumns,
@@ -298,6 +309,9 @@ namespace {
 Decision mergeDecision(const std::string& bytes, ParsedLibrary parsed, const FontTable& records,
                        bool replaceExisting, LibraryWrite& counts) {
     counts = {};
+    if (bytes.empty() && needsUtf8(records)) {
+        parsed.encoding = TextEncoding::utf8WithMark; // a new library, made to hold them
+    }
     // Where each character is stored first, found once: a scan per glyph
     // made a large font's import take minutes.
     std::unordered_map<std::string, std::size_t> stored;
@@ -342,11 +356,16 @@ Decision mergeDecision(const std::string& bytes, ParsedLibrary parsed, const Fon
 } // namespace
 
 LibraryWrite mergeGlyphs(const LibraryLocation& path, const FontTable& records,
-                         bool replaceExisting) {
+                         bool replaceExisting, bool allOrNothing) {
     LibraryWrite counts;
     bool never = false;
     const Decide decide = [&](const std::string& bytes, ParsedLibrary parsed) {
-        return mergeDecision(bytes, std::move(parsed), records, replaceExisting, counts);
+        Decision decision =
+            mergeDecision(bytes, std::move(parsed), records, replaceExisting, counts);
+        if (allOrNothing && !counts.refused.empty()) {
+            return Decision{}; // nothing written; refused says why
+        }
+        return decision;
     };
     LibraryWrite outcome = writeDecided(
         path, decide, [] { return true; }, never);
@@ -400,6 +419,32 @@ LibraryWrite deleteGlyph(const LibraryLocation& path, const FONTREC& record, std
     };
     return writeDecided(
         path, decide, [] { return true; }, never);
+}
+
+LibraryWrite convertLibrary(const LibraryLocation& library, TextEncoding encoding) {
+    std::vector<std::string> refused;
+    bool never = false;
+    const Decide decide = [&](const std::string& bytes, ParsedLibrary parsed) -> Decision {
+        refused.clear();
+        if (parsed.encoding == encoding || bytes.empty()) {
+            return {Step::done, {}, {}}; // nothing to do
+        }
+        for (const FONTREC& record : parsed.records) {
+            if (unstorableField(record, encoding)) {
+                refused.push_back(record.CHAR);
+            }
+        }
+        if (!refused.empty()) {
+            return {Step::done, {}, QStringLiteral("not every character fits")};
+        }
+        parsed.encoding = encoding;
+        auto rewrite = rewrittenBytes(std::move(parsed));
+        return {Step::done, std::move(rewrite), rewrite ? QString() : unstorable};
+    };
+    LibraryWrite converted = writeDecided(
+        library, decide, [] { return true; }, never);
+    converted.refused = std::move(refused);
+    return converted;
 }
 
 } // namespace vorlix

@@ -105,10 +105,18 @@ LibraryWrite saveGlyph(const LibraryLocation& library, const FONTREC& record, bo
 
 // Adds every record whose character the library lacks, in one write under
 // the same rules as a save; a character stored already is replaced in place
-// with replaceExisting, else kept. A missing library is created. Time is
-// linear in the records of both.
+// with replaceExisting, else kept. A missing library is created, as UTF-8
+// when a character needs it. Time is linear in the records of both. With
+// allOrNothing, a record the file cannot store stops the merge before
+// anything is written (refused names them).
 LibraryWrite mergeGlyphs(const LibraryLocation& library, const FontTable& records,
-                         bool replaceExisting);
+                         bool replaceExisting, bool allOrNothing = false);
+
+// Rewrites the library in the encoding (UTF-8 with its mark, or
+// Windows-1252 when every character fits), under the same rules as a save:
+// unchanged when the file is in that encoding already, or empty; failed,
+// with refused, when the encoding cannot hold every character.
+LibraryWrite convertLibrary(const LibraryLocation& library, TextEncoding encoding);
 
 // "added 3, replaced 0, kept 2, not in the font 1, refused 1": what a merge
 // did, the characters its source lacks told when missing is given.

@@ -14,12 +14,6 @@ namespace vorlix {
 
 namespace {
 
-std::string hexByte(ColumnByte value) {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%02X", static_cast<unsigned>(value));
-    return text;
-}
-
 std::string escape(char32_t c) {
     switch (c) {
     case U'\t':
@@ -31,38 +25,25 @@ std::string escape(char32_t c) {
     default:
         break;
     }
-    char text[16];
-    if (c < 0x20 || c == 0x7F) {
-        std::snprintf(text, sizeof text, "\\x%02X", static_cast<unsigned>(c));
-    } else if (c <= 0xFFFF) {
-        std::snprintf(text, sizeof text, "\\u%04X", static_cast<unsigned>(c));
-    } else {
-        std::snprintf(text, sizeof text, "\\U%08X", static_cast<unsigned>(c));
+    // By hand rather than by snprintf: a font's every row may need one.
+    const bool control = c < 0x20 || c == 0x7F;
+    const int digits = control ? 2 : c <= 0xFFFF ? 4 : 8;
+    std::string text = control ? "\\x" : c <= 0xFFFF ? "\\u" : "\\U";
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) {
+        text += "0123456789ABCDEF"[(c >> shift) & 0xF];
     }
     return text;
-}
-
-std::string rowNote(const CharacterBytes& entry) {
-    if (!entry.record) {
-        return " not in the library";
-    }
-    std::string columns;
-    int count = 0;
-    for (std::size_t c = 0; c < entry.columns.size(); ++c) {
-        if (!entry.columns[c]) {
-            columns += (count++ == 0 ? " " : ", ") + std::to_string(c + 1);
-        }
-    }
-    if (count == 0) {
-        return {};
-    }
-    return count == 1 ? " (column" + columns + " is no byte)"
-                      : " (columns" + columns + " are no bytes)";
 }
 
 } // namespace
 
 std::string commentQuoted(std::u32string_view text, char quote) {
+    const auto plain = [quote](char32_t c) {
+        return c >= 0x20 && c < 0x7F && c != U'\\' && c != static_cast<char32_t>(quote);
+    };
+    if (text.size() == 1 && plain(text[0])) { // a table's every row: no loop, no escape
+        return {quote, static_cast<char>(text[0]), quote};
+    }
     std::string out(1, quote);
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char32_t c = text[i];
@@ -85,77 +66,20 @@ std::string commentQuoted(std::u32string_view text, char quote) {
 
 namespace {
 
-// One character's columns as the stick needs them.
-struct Row {
-    char32_t character = 0;
-    std::vector<ColumnByte> bytes;
-    std::vector<bool> known; // the column had a byte to turn
-    std::string note;        // what the comment adds after the character
-};
-
-ColumnByte turned(ColumnByte stored, BitOptions options) {
-    return encodeColumn(decodeColumn(stored, BitOptions{}), options);
-}
-
-std::vector<Row> rowsOf(const FirmwareRequest& request, const FontTable& table) {
-    std::vector<Row> rows;
-    for (const CharacterBytes& entry : messageBytes(request.message, table)) {
-        Row& row = rows.emplace_back();
-        row.character = entry.character;
-        row.note = rowNote(entry);
-        for (const auto& column : entry.columns) {
-            row.bytes.push_back(column ? turned(*column, request.options) : 0);
-            row.known.push_back(column.has_value());
-        }
-        if (request.blank) {
-            row.bytes.push_back(turned(0xFF, request.options));
-            row.known.push_back(true);
-        }
-    }
-    return rows;
-}
-
-std::string characterComment(const Row& row) {
-    return commentQuoted(std::u32string_view(&row.character, 1), '\'') + row.note;
-}
-
-std::string byteList(const std::vector<ColumnByte>& bytes) {
-    std::string list;
-    for (const ColumnByte byte : bytes) {
-        list += (list.empty() ? "" : ", ") + hexByte(byte);
-    }
-    return list;
-}
-
 std::size_t columnCount(const FirmwareRequest& request) {
     return toCodePoints(request.message).size() * (request.blank ? 6 : 5);
 }
 
-// Lines after a table of entries one word each that stop the assembler
-// when the table does not lie within one 256-word page.
-std::string pageGuard(const std::string& label, std::size_t entries, const char* lineEnd) {
-    char first[32];
-    std::snprintf(first, sizeof first, "0x%zX", entries);
-    return std::string("        if high($ - 1) != high($ - ") + first + ")" + lineEnd +
-           "        error \"" + label + " crosses a 256-word boundary; move it or split it\"" +
-           lineEnd + "        endif";
-}
-
 std::string dtTable(const FirmwareRequest& request, const FontTable& table) {
     std::string text;
-    if (request.options == BitOptions{}) {
+    std::size_t columns = columnCount(request);
+    if (request.options == BitOptions{} && !request.proportional && !request.reverse) {
         text = MAKETABLE(request.message, request.prefix, request.blank, table);
     } else {
-        static constexpr const char* separators[] = {",  ", ",   ", ",   ", ",   ", ",   "};
-        text =
-            ";" + request.message + "\r\n;Total Columns = " + std::to_string(columnCount(request));
-        for (const Row& row : rowsOf(request, table)) {
-            text += "\r\n       dt  ";
-            for (std::size_t c = 0; c < row.bytes.size(); ++c) {
-                text += (c > 0 ? separators[c - 1] : "") + request.prefix +
-                        (row.known[c] ? hexText(row.bytes[c]).substr(2) : "");
-            }
-        }
+        const std::vector<TableRow> rows = messageRows(request, table);
+        columns = columnTotal(rows);
+        text = ";" + request.message + "\r\n;Total Columns = " + std::to_string(columns) +
+               dtLines(rows, request.prefix, request.options, "\r\n");
     }
     if (request.labelLine) {
         // After the two comment lines, before the first dt.
@@ -164,74 +88,57 @@ std::string dtTable(const FirmwareRequest& request, const FontTable& table) {
         text.insert(end == std::string::npos ? text.size() : end, "\r\n" + request.label + ":");
     }
     if (request.guard) {
-        text += "\r\n" + pageGuard(request.label, columnCount(request), "\r\n");
+        text += "\r\n" + pageGuard(request.label, columns, "\r\n");
     }
     return text;
 }
 
-std::string asmComments(const FirmwareRequest& request) {
-    return ";" + request.message + "\n;Total Columns = " + std::to_string(columnCount(request)) +
-           "\n";
+std::string asmComments(const FirmwareRequest& request, std::size_t columns) {
+    return ";" + request.message + "\n;Total Columns = " + std::to_string(columns) + "\n";
 }
 
-std::string retlwTable(const FirmwareRequest& request, const FontTable& table) {
-    std::string text = asmComments(request) + (request.labelLine ? request.label + ":\n" : "");
-    for (const Row& row : rowsOf(request, table)) {
-        for (std::size_t c = 0; c < row.bytes.size(); ++c) {
-            text += "        retlw   " + hexByte(row.bytes[c]);
-            text += c == 0 ? "  ; " + characterComment(row) + "\n" : "\n";
-        }
-    }
+std::string retlwTable(const FirmwareRequest& request, const std::vector<TableRow>& rows) {
+    std::string text = asmComments(request, columnTotal(rows)) +
+                       (request.labelLine ? request.label + ":\n" : "") +
+                       retlwLines(rows, request.options);
     if (request.guard) {
-        text += pageGuard(request.label, columnCount(request), "\n") + "\n";
+        text += pageGuard(request.label, columnTotal(rows), "\n") + "\n";
     }
     return text;
 }
 
-std::string avrTable(const FirmwareRequest& request, const FontTable& table) {
-    std::string text = asmComments(request) + request.label + ":\n";
-    const std::vector<Row> rows = rowsOf(request, table);
-    for (std::size_t k = 0; k < rows.size(); k += 2) {
-        std::vector<ColumnByte> bytes = rows[k].bytes;
-        std::string comment = characterComment(rows[k]);
-        if (k + 1 < rows.size()) {
-            bytes.insert(bytes.end(), rows[k + 1].bytes.begin(), rows[k + 1].bytes.end());
-            comment += " " + characterComment(rows[k + 1]);
-        }
-        if (bytes.size() % 2 == 1) {
-            bytes.push_back(0);
-            comment += ", then a pad byte";
-        }
-        text += "        .db     " + byteList(bytes) + "  ; " + comment + "\n";
-    }
-    return text;
-}
-
-std::string cComment(const FirmwareRequest& request, const std::string& more = {}) {
+std::string cComment(const FirmwareRequest& request, std::size_t columns,
+                     const std::string& more = {}) {
     return "/* " + commentQuoted(toCodePoints(request.message), '"') + " - " +
-           std::to_string(columnCount(request)) + " columns" + more + " */\n";
+           std::to_string(columns) + " columns" + more + " */\n";
 }
 
-std::string cArray(const FirmwareRequest& request, const FontTable& table, const char* placement) {
+std::string cArray(const FirmwareRequest& request, const std::vector<TableRow>& rows,
+                   const char* placement) {
     std::string text = "const unsigned char " + request.label + "[" +
-                       std::to_string(columnCount(request)) + "]" + placement + " = {\n";
-    for (const Row& row : rowsOf(request, table)) {
-        text += "    " + byteList(row.bytes) + ", /* " + characterComment(row) + " */\n";
-    }
+                       std::to_string(columnTotal(rows)) + "]" + placement + " = {\n";
+    appendCLines(text, rows, request.options, false);
     return text + "};\n";
 }
 
-std::string gasTable(const FirmwareRequest& request, const FontTable& table) {
-    std::string text = cComment(request) + "        .section .rodata\n        .global " +
-                       request.label + "\n" + request.label + ":\n";
-    for (const Row& row : rowsOf(request, table)) {
-        text +=
-            "        .byte   " + byteList(row.bytes) + "  /* " + characterComment(row) + " */\n";
-    }
-    return text;
-}
-
 } // namespace
+
+std::vector<TableRow> messageRows(const FirmwareRequest& request, const FontTable& table) {
+    std::vector<TableRow> rows = characterRows(toCodePoints(request.message), request.blank, table);
+    if (request.proportional) {
+        for (std::size_t k = 0; k < rows.size(); ++k) {
+            trimToLit(rows[k], request.spaceWidth);
+            if (k + 1 < rows.size()) {
+                rows[k].append(TableRow::dark);
+            }
+        }
+    }
+    if (request.reverse) {
+        std::ranges::reverse(rows);
+        std::ranges::for_each(rows, mirror);
+    }
+    return rows;
+}
 
 bool isReservedLabel(FirmwareFormat format, std::string_view name) {
     // clang-format off
@@ -280,28 +187,31 @@ bool isReservedLabel(FirmwareFormat format, std::string_view name) {
 
 std::string firmwareTable(FirmwareFormat format, const FirmwareRequest& request,
                           const FontTable& table) {
+    if (format == FirmwareFormat::dt) {
+        return dtTable(request, table);
+    }
+    const std::vector<TableRow> rows = messageRows(request, table);
+    const std::size_t columns = columnTotal(rows);
     switch (format) {
     case FirmwareFormat::dt:
-        return dtTable(request, table);
     case FirmwareFormat::retlw:
-        return retlwTable(request, table);
+        return retlwTable(request, rows);
     case FirmwareFormat::avr:
-        return avrTable(request, table);
+        return asmComments(request, columns) + request.label + ":\n" +
+               dbLines(rows, request.options);
     case FirmwareFormat::gas:
-        return gasTable(request, table);
+        return cComment(request, columns) + "        .section .rodata\n        .global " +
+               request.label + "\n" + request.label + ":\n" + byteLines(rows, request.options);
     case FirmwareFormat::c:
-        return cComment(request) + cArray(request, table, "");
+        return cComment(request, columns) + cArray(request, rows, "");
     case FirmwareFormat::arduino:
-        return cComment(request, "; read column i with pgm_read_byte(&" + request.label + "[i])") +
-               "#include <avr/pgmspace.h>\n\n" + cArray(request, table, " PROGMEM");
+        return cComment(request, columns,
+                        "; read column i with pgm_read_byte(&" + request.label + "[i])") +
+               "#include <avr/pgmspace.h>\n\n" + cArray(request, rows, " PROGMEM");
     case FirmwareFormat::bin:
         break;
     }
-    std::string bytes;
-    for (const Row& row : rowsOf(request, table)) {
-        bytes.append(row.bytes.begin(), row.bytes.end());
-    }
-    return bytes;
+    return rawBytes(rows, request.options);
 }
 
 std::optional<std::size_t> firstPageCrossing(unsigned org, std::size_t entries) {

@@ -16,13 +16,15 @@
 //   bin      the raw bytes
 //
 // A character the library lacks, and a column whose text is no byte (see
-// columnByte), give 0x00 in every form but dt, which writes what the window
-// writes (the prefix alone, or the stored digits) unless the bytes are
-// turned, when such a column is the prefix alone. The blank column, with
+// columnByte), are dark in every form but dt (the byte of no lit dot, in the
+// output's own bit order), as the picture shows them; dt writes what the
+// window writes (the prefix alone, or the stored digits) unless the bytes
+// are turned, when such a column is the prefix alone. The blank column, with
 // blank, is the all-dark byte.
 
 #include "editor/bit_options.h"
 #include "library/font_record.h"
+#include "table/table_rows.h"
 
 #include <optional>
 #include <string>
@@ -46,7 +48,19 @@ struct FirmwareRequest {
     // With guard, dt and retlw end with lines that make the assembler stop
     // with an error if the table crosses a 256-word boundary.
     bool guard = false;
+    // Each character's lit columns only (spaceWidth dark ones for a
+    // character with none), with one dark column between characters; not
+    // with blank.
+    bool proportional = false;
+    int spaceWidth = 3;
+    // For a stick that spins the other way: the columns in the opposite
+    // order, each glyph mirrored and the characters backwards.
+    bool reverse = false;
 };
+
+// The message's rows as the request shapes them (blank, proportional,
+// reverse), in the order the table writes them.
+std::vector<TableRow> messageRows(const FirmwareRequest& request, const FontTable& table);
 
 // Whether name cannot be the table's label in the form's language: a C or C++
 // keyword for c and arduino, an instruction or directive of the PIC

@@ -87,6 +87,8 @@ private:
     void editListedGlyph(int row);
     void deleteListedGlyph(int row);
     void importFontFile();
+    void exportFontTable();
+    void importFirmwareTable();
     void reloadAndTell();
 
     // The spin preview (form1_spin.cpp).

@@ -1,10 +1,12 @@
 // The fonts list's menu: a stored glyph is edited (also by a double click)
-// or deleted, and a font is imported into the library (form1_import.cpp).
-// Each change of the file goes through the store, with the safety of a save.
+// or deleted, a font is imported into the library (form1_import.cpp), and
+// firmware tables are written from it and read into it. Each change of the
+// file goes through the store, with the safety of a save.
 
 #include "ui/form1.h"
 
 #include "editor/column_encoding.h"
+#include "ui/firmware_dialogs.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -46,6 +48,8 @@ void Form1::buildListMenu() {
         {"Edit", onPickedLine(&Form1::editListedGlyph), {}},
         {"Delete", onPickedLine(&Form1::deleteListedGlyph), QKeySequence::Delete},
         {"Import font...", [this] { importFontFile(); }, {}},
+        {"Export font table...", [this] { exportFontTable(); }, {}},
+        {"Import firmware table...", [this] { importFirmwareTable(); }, {}},
     };
     lstFONTS->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (const Entry& entry : entries) {
@@ -95,6 +99,24 @@ void Form1::deleteListedGlyph(int row) {
     }
     tell(session_.remove(static_cast<std::size_t>(row)));
     reloadAndTell();
+}
+
+void Form1::exportFontTable() {
+    FontExportDialog dialog(session_.table(), session_.location().path, this);
+    dialog.exec();
+}
+
+void Form1::importFirmwareTable() {
+    TableImportDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    const LibraryWrite merged = session_.merge(QDir::toNativeSeparators(dialog.file()),
+                                               dialog.glyphs(), dialog.replaceExisting());
+    tell(merged);
+    if (merged.ok()) {
+        reloadAndTell();
+    }
 }
 
 void Form1::reloadAndTell() {

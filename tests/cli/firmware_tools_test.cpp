@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace {
 
 std::pair<int, std::string> run(const QString& folder, const QString& program,
@@ -95,16 +97,21 @@ TEST_P(FirmwareTools, BuildTheTableBytes) {
     const QString folder = withLibrary(dir);
     // The bytes worked by hand; turned for a stick wired the other way, each
     // bit is lit where it was dark and the bottom row is the most significant.
-    for (const auto& [message, more, hex] :
-         {std::tuple{"ABA", QStringList{}, QByteArray("7E0909097E7F494949367E0909097E")},
-          {"B*/A/*", QStringList{"-b", "--invert", "--swap"},
-           "016D6D6D9300D7EF83EFD700FDFBF7EFDF00816F6F6F8100FDFBF7EFDF00D7EF83EFD700"}}) {
-        ASSERT_EQ(run(folder, VORLIX_TABLE,
-                      QStringList{"-l", "lib", "-f", tool.format, "--label", "glyphs", "-o",
-                                  "table", message}
-                          << more)
-                      .first,
-                  0);
+    // A font of '@' to 'B': '@' is missing and dark, in the output's own bits;
+    // reversed, each entry is mirrored, its blank column first.
+    for (const auto& [arguments, hex] :
+         {std::pair{QStringList{"ABA"}, QByteArray("7E0909097E7F494949367E0909097E")},
+          {{"B*/A/*", "-b", "--invert", "--swap"},
+           "016D6D6D9300D7EF83EFD700FDFBF7EFDF00816F6F6F8100FDFBF7EFDF00D7EF83EFD700"},
+          {{"--font", "--chars", "64-66"}, "FFFFFFFFFF7E0909097E7F49494936"},
+          {{"--font", "--chars", "64-66", "-b", "--invert", "--reverse"},
+           "0000000000000081F6F6F68100C9B6B6B680"}}) {
+        ASSERT_EQ(
+            run(folder, VORLIX_TABLE,
+                QStringList{"-l", "lib", "-f", tool.format, "--label", "glyphs", "-o", "table"}
+                    << arguments)
+                .first,
+            0);
         const auto [code, said] = run(folder, "sh", {"-c", tool.build.c_str(), "sh", "0"});
         ASSERT_EQ(code, 0) << said;
         // avra pads an odd .db line itself, with only a warning.
@@ -119,7 +126,7 @@ TEST_P(FirmwareTools, BuildTheTableBytes) {
         const QByteArray hexFile = readAll(dir.filePath("t.hex"));
         const QByteArray built =
             hexFile.isEmpty() ? readAll(dir.filePath("t.bin")) : intelHexData(hexFile);
-        EXPECT_EQ(built.toHex().toUpper(), wanted) << message;
+        EXPECT_EQ(built.toHex().toUpper(), wanted) << arguments.join(" ").toStdString();
     }
 }
 
@@ -146,6 +153,88 @@ TEST(FirmwareGuard, StopsTheAssemblerOnlyAcrossAPageBoundary) {
             const auto [code, said] = run(folder, "sh", {"-c", pic.c_str(), "sh", org});
             EXPECT_EQ(code == 0, fits) << format << " at " << org << "\n" << said;
         }
+    }
+}
+
+// Firmware reads a font as font[c - font_FIRST][col], or proportionally
+// through font_offset and font_width: built by the C compiler, the entries
+// for 32-126 are the library's bytes, dark (0xFF) for missing characters,
+// and each width is counted here from the bytes, not the dots.
+TEST(FontTable, ReadsBackInCAsTheLibraryHoldsIt) {
+    if (QStandardPaths::findExecutable("cc").isEmpty()) {
+        GTEST_SKIP() << "cc is not installed";
+    }
+    QTemporaryDir dir;
+    std::mt19937 random(19);
+    QByteArray lib;
+    std::string plain;
+    std::string proportional;
+    for (int c = 32; c < 127; ++c) {
+        unsigned bytes[5] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+        const bool held = c % 7 != 3 && c != 'B' && c != '"';
+        for (int k = 0; held && k < 5; ++k) {
+            // Some columns dark, so widths start and end at different places.
+            bytes[k] = random() % 3 == 0 ? 0xFF : random() % 255;
+        }
+        if (held) {
+            lib += QStringLiteral("\"%1\"").arg(QChar(c)).toLatin1();
+            for (const unsigned byte : bytes) {
+                lib += ",\"&H" + QByteArray::number(byte, 16) + "\"";
+            }
+            lib += "\r\n";
+        }
+        int first = 0;
+        int last = 4;
+        while (first < 5 && bytes[first] == 0xFF) {
+            ++first;
+        }
+        while (last >= 0 && bytes[last] == 0xFF) {
+            --last;
+        }
+        char line[32];
+        for (int k = 0; k < 5; ++k) {
+            std::snprintf(line, sizeof line, "%02X", bytes[k]);
+            plain += line;
+            proportional += first <= k && k <= last ? line : "";
+        }
+        const int width = first > last ? 3 : last - first + 1;
+        proportional += first > last ? "FFFFFF" : "";
+        plain += " " + std::to_string(width) + "\n";
+        proportional += " " + std::to_string(width) + "\n";
+    }
+    QFile file(dir.filePath("lib"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(lib) == lib.size());
+    file.close();
+    QFile reader(dir.filePath("main.c"));
+    ASSERT_TRUE(reader.open(QIODevice::WriteOnly));
+    reader.write(R"(#include <stdio.h>
+#include "table"
+int main(void) {
+    for (int c = 32; c < 127; ++c) {
+        const int i = c - font_FIRST;
+#if PROPORTIONAL
+        for (int k = 0; k < font_width[i]; ++k) printf("%02X", font[font_offset[i] + k]);
+#else
+        for (int k = 0; k < 5; ++k) printf("%02X", font[i][k]);
+#endif
+        printf(" %d\n", font_width[i]);
+    }
+    return font_COUNT != 95;
+})");
+    reader.close();
+    for (const auto& [more, define, wanted] :
+         {std::tuple{QStringList{}, "0", plain}, {{"--proportional"}, "1", proportional}}) {
+        ASSERT_EQ(run(dir.path(), VORLIX_TABLE,
+                      QStringList{"-l", "lib", "--font", "--chars", "32-126", "-f", "c", "--widths",
+                                  "--label", "font", "-o", "table"}
+                          << more)
+                      .first,
+                  0);
+        const std::string build = std::string("cc -std=c99 -Wall -Werror -DPROPORTIONAL=") +
+                                  define + " -o reader main.c && ./reader";
+        const auto [code, said] = run(dir.path(), "sh", {"-c", build.c_str()});
+        EXPECT_EQ(code, 0) << said;
+        EXPECT_EQ(said, wanted) << more.join(" ").toStdString();
     }
 }
 

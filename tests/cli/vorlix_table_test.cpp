@@ -124,6 +124,54 @@ const ExitCase cases[] = {
     {{"--org", "0x1FE", "-f", "retlw", "AB"}, 1, "('A' (U+0041), column 3) would be at 0x200"},
     {{"--org", "0x1F6", "AB"}, 0, "dt  0x7F"},
     {{"--label", "9lives", "-f", "c", "A"}, 2, "identifier"},
+    {{"-f", "c", "--invert", "A?"}, 0, "0x81, /* 'A' */\n    0x00, 0x00, 0x00, 0x00, 0x00, /* '?'"},
+    {{"-f", "gas", "--proportional", "--reverse", "A B"},
+     0,
+     ":\n        .byte   0x36, 0x49, 0x49, 0x49, 0x7F  /* 'B' */\n        .byte   0xFF, 0xFF, "
+     "0xFF, 0xFF  /* ' ' not in the library */\n        .byte   0xFF, 0x7E,"},
+    {{"--font", "--chars", "65-67", "--missing", "A", "-f", "retlw"},
+     0,
+     "0x7E  ; 'C' not in the library: the glyph of 'A'\n        retlw   0x09"},
+    {{"--font", "--chars", "66-67", "--missing", "?", "-f", "bin"},
+     0,
+     "warning: not in the library, so dark: 'C' (U+0043)"},
+    {{"--font", "--chars", "65-67", "-f", "dt"},
+     0,
+     "; 3 entries, U+0041 to U+0043, 5 columns each; 1 not in the library\r\nvorlix_font_FIRST "
+     "equ 0x41\r\nvorlix_font\r\n       dt  0x7E,  0x9,"},
+    {{"--font", "--text", "BAB", "-f", "gas", "--label", "f"},
+     0,
+     "        .set    f_INDEX_FIRST, 0x41\n        .global f_index\nf_index:\n        .byte   "
+     "0x01  /* 'A' */\n        .byte   0x00  /* 'B' */\n"},
+    {{"--font", "-s", "--text", "BAZ", "-f", "avr", "--widths", "--space-width", "4"},
+     1,
+     "error: not in the library, so dark: 'Z' (U+005A)\nvorlix-table: nothing was written"},
+    {{"--font", "--text", "BAZ", "-f", "avr", "--widths", "--space-width", "4"},
+     0,
+     "_width:\n        .db     0x05, 0x05  ; 'B' 'A'\n        .db     0x04, 0x00  ; 'Z'"},
+    {{"--font", "--proportional", "-f", "dt"}, 2, "goes with --format c or arduino"},
+    {{"--font", "--org", "0x1F7", "-f", "retlw"},
+     1,
+     "entry 9 of the table ('B' (U+0042), column 5)"},
+    {{"--font", "A"}, 2, "--font takes no message"},
+    {{"--proportional", "-b", "A"}, 2, "leave out --blank"},
+    {{"--widths", "A"}, 2, "--widths needs --font"},
+    {{"--read-table", VORLIX_TEST_DATA "/pic_clock.asm", "--chars", "65-66"},
+     1,
+     "lines 11, 13-24 and 26-27: name the table to read with --label"},
+    {{"--read-table", VORLIX_TEST_DATA "/pic_clock.asm", "--label", "bad", "--chars", "65"},
+     1,
+     "pic_clock.asm:24: '0x100' is more than a byte (255)"},
+    {{"--read-table", VORLIX_TEST_DATA "/avr_font.asm", "--label", "font", "--chars", "65-67"},
+     1,
+     "the table holds 2 glyphs of 5 columns, but 3 characters"},
+    {{"--read-table", VORLIX_TEST_DATA "/avr_font.asm", "--label", "font", "-b", "--text", "A"},
+     1,
+     "10 bytes do not make glyphs of 6 columns (4 left over)"},
+    {{"--read-table", "FONTSDAT.txt", "--chars", "65"}, 1, "there is no table data in it"},
+    {{"--read-table", "FONTSDAT.txt"}, 2, "needs --chars or --text"},
+    {{"--convert", "windows-1252"}, 0, "FONTSDAT.txt: Windows-1252 already, nothing to do"},
+    {{"--convert", "latin1"}, 2, "--convert takes utf-8 or windows-1252, not 'latin1'"},
     {{"--label", "int", "-f", "c", "A"}, 2, "'int' is a reserved word"},
     {{"--label", "Movlw", "-f", "retlw", "A"}, 2, "'Movlw' is a reserved word"},
     {{"--label", "font5", "A"}, 0, ";Total Columns = 5\r\nfont5:\r\n       dt  0x7E"},
@@ -170,6 +218,62 @@ TEST_F(VorlixTable, ImportsFontsIntoTheLibrary) {
     EXPECT_TRUE(
         read("new.txt").startsWith("\"A\",\"&H3E\",\"&H48\",\"&H48\",\"&H3E\",\"&H0\"\r\n"));
     EXPECT_EQ(read("new.txt.bak"), replacedFrom); // the replaced library, kept and named
+}
+
+// Hand-written firmware sources hold 'A' and 'B' in every number form
+// firmware is written in, among comments, labels, equates and code.
+TEST_F(VorlixTable, ReadsTablesFromFirmwareSources) {
+    for (const auto& [file, more] :
+         {std::pair{"pic_clock.asm", QStringList{"--label", "digits", "--text", "AB"}},
+          {"pic_clock.asm", {"--label", "decimal", "--chars", "65-66"}},
+          {"avr_font.asm", {"--label", "font", "--chars", "65-66"}},
+          {"sketch.ino", {"--label", "font", "--chars", "65,66", "-f", "arduino"}}}) {
+        QFile::remove(dir.filePath("read.txt"));
+        const Outcome result =
+            run(QStringList{"--read-table", QString(VORLIX_TEST_DATA "/") + file, "-l", "read.txt"}
+                << more);
+        EXPECT_EQ(result.code, 0) << result.err;
+        EXPECT_NE(result.out.find(": added 2, replaced 0, kept 0, refused 0\n"), std::string::npos);
+        EXPECT_EQ(read("read.txt"), QByteArray::fromStdString(*libraryBytes(worked))) << file;
+    }
+}
+
+// Characters outside Windows-1252 are kept: a new library is made UTF-8, an
+// old one is refused them with a count, ten names and the way to keep them,
+// and --convert goes both ways losslessly while every character fits.
+TEST_F(VorlixTable, KeepsCharactersOutsideWindows1252) {
+    std::string twelve = "const unsigned char t[] = {";
+    for (int k = 0; k < 60; ++k) {
+        twelve += std::to_string(k) + ",";
+    }
+    write("twelve.c", twelve + "};");
+    const QByteArray original = read("FONTSDAT.txt");
+    const auto says = [&](const QStringList& arguments, int code, const std::string& text) {
+        const Outcome result = run(QStringList{"-l", "FONTSDAT.txt"} + arguments);
+        EXPECT_EQ(result.code, code) << result.err;
+        EXPECT_NE((result.out + result.err).find(text), std::string::npos) << result.err;
+    };
+    says({"--read-table", "twelve.c", "--chars", "0x2600-0x260B"}, 0,
+         "refused, since the library cannot store them: 12 characters, the first 10: '\u2600' "
+         "(U+2600), ");
+    says({"--read-table", "twelve.c", "--chars", "0x2600-0x260B"}, 0,
+         "'\u2609' (U+2609); to keep those outside Windows-1252, make the library UTF-8");
+    says({"--read-table", "twelve.c", "--chars", "65-76", "--text", "", "-s"}, 2,
+         "--text needs at least one character");
+    says({"--read-table", "twelve.c", "--text", "ABCDEFGHIJK\u2600", "-s"}, 1,
+         "'\u2600' (U+2600); to keep those outside Windows-1252, make the library UTF-8 "
+         "(--convert utf-8) and run this again\nvorlix-table: nothing was written (--strict)");
+    EXPECT_EQ(read("FONTSDAT.txt"), original);
+    says({"--read-table", VORLIX_TEST_DATA "/avr_font.asm", "--label", "font", "--text", "\u2603A",
+          "-l", "new.txt"},
+         0, "added 2");
+    EXPECT_TRUE(read("new.txt").startsWith("\xEF\xBB\xBF\"\u2603\",\"&H7E\","));
+    says({"--convert", "windows-1252", "-l", "new.txt"}, 1,
+         "Windows-1252 cannot hold '\u2603' (U+2603); the library stays as it is");
+    says({"--convert", "utf-8"}, 0, "FONTSDAT.txt: now UTF-8");
+    EXPECT_EQ(read("FONTSDAT.txt"), "\xEF\xBB\xBF" + original);
+    says({"--convert", "windows-1252"}, 0, "FONTSDAT.txt: now Windows-1252");
+    EXPECT_EQ(read("FONTSDAT.txt"), original);
 }
 
 // Outputs that are no regular file are written into, never replaced; a full
@@ -228,6 +332,10 @@ TEST_F(VorlixTable, DrawsWhatTheEditorDrew) {
         ASSERT_EQ(run(arguments + QStringList{"-r", "s.png"}).code, 0);
         ASSERT_EQ(run(arguments + QStringList{"--round", "-r", "r.png"}).code, 0);
         const QImage image(dir.filePath("s.png"));
+        // A stick spinning the other way shows the columns in mirror order.
+        ASSERT_EQ(run(arguments + QStringList{"--reverse", "-r", "v.png"}).code, 0);
+        const QImage reversed(dir.filePath("v.png"));
+
         ASSERT_EQ(image.size(), QSize(12 * 24, 96));
         for (int column = 0; column < 24; ++column) {
             for (int row = 0; row < 8; ++row) {
@@ -236,6 +344,7 @@ TEST_F(VorlixTable, DrawsWhatTheEditorDrew) {
                 const QRgb pixel = image.pixel(6 + 12 * column, 6 + 12 * row);
                 EXPECT_EQ(red(pixel) && qRed(pixel) > 200, lit) << column << " " << row;
                 EXPECT_TRUE(lit || qGray(pixel) < 30);
+                EXPECT_EQ(red(reversed.pixel(6 + 12 * (23 - column), 6 + 12 * row)), lit);
             }
         }
         const QImage round(dir.filePath("r.png"));

@@ -2,11 +2,17 @@
 // list, import a font, and the grid's tools with their undo.
 
 #include "gui/form_fixture.h"
+#include "ui/firmware_dialogs.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListView>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -159,6 +165,61 @@ private slots:
                                           QMessageBox::Ok,
                                           {}});
         QVERIFY(scrolledOnScreen);
+    }
+
+    // The fonts list's firmware dialogs: a font written for an inverted stick
+    // (C missing and dark) and read back as other characters; the choices
+    // come back in the next dialog.
+    void firmwareDialogsWriteAndReadTheFont() {
+        CALL(f = std::make_unique<FormFixture>(lineA + lineB));
+        qputenv("XDG_CONFIG_HOME", f->dir.filePath("config").toLocal8Bit());
+        const QString table = f->dir.filePath("font.h");
+        QString preview;
+        QString status;
+        const auto inDialog = [&](const std::function<void(QDialog*)>& fill) {
+            QTimer::singleShot(0, [&, fill] {
+                auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                fill(dialog);
+                preview = dialog->findChild<QPlainTextEdit*>("preview")->toPlainText();
+                status = dialog->findChild<QLabel*>("status")->text();
+                QTest::mouseClick(dialog->findChild<QPushButton*>("accept"), Qt::LeftButton);
+            });
+        };
+        inDialog([&](QDialog* dialog) {
+            dialog->findChild<QComboBox*>("format")->setCurrentText("c");
+            dialog->findChild<QLineEdit*>("characters")->setText("65-67");
+            dialog->findChild<QLineEdit*>("label")->setText("font");
+            dialog->findChild<QCheckBox*>("invert")->click();
+            dialog->findChild<QLineEdit*>("file")->setText(table);
+        });
+        CALL(f->act("cmdLIST"));
+        CALL(trigger("Export font table..."));
+        QVERIFY2(preview.contains("    {0x81, 0xEE, 0xEE, 0xEE, 0x81}, /* 'A' */\n"),
+                 qPrintable(preview));
+        QCOMPARE(status, QString("Not in the library, so dark: 'C' (U+0043)."));
+        QFile written(table);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.readAll().contains("{0x80, 0xB6, 0xB6, 0xB6, 0xC9}, /* 'B' */\n"
+                                           "    {0x00, 0x00, 0x00, 0x00, 0x00}, /* 'C' not"));
+        inDialog([&](QDialog* dialog) {
+            dialog->findChild<QLineEdit*>("file")->setText(table);
+            dialog->findChild<QLineEdit*>("label")->setText("font");
+            dialog->findChild<QLineEdit*>("text")->setText("bcd");
+            dialog->findChild<QCheckBox*>("invert")->click();
+        });
+        CALL(trigger("Import firmware table..."));
+        QVERIFY2(preview.startsWith("b    =  &H7E,  &H11,  &H11,   &H11,  &H7E\n"),
+                 qPrintable(preview));
+        QCOMPARE(status, QString("3 glyphs to import."));
+        QVERIFY(f->library().endsWith("\"d\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\"\r\n"));
+        QVERIFY2(f->messages().constLast().contains("added 3, replaced 0, kept 0, refused 0"),
+                 qPrintable(f->messages().constLast()));
+        const vorlix::FontExportDialog again({}, {});
+        QCOMPARE(again.findChild<QComboBox*>("format")->currentText(), QString("c"));
+        QCOMPARE(again.findChild<QLineEdit*>("characters")->text(), QString("65-67"));
+        QVERIFY(again.findChild<QCheckBox*>("invert")->isChecked());
+        QVERIFY(!again.findChild<QCheckBox*>("swap")->isChecked());
     }
 
     void gridToolsChangeTheGlyphAndUndoTakesThemBack() {
