@@ -4,6 +4,7 @@
 #include "cli/options.h"
 #include "common/file_io.h"
 #include "common/utf8.h"
+#include "editor/glyph.h"
 #include "library/character_name.h"
 #include "library/cp1252.h"
 #include "library/library_check.h"
@@ -227,8 +228,8 @@ int writePicture(const Request& request, const QString& path, const ParsedLibrar
     if (isTheLibrary(request.imagePath, path)) {
         return exitUsage;
     }
-    const int perCharacter = request.blank ? 6 : 5;
-    const std::size_t longest = maxRenderColumns(request.round) / perCharacter;
+    const std::size_t longest = static_cast<std::size_t>(maxRenderColumns(request.round)) /
+                                columnsPerCharacter(request.blank);
     if (toCodePoints(request.message).size() > longest) {
         complain(QStringLiteral("the message is too long to draw%1: at most %2 characters fit")
                      .arg(request.round ? QStringLiteral(" on a ring") : QString())
@@ -292,6 +293,20 @@ int writeCheck(const QString& path) {
 
 // Names what a merge refused and, when a UTF-8 library would hold some of
 // them, how to keep them.
+// The old library kept beside it: unreadable in part, or replaced glyphs.
+void reportBackup(const LibraryWrite& written) {
+    if (written.backupPath.isEmpty()) {
+        return;
+    }
+    const QString backup = QDir::toNativeSeparators(written.backupPath);
+    complain(written.dropped.line > 0
+                 ? QStringLiteral("the old library could not be read whole (line %1: %2) and "
+                                  "was kept as %3")
+                       .arg(written.dropped.line)
+                       .arg(QString::fromStdString(written.dropped.what), backup)
+                 : QStringLiteral("the library as it was before is kept as %1").arg(backup));
+}
+
 void reportRefused(const std::vector<std::string>& refused) {
     if (refused.empty()) {
         return;
@@ -321,10 +336,7 @@ int writeConvert(const Request& request, const LibraryLocation& location) {
         complain(QStringLiteral("cannot write the library %1: %2").arg(path, outcome.error));
         return exitUsage;
     }
-    if (!outcome.backupPath.isEmpty()) {
-        complain(QStringLiteral("the old library could not be read whole and was kept as %1")
-                     .arg(QDir::toNativeSeparators(outcome.backupPath)));
-    }
+    reportBackup(outcome);
     printLine(stdout, outcome.result == LibraryWrite::Result::unchanged
                           ? QStringLiteral("%1: %2 already, nothing to do").arg(path, name)
                           : QStringLiteral("%1: now %2").arg(path, name));
@@ -366,16 +378,7 @@ int writeImport(const Request& request, const LibraryLocation& location) {
         return exitUsage;
     }
     reportRefused(report.merge.refused);
-    if (!report.merge.backupPath.isEmpty()) {
-        complain(report.merge.dropped.line > 0
-                     ? QStringLiteral("the old library could not be read whole (line %1: %2) and "
-                                      "was kept as %3")
-                           .arg(report.merge.dropped.line)
-                           .arg(QString::fromStdString(report.merge.dropped.what),
-                                QDir::toNativeSeparators(report.merge.backupPath))
-                     : QStringLiteral("the library as it was before is kept as %1")
-                           .arg(QDir::toNativeSeparators(report.merge.backupPath)));
-    }
+    reportBackup(report.merge);
     printLine(stdout,
               QStringLiteral("%1: %2").arg(font, QString::fromStdString(importCounts(report))));
     return exitOk;
@@ -422,10 +425,7 @@ int writeReadTable(const Request& request, const LibraryLocation& location) {
         complain(QStringLiteral("nothing was written (--strict)"));
         return exitContent;
     }
-    if (!merge.backupPath.isEmpty()) {
-        complain(QStringLiteral("the old library could not be read whole and was kept as %1")
-                     .arg(QDir::toNativeSeparators(merge.backupPath)));
-    }
+    reportBackup(merge);
     printLine(stdout, QStringLiteral("%1: added %2, replaced %3, kept %4, refused %5")
                           .arg(table)
                           .arg(merge.added)
@@ -461,8 +461,7 @@ int main(int argc, char* argv[]) {
     }
     // What is read: the per-user library, or its installed starter until the
     // first save or import makes it.
-    const QString path =
-        QFileInfo::exists(location.path) || location.seed.isEmpty() ? location.path : location.seed;
+    const QString path = location.readPath();
     if (request.mode == Mode::check) {
         return writeCheck(path);
     }

@@ -2,6 +2,7 @@
 
 #include "common/utf8.h"
 #include "editor/column_text.h"
+#include "editor/glyph.h"
 #include "table/make_table.h"
 #include "table/message_bytes.h"
 
@@ -67,7 +68,7 @@ std::string commentQuoted(std::u32string_view text, char quote) {
 namespace {
 
 std::size_t columnCount(const FirmwareRequest& request) {
-    return toCodePoints(request.message).size() * (request.blank ? 6 : 5);
+    return toCodePoints(request.message).size() * columnsPerCharacter(request.blank);
 }
 
 std::string dtTable(const FirmwareRequest& request, const FontTable& table) {
