@@ -6,6 +6,7 @@
 #include "ui/form1.h"
 
 #include "editor/column_encoding.h"
+#include "editor/column_text.h"
 #include "ui/firmware_dialogs.h"
 
 #include <QAction>
@@ -71,10 +72,12 @@ void Form1::editListedGlyph(int row) {
     const FONTREC& record = session_.table()[static_cast<std::size_t>(row)];
     const auto glyph = decodeColumns(record.HEX, bitOptions());
     if (!glyph) {
-        message(QStringLiteral("The glyph for \"%1\" cannot be loaded into the editor: its "
-                               "columns are not all bytes (&H and 1 or 2 hex digits).")
-                    .arg(QString::fromStdString(record.CHAR)),
-                QMessageBox::Warning);
+        message(
+            QStringLiteral("The glyph for \"%1\" cannot be loaded into the editor: its "
+                           "columns are not all bytes (%2).")
+                .arg(QString::fromStdString(record.CHAR),
+                     QString::fromUtf8(byteForm.data(), static_cast<qsizetype>(byteForm.size()))),
+            QMessageBox::Warning);
         return;
     }
     const QString character = QString::fromStdString(record.CHAR);
