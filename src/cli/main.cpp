@@ -78,7 +78,7 @@ bool reportShortfalls(const Request& request, const QString& path, const ParsedL
         }
     }
     if (request.strict) {
-        for (const std::string& problem : messageProblems(request.message, library.records)) {
+        for (const std::string& problem : messageProblems(request.table.message, library.records)) {
             complain(QString::fromStdString(problem));
             failed = true;
         }
@@ -119,21 +119,6 @@ int writeText(const QString& path, const std::string& text) {
     return writeOutput(path, text);
 }
 
-FirmwareRequest firmwareRequest(const Request& request) {
-    FirmwareRequest firmware;
-    firmware.message = request.message;
-    firmware.prefix = request.prefix;
-    firmware.blank = request.blank;
-    firmware.options = request.options;
-    firmware.label = request.label;
-    firmware.labelLine = request.labelLine;
-    firmware.guard = request.guard;
-    firmware.proportional = request.proportional;
-    firmware.spaceWidth = request.spaceWidth;
-    firmware.reverse = request.reverse;
-    return firmware;
-}
-
 // False, with the reason said, when a computed goto at org cannot reach
 // every word of the table.
 bool fitsItsPage(const Request& request, const std::vector<TableRow>& rows) {
@@ -167,11 +152,11 @@ int writeTable(const Request& request, const QString& path, const ParsedLibrary&
     if (reportShortfalls(request, path, library)) {
         return exitContent;
     }
-    const FirmwareRequest firmware = firmwareRequest(request);
-    if (!fitsItsPage(request, messageRows(firmware, library.records))) {
+    if (!fitsItsPage(request, messageRows(request.table, library.records))) {
         return exitContent;
     }
-    return writeText(request.outputPath, firmwareTable(request.format, firmware, library.records));
+    return writeText(request.outputPath,
+                     firmwareTable(request.format, request.table, library.records));
 }
 
 int writeFont(const Request& request, const QString& path, const ParsedLibrary& library) {
@@ -195,15 +180,14 @@ int writeFont(const Request& request, const QString& path, const ParsedLibrary& 
     }
     font.missing = request.missing;
     font.widths = request.widths;
-    const FirmwareRequest firmware = firmwareRequest(request);
     if (request.org) {
         // Every entry is the same length in the forms that have --org.
-        const std::vector<TableRow> rows = characterRows(font.characters, request.blank, {});
+        const std::vector<TableRow> rows = characterRows(font.characters, request.table.blank, {});
         if (!fitsItsPage(request, rows)) {
             return exitContent;
         }
     }
-    const FontOutput output = fontTable(request.format, firmware, font, library.records);
+    const FontOutput output = fontTable(request.format, request.table, font, library.records);
     if (!output.error.empty()) {
         complain(QString::fromStdString(output.error));
         return exitContent;
@@ -229,8 +213,8 @@ int writePicture(const Request& request, const QString& path, const ParsedLibrar
         return exitUsage;
     }
     const std::size_t longest = static_cast<std::size_t>(maxRenderColumns(request.round)) /
-                                columnsPerCharacter(request.blank);
-    if (toCodePoints(request.message).size() > longest) {
+                                columnsPerCharacter(request.table.blank);
+    if (toCodePoints(request.table.message).size() > longest) {
         complain(QStringLiteral("the message is too long to draw%1: at most %2 characters fit")
                      .arg(request.round ? QStringLiteral(" on a ring") : QString())
                      .arg(longest));
@@ -239,9 +223,9 @@ int writePicture(const Request& request, const QString& path, const ParsedLibrar
     if (reportShortfalls(request, path, library)) {
         return exitContent;
     }
-    std::vector<ColumnDots> columns =
-        stickColumns(request.message, request.blank, library.records, request.options);
-    if (request.reverse) {
+    std::vector<ColumnDots> columns = stickColumns(request.table.message, request.table.blank,
+                                                   library.records, request.table.options);
+    if (request.table.reverse) {
         reverseColumns(columns);
     }
     QByteArray png;
@@ -347,7 +331,7 @@ int writeImport(const Request& request, const LibraryLocation& location) {
     const QString& path = location.path;
     ImportRequest import;
     import.characters = request.characters.empty() ? printableCp1252() : request.characters;
-    import.options = request.options;
+    import.options = request.table.options;
     import.baselineRow = request.baselineRow;
     import.replaceExisting = request.replace;
     import.refuseClipped = request.strict;
@@ -394,7 +378,7 @@ int writeReadTable(const Request& request, const LibraryLocation& location) {
     }
     const TableBytes bytes = readTableBytes(
         file.bytes, request.formatGiven ? std::optional(request.format) : std::nullopt,
-        request.label);
+        request.table.label);
     if (const auto& damage = bytes.damage) {
         complain((damage->line > 0 ? at(request.tablePath, damage->line) : table) +
                  QStringLiteral(": ") + QString::fromStdString(damage->what));
@@ -403,11 +387,11 @@ int writeReadTable(const Request& request, const LibraryLocation& location) {
     const std::u32string characters =
         request.text.empty() ? std::u32string(request.characters.begin(), request.characters.end())
                              : toCodePoints(request.text);
-    const TableGlyphs glyphs =
-        glyphsOfTable(bytes, characters, request.blank, request.options, request.reverse);
+    const TableGlyphs glyphs = glyphsOfTable(bytes, characters, request.table.blank,
+                                             request.table.options, request.table.reverse);
     if (!glyphs.error.empty()) {
         complain(table + QStringLiteral(": ") + QString::fromStdString(glyphs.error) +
-                 (request.label.empty()
+                 (request.table.label.empty()
                       ? QStringLiteral("; if the file holds more than the table, name it with "
                                        "--label")
                       : QString()));
