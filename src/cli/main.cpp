@@ -4,6 +4,7 @@
 #include "cli/options.h"
 #include "common/file_io.h"
 #include "common/utf8.h"
+#include "editor/glyph.h"
 #include "library/character_name.h"
 #include "library/cp1252.h"
 #include "library/library_check.h"
@@ -77,7 +78,7 @@ bool reportShortfalls(const Request& request, const QString& path, const ParsedL
         }
     }
     if (request.strict) {
-        for (const std::string& problem : messageProblems(request.message, library.records)) {
+        for (const std::string& problem : messageProblems(request.table.message, library.records)) {
             complain(QString::fromStdString(problem));
             failed = true;
         }
@@ -118,21 +119,6 @@ int writeText(const QString& path, const std::string& text) {
     return writeOutput(path, text);
 }
 
-FirmwareRequest firmwareRequest(const Request& request) {
-    FirmwareRequest firmware;
-    firmware.message = request.message;
-    firmware.prefix = request.prefix;
-    firmware.blank = request.blank;
-    firmware.options = request.options;
-    firmware.label = request.label;
-    firmware.labelLine = request.labelLine;
-    firmware.guard = request.guard;
-    firmware.proportional = request.proportional;
-    firmware.spaceWidth = request.spaceWidth;
-    firmware.reverse = request.reverse;
-    return firmware;
-}
-
 // False, with the reason said, when a computed goto at org cannot reach
 // every word of the table.
 bool fitsItsPage(const Request& request, const std::vector<TableRow>& rows) {
@@ -166,11 +152,11 @@ int writeTable(const Request& request, const QString& path, const ParsedLibrary&
     if (reportShortfalls(request, path, library)) {
         return exitContent;
     }
-    const FirmwareRequest firmware = firmwareRequest(request);
-    if (!fitsItsPage(request, messageRows(firmware, library.records))) {
+    if (!fitsItsPage(request, messageRows(request.table, library.records))) {
         return exitContent;
     }
-    return writeText(request.outputPath, firmwareTable(request.format, firmware, library.records));
+    return writeText(request.outputPath,
+                     firmwareTable(request.format, request.table, library.records));
 }
 
 int writeFont(const Request& request, const QString& path, const ParsedLibrary& library) {
@@ -194,15 +180,14 @@ int writeFont(const Request& request, const QString& path, const ParsedLibrary& 
     }
     font.missing = request.missing;
     font.widths = request.widths;
-    const FirmwareRequest firmware = firmwareRequest(request);
     if (request.org) {
         // Every entry is the same length in the forms that have --org.
-        const std::vector<TableRow> rows = characterRows(font.characters, request.blank, {});
+        const std::vector<TableRow> rows = characterRows(font.characters, request.table.blank, {});
         if (!fitsItsPage(request, rows)) {
             return exitContent;
         }
     }
-    const FontOutput output = fontTable(request.format, firmware, font, library.records);
+    const FontOutput output = fontTable(request.format, request.table, font, library.records);
     if (!output.error.empty()) {
         complain(QString::fromStdString(output.error));
         return exitContent;
@@ -227,9 +212,9 @@ int writePicture(const Request& request, const QString& path, const ParsedLibrar
     if (isTheLibrary(request.imagePath, path)) {
         return exitUsage;
     }
-    const int perCharacter = request.blank ? 6 : 5;
-    const std::size_t longest = maxRenderColumns(request.round) / perCharacter;
-    if (toCodePoints(request.message).size() > longest) {
+    const std::size_t longest = static_cast<std::size_t>(maxRenderColumns(request.round)) /
+                                columnsPerCharacter(request.table.blank);
+    if (toCodePoints(request.table.message).size() > longest) {
         complain(QStringLiteral("the message is too long to draw%1: at most %2 characters fit")
                      .arg(request.round ? QStringLiteral(" on a ring") : QString())
                      .arg(longest));
@@ -238,9 +223,9 @@ int writePicture(const Request& request, const QString& path, const ParsedLibrar
     if (reportShortfalls(request, path, library)) {
         return exitContent;
     }
-    std::vector<ColumnDots> columns =
-        stickColumns(request.message, request.blank, library.records, request.options);
-    if (request.reverse) {
+    std::vector<ColumnDots> columns = stickColumns(request.table.message, request.table.blank,
+                                                   library.records, request.table.options);
+    if (request.table.reverse) {
         reverseColumns(columns);
     }
     QByteArray png;
@@ -292,6 +277,20 @@ int writeCheck(const QString& path) {
 
 // Names what a merge refused and, when a UTF-8 library would hold some of
 // them, how to keep them.
+// The old library kept beside it: unreadable in part, or replaced glyphs.
+void reportBackup(const LibraryWrite& written) {
+    if (written.backupPath.isEmpty()) {
+        return;
+    }
+    const QString backup = QDir::toNativeSeparators(written.backupPath);
+    complain(written.dropped.line > 0
+                 ? QStringLiteral("the old library could not be read whole (line %1: %2) and "
+                                  "was kept as %3")
+                       .arg(written.dropped.line)
+                       .arg(QString::fromStdString(written.dropped.what), backup)
+                 : QStringLiteral("the library as it was before is kept as %1").arg(backup));
+}
+
 void reportRefused(const std::vector<std::string>& refused) {
     if (refused.empty()) {
         return;
@@ -310,7 +309,7 @@ void reportRefused(const std::vector<std::string>& refused) {
 int writeConvert(const Request& request, const LibraryLocation& location) {
     const QString path = QDir::toNativeSeparators(location.path);
     const QString name = request.toUtf8 ? QStringLiteral("UTF-8") : QStringLiteral("Windows-1252");
-    const ConvertOutcome outcome = convertLibrary(
+    const LibraryWrite outcome = convertLibrary(
         location, request.toUtf8 ? TextEncoding::utf8WithMark : TextEncoding::windows1252);
     if (!outcome.refused.empty()) {
         complain(QStringLiteral("%1 cannot hold %2; the library stays as it is")
@@ -321,11 +320,8 @@ int writeConvert(const Request& request, const LibraryLocation& location) {
         complain(QStringLiteral("cannot write the library %1: %2").arg(path, outcome.error));
         return exitUsage;
     }
-    if (!outcome.backupPath.isEmpty()) {
-        complain(QStringLiteral("the old library could not be read whole and was kept as %1")
-                     .arg(QDir::toNativeSeparators(outcome.backupPath)));
-    }
-    printLine(stdout, outcome.unchanged
+    reportBackup(outcome);
+    printLine(stdout, outcome.result == LibraryWrite::Result::unchanged
                           ? QStringLiteral("%1: %2 already, nothing to do").arg(path, name)
                           : QStringLiteral("%1: now %2").arg(path, name));
     return exitOk;
@@ -335,7 +331,7 @@ int writeImport(const Request& request, const LibraryLocation& location) {
     const QString& path = location.path;
     ImportRequest import;
     import.characters = request.characters.empty() ? printableCp1252() : request.characters;
-    import.options = request.options;
+    import.options = request.table.options;
     import.baselineRow = request.baselineRow;
     import.replaceExisting = request.replace;
     import.refuseClipped = request.strict;
@@ -366,16 +362,7 @@ int writeImport(const Request& request, const LibraryLocation& location) {
         return exitUsage;
     }
     reportRefused(report.merge.refused);
-    if (!report.merge.backupPath.isEmpty()) {
-        complain(report.merge.dropped.line > 0
-                     ? QStringLiteral("the old library could not be read whole (line %1: %2) and "
-                                      "was kept as %3")
-                           .arg(report.merge.dropped.line)
-                           .arg(QString::fromStdString(report.merge.dropped.what),
-                                QDir::toNativeSeparators(report.merge.backupPath))
-                     : QStringLiteral("the library as it was before is kept as %1")
-                           .arg(QDir::toNativeSeparators(report.merge.backupPath)));
-    }
+    reportBackup(report.merge);
     printLine(stdout,
               QStringLiteral("%1: %2").arg(font, QString::fromStdString(importCounts(report))));
     return exitOk;
@@ -391,7 +378,7 @@ int writeReadTable(const Request& request, const LibraryLocation& location) {
     }
     const TableBytes bytes = readTableBytes(
         file.bytes, request.formatGiven ? std::optional(request.format) : std::nullopt,
-        request.label);
+        request.table.label);
     if (const auto& damage = bytes.damage) {
         complain((damage->line > 0 ? at(request.tablePath, damage->line) : table) +
                  QStringLiteral(": ") + QString::fromStdString(damage->what));
@@ -400,17 +387,17 @@ int writeReadTable(const Request& request, const LibraryLocation& location) {
     const std::u32string characters =
         request.text.empty() ? std::u32string(request.characters.begin(), request.characters.end())
                              : toCodePoints(request.text);
-    const TableGlyphs glyphs =
-        glyphsOfTable(bytes, characters, request.blank, request.options, request.reverse);
+    const TableGlyphs glyphs = glyphsOfTable(bytes, characters, request.table.blank,
+                                             request.table.options, request.table.reverse);
     if (!glyphs.error.empty()) {
         complain(table + QStringLiteral(": ") + QString::fromStdString(glyphs.error) +
-                 (request.label.empty()
+                 (request.table.label.empty()
                       ? QStringLiteral("; if the file holds more than the table, name it with "
                                        "--label")
                       : QString()));
         return exitContent;
     }
-    const MergeOutcome merge =
+    const LibraryWrite merge =
         mergeGlyphs(location, glyphs.records, request.replace, request.strict);
     if (!merge.error.isEmpty()) {
         complain(QStringLiteral("cannot write the library %1: %2")
@@ -422,10 +409,7 @@ int writeReadTable(const Request& request, const LibraryLocation& location) {
         complain(QStringLiteral("nothing was written (--strict)"));
         return exitContent;
     }
-    if (!merge.backupPath.isEmpty()) {
-        complain(QStringLiteral("the old library could not be read whole and was kept as %1")
-                     .arg(QDir::toNativeSeparators(merge.backupPath)));
-    }
+    reportBackup(merge);
     printLine(stdout, QStringLiteral("%1: added %2, replaced %3, kept %4, refused %5")
                           .arg(table)
                           .arg(merge.added)
@@ -461,8 +445,7 @@ int main(int argc, char* argv[]) {
     }
     // What is read: the per-user library, or its installed starter until the
     // first save or import makes it.
-    const QString path =
-        QFileInfo::exists(location.path) || location.seed.isEmpty() ? location.path : location.seed;
+    const QString path = location.readPath();
     if (request.mode == Mode::check) {
         return writeCheck(path);
     }

@@ -219,15 +219,15 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
         }
     }
     request.libraryPath = parser.value(library);
-    request.blank = parser.isSet(blank);
+    request.table.blank = parser.isSet(blank);
     request.strict = parser.isSet(strict);
     request.outputPath = parser.value(output);
     request.imagePath = parser.value(render);
-    request.options = {parser.isSet(invert), parser.isSet(swap)};
+    request.table.options = {parser.isSet(invert), parser.isSet(swap)};
     request.round = parser.isSet(round);
     if (parser.isSet(prefix)) {
-        request.prefix = parser.value(prefix).toStdString();
-        if (request.prefix.find_first_of("\r\n") != std::string::npos) {
+        request.table.prefix = parser.value(prefix).toStdString();
+        if (request.table.prefix.find_first_of("\r\n") != std::string::npos) {
             return usageError(QStringLiteral("the prefix holds a line break, which would split "
                                              "the table's lines"));
         }
@@ -255,10 +255,10 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
         return usageError(QStringLiteral("--prefix goes with --format dt only"));
     }
     if (request.mode == Mode::font && !parser.isSet(label)) {
-        request.label = "vorlix_font";
+        request.table.label = "vorlix_font";
     }
     if (request.mode == Mode::readTable && !parser.isSet(label)) {
-        request.label.clear(); // the whole file is the table
+        request.table.label.clear(); // the whole file is the table
     }
     if (request.mode == Mode::readTable && !parser.isSet(chars) && !parser.isSet(text)) {
         return usageError(QStringLiteral("--read-table needs --chars or --text: the characters "
@@ -274,13 +274,13 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                                              "then letters, digits or _), not '%1'")
                                   .arg(parser.value(label)));
         }
-        request.label = parser.value(label).toStdString();
-        if (isReservedLabel(request.format, request.label)) {
+        request.table.label = parser.value(label).toStdString();
+        if (isReservedLabel(request.format, request.table.label)) {
             return usageError(QStringLiteral("--label '%1' is a reserved word of the output's "
                                              "language; choose another name")
                                   .arg(parser.value(label)));
         }
-        request.labelLine = pic;
+        request.table.labelLine = pic;
     }
     if (parser.isSet(org)) {
         bool ok = false;
@@ -293,7 +293,7 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
         }
         request.org = address;
     }
-    request.guard = parser.isSet(guard);
+    request.table.guard = parser.isSet(guard);
 
     request.fontPath = parser.value(import);
     request.replace = parser.isSet(replace);
@@ -328,8 +328,8 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     }
     request.text = parser.value(text).toStdString();
     request.widths = parser.isSet(widths);
-    request.proportional = parser.isSet(proportional);
-    request.reverse = parser.isSet(reverse);
+    request.table.proportional = parser.isSet(proportional);
+    request.table.reverse = parser.isSet(reverse);
     if (parser.isSet(text) && (parser.isSet(chars) || request.text.empty())) {
         return usageError(request.text.empty()
                               ? QStringLiteral("--text needs at least one character")
@@ -345,20 +345,20 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     }
     if (parser.isSet(spaceWidth)) {
         bool ok = false;
-        request.spaceWidth = parser.value(spaceWidth).toInt(&ok);
-        if (!ok || request.spaceWidth < 1 || request.spaceWidth > 5) {
+        request.table.spaceWidth = parser.value(spaceWidth).toInt(&ok);
+        if (!ok || request.table.spaceWidth < 1 || request.table.spaceWidth > 5) {
             return usageError(
                 QStringLiteral("--space-width is a column count from 1 to 5, not '%1'")
                     .arg(parser.value(spaceWidth)));
         }
     }
-    if (request.proportional && request.blank) {
+    if (request.table.proportional && request.table.blank) {
         return usageError(QStringLiteral("--proportional puts one dark column between "
                                          "characters itself; leave out --blank"));
     }
     const bool cForm =
         request.format == FirmwareFormat::c || request.format == FirmwareFormat::arduino;
-    if (request.mode == Mode::font && request.proportional && !cForm) {
+    if (request.mode == Mode::font && request.table.proportional && !cForm) {
         return usageError(QStringLiteral("--font --proportional goes with --format c or arduino, "
                                          "whose tables say where each glyph starts"));
     }
@@ -381,20 +381,20 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                                                "(%1 arguments were given)")
                                     .arg(messages.size()));
     }
-    request.message = messages.constFirst().toStdString();
+    request.table.message = messages.constFirst().toStdString();
     // A line break would end the table's comment line and leave the rest of the
     // message to the assembler as code.
     if (request.mode == Mode::table && request.format != FirmwareFormat::bin &&
-        request.message.find_first_of("\r\n") != std::string::npos) {
+        request.table.message.find_first_of("\r\n") != std::string::npos) {
         return usageError(QStringLiteral("the message holds a line break, which would end the "
                                          "table's comment line; use one line"));
     }
     const bool cArray =
         request.format == FirmwareFormat::c || request.format == FirmwareFormat::arduino;
-    if (request.message.empty() && request.guard) {
+    if (request.table.message.empty() && request.table.guard) {
         return usageError(QStringLiteral("the message is empty: there is no table to guard"));
     }
-    if (request.message.empty() && (request.mode == Mode::render || cArray)) {
+    if (request.table.message.empty() && (request.mode == Mode::render || cArray)) {
         return usageError(request.mode == Mode::render
                               ? QStringLiteral("the message is empty: there is nothing to draw")
                               : QStringLiteral("the message is empty: C has no empty array"));

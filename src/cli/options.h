@@ -23,19 +23,16 @@ enum class Mode { table, check, render, import, font, readTable, convert };
 struct Request {
     Mode mode = Mode::table;
     QString libraryPath; // empty: FONTSDAT.txt beside the program
-    std::string message; // UTF-8
-    std::string prefix = "0x";
-    bool blank = false;
+    // The message, its bytes' form and the stick's wiring, as the core takes
+    // them; also how --render reads the bytes, --import writes them and
+    // --read-table turns them back (options, blank, reverse).
+    FirmwareRequest table;
     bool strict = false;
     FirmwareFormat format = FirmwareFormat::dt;
-    bool formatGiven = false; // --read-table guesses the form without it
-    std::string label = "vorlix_table";
-    bool labelLine = false;      // --label given for dt or retlw: written before the table
-    std::optional<unsigned> org; // the address of the table's first entry, for dt and retlw
-    bool guard = false;
+    bool formatGiven = false;         // --read-table guesses the form without it
+    std::optional<unsigned> org;      // the address of the table's first entry, for dt and retlw
     QString outputPath;               // empty: standard output
     QString imagePath;                // the picture, for Mode::render
-    BitOptions options;               // how --render reads the bytes and --import writes them
     QString fontPath;                 // for Mode::import
     std::vector<char32_t> characters; // --chars; empty: every printable Windows-1252 character
                                       // (--import), the library's span (--font)
@@ -47,9 +44,6 @@ struct Request {
     std::string text;                // --text: the entries' characters, UTF-8
     std::optional<char32_t> missing; // --missing
     bool widths = false;
-    bool proportional = false;
-    int spaceWidth = 3;
-    bool reverse = false;
     QString tablePath;  // for Mode::readTable
     bool toUtf8 = true; // for Mode::convert: else to Windows-1252
 };

@@ -21,4 +21,7 @@ std::optional<std::uint32_t> hexTextValue(std::string_view text);
 // The byte a stored column text stands for: a hex text of one or two digits.
 std::optional<ColumnByte> columnByte(std::string_view text);
 
+// How the user is told what a byte's text is, when a column is none.
+inline constexpr std::string_view byteForm = "&H and 1 or 2 hex digits";
+
 } // namespace vorlix

@@ -4,6 +4,7 @@
 #include "editor/bit_options.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace vorlix {
@@ -22,6 +23,12 @@ struct Glyph {
 
     bool operator==(const Glyph&) const = default;
 };
+
+// The columns a character takes on the stick: its glyph's, and with blank a
+// dark one after it.
+constexpr std::size_t columnsPerCharacter(bool blank) {
+    return Glyph::columns + (blank ? 1 : 0);
+}
 
 ColumnByte encodeColumn(const ColumnDots& dots, BitOptions options);
 ColumnDots decodeColumn(ColumnByte byte, BitOptions options);

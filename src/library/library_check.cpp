@@ -44,8 +44,8 @@ std::vector<Finding> checkLibrary(const ParsedLibrary& library,
         for (std::size_t c = 0; c < record.HEX.size(); ++c) {
             if (!columnByte(record.HEX[c])) {
                 findings.push_back({line, name + ": column " + std::to_string(c + 1) + " " +
-                                              quotedText(record.HEX[c]) +
-                                              " is not a byte (&H and 1 or 2 hex digits)"});
+                                              quotedText(record.HEX[c]) + " is not a byte (" +
+                                              std::string(byteForm) + ")"});
             }
         }
         // In a UTF-8 file these are characters like any other.

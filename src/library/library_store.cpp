@@ -3,23 +3,15 @@
 #include "common/file_io.h"
 #include "library/library_edit.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QStandardPaths>
-#include <QThread>
 
 #include <algorithm>
 #include <memory>
 #include <unordered_map>
 #include <unordered_set>
-
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace vorlix {
 
@@ -31,70 +23,11 @@ constexpr int lockWaitMs = 10000;
 // How often a save decides anew when the file keeps changing under it.
 constexpr int attempts = 8;
 
-// Every saver takes the lock file beside the library (where the folder takes
-// no new files, it cannot) and then the library itself, so that savers of
-// both kinds exclude each other. The library is locked again when another
-// saver has renamed a new file over the one locked.
-class LibraryLock {
-public:
-    explicit LibraryLock(const QString& path) {
-        const QFileInfo info(path);
-        const QString target = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
-        const QString lockPath = target + QStringLiteral(".lock");
-        lockFile_ = std::make_unique<QLockFile>(lockPath);
-        // Only a lock that another holds stops the save here; a lock file that
-        // cannot be made (a folder the user may not write, a missing one, a
-        // file system that takes none) leaves the lock on the library itself,
-        // and the write says what is wrong.
-        if (!lockFile_->tryLock(lockWaitMs) && lockFile_->error() == QLockFile::LockFailedError) {
-            error_ = held(lockPath);
-            return;
-        }
-        QDeadlineTimer deadline(lockWaitMs);
-        while (info.exists()) {
-            fd_ = ::open(QFile::encodeName(target).constData(), O_RDONLY | O_CLOEXEC);
-            if (fd_ < 0) {
-                return; // read next, and its error said there
-            }
-            while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-                if (deadline.hasExpired()) {
-                    error_ = held(target);
-                    return;
-                }
-                QThread::msleep(10);
-            }
-            struct stat locked {};
-            struct stat now {};
-            if (::fstat(fd_, &locked) != 0 ||
-                ::stat(QFile::encodeName(target).constData(), &now) != 0 ||
-                (locked.st_dev == now.st_dev && locked.st_ino == now.st_ino)) {
-                return;
-            }
-            ::close(fd_);
-            fd_ = -1;
-        }
-    }
-    ~LibraryLock() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    LibraryLock(const LibraryLock&) = delete;
-    LibraryLock& operator=(const LibraryLock&) = delete;
-
-    const QString& error() const { return error_; }
-
-private:
-    static QString held(const QString& what) {
-        return QStringLiteral("Another program is saving to the library and holds %1. Nothing "
-                              "was written; try again in a moment.")
-            .arg(QDir::toNativeSeparators(what));
-    }
-
-    std::unique_ptr<QLockFile> lockFile_;
-    int fd_ = -1;
-    QString error_;
-};
+QString heldMessage(const QString& what) {
+    return QStringLiteral("Another program is saving to the library and holds %1. Nothing "
+                          "was written; try again in a moment.")
+        .arg(QDir::toNativeSeparators(what));
+}
 
 // FONTSDAT.txt.bak, or the first of .bak.2, .bak.3 ... that nobody has taken,
 // created so that no two savers ever share one.
@@ -104,37 +37,19 @@ struct Backup {
 };
 
 Backup makeBackup(const QString& library, const std::string& bytes) {
-    struct stat old {};
-    const bool known = ::stat(QFile::encodeName(library).constData(), &old) == 0;
     for (int n = 1; n < 10000; ++n) {
         const QString path =
             library + (n == 1 ? QStringLiteral(".bak") : QStringLiteral(".bak.%1").arg(n));
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            if (file.exists()) {
-                continue;
-            }
-            return {{}, file.errorString()};
+        const WriteResult made = writeNewFile(path, bytes, library);
+        if (made.status == WriteStatus::written) {
+            return {path, {}};
         }
-        if (known) {
-            // Root's save keeps the backup the library owner's.
-            [[maybe_unused]] const int ignored = ::fchown(file.handle(), old.st_uid, old.st_gid);
+        if (made.status != WriteStatus::taken) {
+            return {{}, made.error};
         }
-        if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-                static_cast<qint64>(bytes.size()) ||
-            !file.flush() || ::fsync(file.handle()) != 0) {
-            const QString why = file.errorString();
-            // By name: QFile::remove keeps a file whose closing fails.
-            file.close();
-            QFile::remove(path);
-            return {{}, why};
-        }
-        return {path, {}};
     }
     return {{}, QStringLiteral("every backup name is taken")};
 }
-
-const QString changedMeanwhile = QStringLiteral("changed");
 
 struct LocationRead {
     FileRead file;
@@ -143,7 +58,7 @@ struct LocationRead {
 
 LocationRead readLocation(const LibraryLocation& library) {
     FileRead file = readFile(library.path, libraryByteLimit);
-    if (file.missing && !library.seed.isEmpty()) {
+    if (file.missing && library.showsSeed()) {
         FileRead seed = readFile(library.seed, libraryByteLimit);
         if (!seed.missing) {
             return {std::move(seed), true};
@@ -153,6 +68,10 @@ LocationRead readLocation(const LibraryLocation& library) {
 }
 
 } // namespace
+
+bool LibraryLocation::showsSeed() const {
+    return !seed.isEmpty() && !QFileInfo::exists(path);
+}
 
 QString libraryPathBeside(const QString& programFolder) {
     return QDir(programFolder).filePath(QStringLiteral("FONTSDAT.txt"));
@@ -198,8 +117,9 @@ namespace {
 
 enum class Step { done, ask, again };
 
-SaveOutcome failure(QString why) {
-    SaveOutcome outcome;
+LibraryWrite failure(QString why) {
+    LibraryWrite outcome;
+    outcome.result = LibraryWrite::Result::failed;
     outcome.error = std::move(why);
     return outcome;
 }
@@ -216,7 +136,7 @@ struct Decision {
 using Decide = std::function<Decision(const std::string& bytes, ParsedLibrary parsed)>;
 
 // One read-decide-write under the lock.
-std::pair<Step, SaveOutcome> attempt(const LibraryLocation& library, const Decide& decide) {
+std::pair<Step, LibraryWrite> attempt(const LibraryLocation& library, const Decide& decide) {
     const QString& path = library.path;
     if (!isPlainFile(path)) {
         return {Step::done, failure(QStringLiteral("The library is not a plain file (a device, a "
@@ -228,15 +148,16 @@ std::pair<Step, SaveOutcome> attempt(const LibraryLocation& library, const Decid
     if (!QFileInfo(info.absolutePath()).isDir()) {
         return {Step::done, failure(QStringLiteral("The folder %1 does not exist.").arg(folder))};
     }
-    if (!info.exists() && ::access(QFile::encodeName(info.absolutePath()).constData(), W_OK) != 0) {
+    if (!info.exists() && !mayAddFilesTo(info.absolutePath())) {
         return {Step::done,
                 failure(QStringLiteral("The folder %1 may not be written, so the library cannot "
                                        "be made there.")
                             .arg(folder))};
     }
-    LibraryLock lock(path);
-    if (!lock.error().isEmpty()) {
-        return {Step::done, failure(lock.error())};
+    // Every saver takes this lock, so that savers exclude each other.
+    const WriteLock lock(path, lockWaitMs);
+    if (!lock.heldBy().isEmpty()) {
+        return {Step::done, failure(heldMessage(lock.heldBy()))};
     }
     const LocationRead read = readLocation(library);
     const FileRead& file = read.file;
@@ -246,16 +167,18 @@ std::pair<Step, SaveOutcome> attempt(const LibraryLocation& library, const Decid
     }
     Decision decision = decide(file.bytes, parseLibrary(file.bytes));
     if (!decision.rewrite) {
-        return {decision.step, failure(decision.error)};
+        return {decision.step, decision.error.isEmpty() ? LibraryWrite{} : failure(decision.error)};
     }
     const Rewrite& rewrite = *decision.rewrite;
 
-    SaveOutcome outcome;
+    LibraryWrite outcome;
+    bool changed = false;
     const auto beforeCommit = [&]() -> QString {
         // An editor that takes no lock may have written meanwhile.
         const FileRead now = readFile(path, libraryByteLimit);
         if (seeded ? !now.missing : now.missing != file.missing || now.bytes != file.bytes) {
-            return changedMeanwhile;
+            changed = true;
+            return QStringLiteral("The library changed while it was being saved.");
         }
         if ((rewrite.dropped || decision.keepOld) && !seeded) {
             // The new file holds only what could be read, or has lost glyphs
@@ -272,12 +195,13 @@ std::pair<Step, SaveOutcome> attempt(const LibraryLocation& library, const Decid
     };
     const WriteResult written = writeFile(path, rewrite.bytes, beforeCommit);
     if (written.status == WriteStatus::written) {
+        outcome.result = LibraryWrite::Result::written;
         return {Step::done, outcome};
     }
     if (written.status == WriteStatus::damaged) {
         // The backup, if one was made, is all that is whole now: it stays.
         outcome.error = written.error;
-        outcome.damaged = true;
+        outcome.result = LibraryWrite::Result::damaged;
         if (!outcome.backupPath.isEmpty()) {
             outcome.error += QStringLiteral(". The old file is kept as %1.")
                                  .arg(QDir::toNativeSeparators(outcome.backupPath));
@@ -287,7 +211,7 @@ std::pair<Step, SaveOutcome> attempt(const LibraryLocation& library, const Decid
     if (!outcome.backupPath.isEmpty()) {
         QFile::remove(outcome.backupPath);
     }
-    if (written.error == changedMeanwhile) {
+    if (changed) {
         return {Step::again, {}};
     }
     return {Step::done, failure(written.error)};
@@ -296,8 +220,8 @@ std::pair<Step, SaveOutcome> attempt(const LibraryLocation& library, const Decid
 // Attempts until one is done; ask is put to the user between attempts, with
 // the lock let go and nothing read kept: the file is read afresh after the
 // answer. decide learns the answer through its confirmed flag.
-SaveOutcome writeTries(const LibraryLocation& path, const Decide& decide,
-                       const std::function<bool()>& ask, bool& confirmed) {
+LibraryWrite writeTries(const LibraryLocation& path, const Decide& decide,
+                        const std::function<bool()>& ask, bool& confirmed) {
     for (int tries = 0; tries < attempts; ++tries) {
         auto [step, outcome] = attempt(path, decide);
         if (step == Step::done) {
@@ -305,8 +229,8 @@ SaveOutcome writeTries(const LibraryLocation& path, const Decide& decide,
         }
         if (step == Step::ask) {
             if (!ask()) {
-                SaveOutcome declined;
-                declined.declined = true;
+                LibraryWrite declined;
+                declined.result = LibraryWrite::Result::declined;
                 return declined;
             }
             confirmed = true;
@@ -317,12 +241,12 @@ SaveOutcome writeTries(const LibraryLocation& path, const Decide& decide,
 
 // A per-user library's folder is made by its first save, and goes again when
 // that writes nothing.
-SaveOutcome writeDecided(const LibraryLocation& library, const Decide& decide,
-                         const std::function<bool()>& ask, bool& confirmed) {
+LibraryWrite writeDecided(const LibraryLocation& library, const Decide& decide,
+                          const std::function<bool()>& ask, bool& confirmed) {
     const QString folder = QFileInfo(library.path).absolutePath();
     const bool made =
         !library.seed.isEmpty() && !QFileInfo::exists(folder) && QDir().mkpath(folder);
-    const SaveOutcome outcome = writeTries(library, decide, ask, confirmed);
+    const LibraryWrite outcome = writeTries(library, decide, ask, confirmed);
     if (made && !QFileInfo::exists(library.path)) {
         QDir().rmdir(folder);
     }
@@ -355,8 +279,8 @@ bool needsUtf8(const FontTable& records) {
 
 } // namespace
 
-SaveOutcome saveGlyph(const LibraryLocation& path, const FONTREC& record, bool invertColumns,
-                      const std::function<bool()>& replaceConfirmed) {
+LibraryWrite saveGlyph(const LibraryLocation& path, const FONTREC& record, bool invertColumns,
+                       const std::function<bool()>& replaceConfirmed) {
     bool confirmed = false;
     const Decide decide = [&](const std::string& bytes, ParsedLibrary parsed) -> Decision {
         if (const auto problem = unstorableField(record, parsed.encoding)) {
@@ -383,7 +307,7 @@ namespace {
 // What merging records into the library as parsed would write; counts says
 // what it would do.
 Decision mergeDecision(const std::string& bytes, ParsedLibrary parsed, const FontTable& records,
-                       bool replaceExisting, MergeOutcome& counts) {
+                       bool replaceExisting, LibraryWrite& counts) {
     counts = {};
     if (bytes.empty() && needsUtf8(records)) {
         parsed.encoding = TextEncoding::utf8WithMark; // a new library, made to hold them
@@ -431,9 +355,9 @@ Decision mergeDecision(const std::string& bytes, ParsedLibrary parsed, const Fon
 
 } // namespace
 
-MergeOutcome mergeGlyphs(const LibraryLocation& path, const FontTable& records,
+LibraryWrite mergeGlyphs(const LibraryLocation& path, const FontTable& records,
                          bool replaceExisting, bool allOrNothing) {
-    MergeOutcome counts;
+    LibraryWrite counts;
     bool never = false;
     const Decide decide = [&](const std::string& bytes, ParsedLibrary parsed) {
         Decision decision =
@@ -443,28 +367,34 @@ MergeOutcome mergeGlyphs(const LibraryLocation& path, const FontTable& records,
         }
         return decision;
     };
-    const SaveOutcome outcome = writeDecided(
+    LibraryWrite outcome = writeDecided(
         path, decide, [] { return true; }, never);
-    counts.error = outcome.error;
-    counts.damaged = outcome.damaged;
-    counts.backupPath = outcome.backupPath;
-    counts.dropped = outcome.dropped;
-    return counts;
+    outcome.added = counts.added;
+    outcome.replaced = counts.replaced;
+    outcome.kept = counts.kept;
+    outcome.refused = std::move(counts.refused);
+    return outcome;
 }
 
-MergeOutcome planMerge(const LibraryLocation& library, const FontTable& records,
+std::string mergeCounts(const LibraryWrite& merged, std::optional<std::size_t> missing) {
+    return "added " + std::to_string(merged.added) + ", replaced " +
+           std::to_string(merged.replaced) + ", kept " + std::to_string(merged.kept) +
+           (missing ? ", not in the font " + std::to_string(*missing) : std::string()) +
+           ", refused " + std::to_string(merged.refused.size());
+}
+
+LibraryWrite planMerge(const LibraryLocation& library, const FontTable& records,
                        bool replaceExisting) {
-    MergeOutcome counts;
+    LibraryWrite counts;
     const FileRead file = readLocation(library).file;
     if (!file.error.isEmpty()) {
-        counts.error = file.error;
-        return counts;
+        return failure(file.error);
     }
     mergeDecision(file.bytes, parseLibrary(file.bytes), records, replaceExisting, counts);
     return counts;
 }
 
-SaveOutcome deleteGlyph(const LibraryLocation& path, const FONTREC& record, std::size_t hint) {
+LibraryWrite deleteGlyph(const LibraryLocation& path, const FONTREC& record, std::size_t hint) {
     bool never = false;
     const Decide decide = [&](const std::string&, ParsedLibrary parsed) -> Decision {
         std::optional<std::size_t> k;
@@ -491,29 +421,29 @@ SaveOutcome deleteGlyph(const LibraryLocation& path, const FONTREC& record, std:
         path, decide, [] { return true; }, never);
 }
 
-ConvertOutcome convertLibrary(const LibraryLocation& library, TextEncoding encoding) {
-    ConvertOutcome converted;
+LibraryWrite convertLibrary(const LibraryLocation& library, TextEncoding encoding) {
+    std::vector<std::string> refused;
     bool never = false;
     const Decide decide = [&](const std::string& bytes, ParsedLibrary parsed) -> Decision {
-        converted.refused.clear();
-        converted.unchanged = parsed.encoding == encoding || bytes.empty();
-        if (converted.unchanged) {
-            return {Step::done, {}, {}};
+        refused.clear();
+        if (parsed.encoding == encoding || bytes.empty()) {
+            return {Step::done, {}, {}}; // nothing to do
         }
         for (const FONTREC& record : parsed.records) {
             if (unstorableField(record, encoding)) {
-                converted.refused.push_back(record.CHAR);
+                refused.push_back(record.CHAR);
             }
         }
-        if (!converted.refused.empty()) {
+        if (!refused.empty()) {
             return {Step::done, {}, QStringLiteral("not every character fits")};
         }
         parsed.encoding = encoding;
         auto rewrite = rewrittenBytes(std::move(parsed));
         return {Step::done, std::move(rewrite), rewrite ? QString() : unstorable};
     };
-    static_cast<SaveOutcome&>(converted) = writeDecided(
+    LibraryWrite converted = writeDecided(
         library, decide, [] { return true; }, never);
+    converted.refused = std::move(refused);
     return converted;
 }
 

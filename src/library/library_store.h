@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ struct LibraryLocation {
     // A library that is shown, read-only, while path does not exist yet, and
     // that the first save starts the new file from (an installed starter).
     QString seed;
+
+    // Whether the seed is what is shown now, and the file that is read.
+    bool showsSeed() const;
+    QString readPath() const { return showsSeed() ? seed : path; }
 };
 
 // The library: the one given; else FONTSDAT.txt beside the program when
@@ -56,12 +61,35 @@ struct LibraryLoad {
 // The seed while the library itself does not exist yet.
 LibraryLoad loadLibrary(const LibraryLocation& location);
 
-struct SaveOutcome {
-    QString error;        // empty on success; every file is then as before, unless damaged
-    bool damaged = false; // a write in place failed half-way (see WriteStatus::damaged)
-    bool declined = false;
-    QString backupPath; // set when unreadable content was moved out of the library
-    Damage dropped;     // what was unreadable, when backupPath is set
+// What a write of the library did: a save, a delete or a merge alike.
+struct LibraryWrite {
+    enum class Result {
+        unchanged, // nothing to write (or, from planMerge, nothing written)
+        written,
+        declined, // the user said no to the question: nothing written
+        failed,   // error says why; every file is as it was
+        damaged,  // a write in place failed half-way (see WriteStatus::damaged)
+    };
+    Result result = Result::unchanged;
+    QString error; // why, when failed or damaged
+
+    // What a merge wrote, or would write.
+    int added = 0;
+    int replaced = 0;
+    int kept = 0;
+    std::vector<std::string> refused; // characters the file cannot store; never written
+
+    // The old file, kept when unreadable content was left out of the new
+    // one (dropped says what; its line is 0 when nothing was), or when a
+    // merge replaced glyphs.
+    QString backupPath;
+    Damage dropped;
+
+    // What the user is told of it, set by LibrarySession; nothing when empty.
+    QString words;
+
+    // Nothing went wrong: written, unchanged or declined.
+    bool ok() const { return result != Result::failed && result != Result::damaged; }
 };
 
 // Saves record under its character, deciding on the file as it is at the
@@ -72,21 +100,8 @@ struct SaveOutcome {
 // invertColumns. A record the file cannot store is refused before anything
 // is written. While the library does not exist, its seed is what is edited,
 // and the library is created (with its folder) from it.
-SaveOutcome saveGlyph(const LibraryLocation& library, const FONTREC& record, bool invertColumns,
-                      const std::function<bool()>& replaceConfirmed);
-
-struct MergeOutcome {
-    int added = 0;
-    int replaced = 0;
-    int kept = 0;
-    std::vector<std::string> refused; // characters the file cannot store; never written
-    QString error;        // empty on success; every file is then as before, unless damaged
-    bool damaged = false; // as for a save
-    // As for a save; also set when glyphs were replaced, which keeps the old
-    // file too (dropped.line is 0 then, unless the file was damaged as well).
-    QString backupPath;
-    Damage dropped;
-};
+LibraryWrite saveGlyph(const LibraryLocation& library, const FONTREC& record, bool invertColumns,
+                       const std::function<bool()>& replaceConfirmed);
 
 // Adds every record whose character the library lacks, in one write under
 // the same rules as a save; a character stored already is replaced in place
@@ -94,26 +109,27 @@ struct MergeOutcome {
 // when a character needs it. Time is linear in the records of both. With
 // allOrNothing, a record the file cannot store stops the merge before
 // anything is written (refused names them).
-MergeOutcome mergeGlyphs(const LibraryLocation& library, const FontTable& records,
+LibraryWrite mergeGlyphs(const LibraryLocation& library, const FontTable& records,
                          bool replaceExisting, bool allOrNothing = false);
 
-struct ConvertOutcome : SaveOutcome {
-    bool unchanged = false;           // the file is in that encoding already, or empty
-    std::vector<std::string> refused; // characters the encoding cannot hold: nothing written
-};
-
 // Rewrites the library in the encoding (UTF-8 with its mark, or
-// Windows-1252 when every character fits), under the same rules as a save.
-ConvertOutcome convertLibrary(const LibraryLocation& library, TextEncoding encoding);
+// Windows-1252 when every character fits), under the same rules as a save:
+// unchanged when the file is in that encoding already, or empty; failed,
+// with refused, when the encoding cannot hold every character.
+LibraryWrite convertLibrary(const LibraryLocation& library, TextEncoding encoding);
+
+// "added 3, replaced 0, kept 2, not in the font 1, refused 1": what a merge
+// did, the characters its source lacks told when missing is given.
+std::string mergeCounts(const LibraryWrite& merged, std::optional<std::size_t> missing = {});
 
 // What mergeGlyphs would do to the library as it is now, without writing:
 // the counts, or the error of reading it.
-MergeOutcome planMerge(const LibraryLocation& library, const FontTable& records,
+LibraryWrite planMerge(const LibraryLocation& library, const FontTable& records,
                        bool replaceExisting);
 
 // Removes record from the library, with the safety of a replace: the one at
 // hint (its place when the file was last read) if it is still there, else
 // the first record equal to it; an error when there is none any more.
-SaveOutcome deleteGlyph(const LibraryLocation& library, const FONTREC& record, std::size_t hint);
+LibraryWrite deleteGlyph(const LibraryLocation& library, const FONTREC& record, std::size_t hint);
 
 } // namespace vorlix

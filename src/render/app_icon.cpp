@@ -1,6 +1,7 @@
 #include "render/app_icon.h"
 
 #include <QPainter>
+#include <QPixmap>
 
 namespace vorlix {
 
@@ -22,6 +23,14 @@ QImage appIconImage(int side) {
         }
     }
     return image;
+}
+
+QIcon appIcon() {
+    QIcon icon;
+    for (const int side : {16, 32, 48, 64}) {
+        icon.addPixmap(QPixmap::fromImage(appIconImage(side)));
+    }
+    return icon;
 }
 
 } // namespace vorlix

@@ -214,7 +214,7 @@ ImportReport importGlyphs(const LibraryLocation& library, FontGlyphs font,
     }
     report.merge =
         mergeGlyphs(library, glyphRecords(report.font, request.options), request.replaceExisting);
-    report.written = report.merge.error.isEmpty();
+    report.written = report.merge.ok();
     return report;
 }
 
@@ -226,11 +226,7 @@ ImportReport importFont(const LibraryLocation& library, const QString& fontPath,
 }
 
 std::string importCounts(const ImportReport& report) {
-    const MergeOutcome& merge = report.merge;
-    return "added " + std::to_string(merge.added) + ", replaced " + std::to_string(merge.replaced) +
-           ", kept " + std::to_string(merge.kept) + ", not in the font " +
-           std::to_string(report.font.missing.size()) + ", refused " +
-           std::to_string(merge.refused.size());
+    return mergeCounts(report.merge, report.font.missing.size());
 }
 
 } // namespace vorlix

@@ -57,7 +57,7 @@ struct ImportRequest {
 struct ImportReport {
     FontGlyphs font;
     std::vector<char32_t> clipped; // imported all the same, unless refused
-    MergeOutcome merge;            // untouched when nothing was written
+    LibraryWrite merge;            // untouched when nothing was written
     bool written = false;
 };
 

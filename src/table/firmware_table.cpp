@@ -2,6 +2,7 @@
 
 #include "common/utf8.h"
 #include "editor/column_text.h"
+#include "editor/glyph.h"
 #include "table/make_table.h"
 #include "table/message_bytes.h"
 
@@ -66,17 +67,33 @@ std::string commentQuoted(std::u32string_view text, char quote) {
 
 namespace {
 
-std::size_t columnCount(const FirmwareRequest& request) {
-    return toCodePoints(request.message).size() * (request.blank ? 6 : 5);
+// The message's rows, its characters decoded once by the caller.
+std::vector<TableRow> rowsOf(const FirmwareRequest& request, std::u32string_view characters,
+                             const FontTable& table) {
+    std::vector<TableRow> rows = characterRows(characters, request.blank, table);
+    if (request.proportional) {
+        for (std::size_t k = 0; k < rows.size(); ++k) {
+            trimToLit(rows[k], request.spaceWidth);
+            if (k + 1 < rows.size()) {
+                rows[k].append(TableRow::dark);
+            }
+        }
+    }
+    if (request.reverse) {
+        std::ranges::reverse(rows);
+        std::ranges::for_each(rows, mirror);
+    }
+    return rows;
 }
 
-std::string dtTable(const FirmwareRequest& request, const FontTable& table) {
+std::string dtTable(const FirmwareRequest& request, std::u32string_view characters,
+                    const FontTable& table) {
     std::string text;
-    std::size_t columns = columnCount(request);
+    std::size_t columns = characters.size() * columnsPerCharacter(request.blank);
     if (request.options == BitOptions{} && !request.proportional && !request.reverse) {
         text = MAKETABLE(request.message, request.prefix, request.blank, table);
     } else {
-        const std::vector<TableRow> rows = messageRows(request, table);
+        const std::vector<TableRow> rows = rowsOf(request, characters, table);
         columns = columnTotal(rows);
         text = ";" + request.message + "\r\n;Total Columns = " + std::to_string(columns) +
                dtLines(rows, request.prefix, request.options, "\r\n");
@@ -107,10 +124,10 @@ std::string retlwTable(const FirmwareRequest& request, const std::vector<TableRo
     return text;
 }
 
-std::string cComment(const FirmwareRequest& request, std::size_t columns,
+std::string cComment(std::u32string_view characters, std::size_t columns,
                      const std::string& more = {}) {
-    return "/* " + commentQuoted(toCodePoints(request.message), '"') + " - " +
-           std::to_string(columns) + " columns" + more + " */\n";
+    return "/* " + commentQuoted(characters, '"') + " - " + std::to_string(columns) + " columns" +
+           more + " */\n";
 }
 
 std::string cArray(const FirmwareRequest& request, const std::vector<TableRow>& rows,
@@ -124,20 +141,7 @@ std::string cArray(const FirmwareRequest& request, const std::vector<TableRow>& 
 } // namespace
 
 std::vector<TableRow> messageRows(const FirmwareRequest& request, const FontTable& table) {
-    std::vector<TableRow> rows = characterRows(toCodePoints(request.message), request.blank, table);
-    if (request.proportional) {
-        for (std::size_t k = 0; k < rows.size(); ++k) {
-            trimToLit(rows[k], request.spaceWidth);
-            if (k + 1 < rows.size()) {
-                rows[k].append(TableRow::dark);
-            }
-        }
-    }
-    if (request.reverse) {
-        std::ranges::reverse(rows);
-        std::ranges::for_each(rows, mirror);
-    }
-    return rows;
+    return rowsOf(request, toCodePoints(request.message), table);
 }
 
 bool isReservedLabel(FirmwareFormat format, std::string_view name) {
@@ -187,10 +191,11 @@ bool isReservedLabel(FirmwareFormat format, std::string_view name) {
 
 std::string firmwareTable(FirmwareFormat format, const FirmwareRequest& request,
                           const FontTable& table) {
+    const std::u32string characters = toCodePoints(request.message);
     if (format == FirmwareFormat::dt) {
-        return dtTable(request, table);
+        return dtTable(request, characters, table);
     }
-    const std::vector<TableRow> rows = messageRows(request, table);
+    const std::vector<TableRow> rows = rowsOf(request, characters, table);
     const std::size_t columns = columnTotal(rows);
     switch (format) {
     case FirmwareFormat::dt:
@@ -200,12 +205,12 @@ std::string firmwareTable(FirmwareFormat format, const FirmwareRequest& request,
         return asmComments(request, columns) + request.label + ":\n" +
                dbLines(rows, request.options);
     case FirmwareFormat::gas:
-        return cComment(request, columns) + "        .section .rodata\n        .global " +
+        return cComment(characters, columns) + "        .section .rodata\n        .global " +
                request.label + "\n" + request.label + ":\n" + byteLines(rows, request.options);
     case FirmwareFormat::c:
-        return cComment(request, columns) + cArray(request, rows, "");
+        return cComment(characters, columns) + cArray(request, rows, "");
     case FirmwareFormat::arduino:
-        return cComment(request, columns,
+        return cComment(characters, columns,
                         "; read column i with pgm_read_byte(&" + request.label + "[i])") +
                "#include <avr/pgmspace.h>\n\n" + cArray(request, rows, " PROGMEM");
     case FirmwareFormat::bin:

@@ -1,6 +1,7 @@
 #include "table/font_table.h"
 
 #include "common/utf8.h"
+#include "editor/glyph.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -104,8 +105,9 @@ std::string heading(const FirmwareRequest& request, const FontRequest& font, con
         text += font.byText ? ", the characters of " + commentQuoted(cs, '"')
                             : ", " + codePoint(cs.front()) + " to " + codePoint(cs.back());
     }
-    text += request.proportional ? ", lit columns only"
-                                 : ", " + std::to_string(request.blank ? 6 : 5) + " columns each";
+    text += request.proportional
+                ? ", lit columns only"
+                : ", " + std::to_string(columnsPerCharacter(request.blank)) + " columns each";
     if (request.reverse) {
         text += ", mirrored";
     }
@@ -155,7 +157,7 @@ std::string cFont(FirmwareFormat format, const FirmwareRequest& request, const F
         text += "};\n";
     } else {
         text += "const uint8_t " + name + "[" + name + "_COUNT][" +
-                std::to_string(request.blank ? 6 : 5) + "]" + placement + " = {\n";
+                std::to_string(columnsPerCharacter(request.blank)) + "]" + placement + " = {\n";
         appendCLines(text, built.glyphs, request.options, true);
         text += "};\n";
     }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "common/utf8.h"
+#include "editor/glyph.h"
 #include "table/font_index.h"
 
 namespace vorlix {
@@ -27,7 +28,7 @@ std::string MAKETABLE(std::string_view message, std::string_view prefix, bool bl
                       const FontTable& table) {
     static constexpr std::string_view separators[] = {",  ", ",   ", ",   ", ",   "};
     const std::u32string characters = toCodePoints(message);
-    const std::size_t columns = characters.size() * (blank ? 6 : 5);
+    const std::size_t columns = characters.size() * columnsPerCharacter(blank);
 
     std::string text;
     text.reserve(64 + characters.size() * 64);

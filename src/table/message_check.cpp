@@ -1,5 +1,6 @@
 #include "table/message_check.h"
 
+#include "editor/column_text.h"
 #include "library/character_name.h"
 #include "table/message_bytes.h"
 
@@ -22,8 +23,8 @@ std::vector<std::string> messageProblems(std::string_view message, const FontTab
         for (std::size_t c = 0; c < entry.columns.size(); ++c) {
             if (!entry.columns[c]) {
                 problems.push_back(name + ": column " + std::to_string(c + 1) + " " +
-                                   quotedText(entry.record->HEX[c]) +
-                                   " is not a byte (&H and 1 or 2 hex digits)");
+                                   quotedText(entry.record->HEX[c]) + " is not a byte (" +
+                                   std::string(byteForm) + ")");
             }
         }
     }

@@ -2,6 +2,7 @@
 
 #include "common/utf8.h"
 #include "editor/column_text.h"
+#include "editor/glyph.h"
 
 #include <algorithm>
 #include <cctype>
@@ -391,7 +392,7 @@ TableBytes readTableBytes(std::string_view text, std::optional<FirmwareFormat> h
 
 TableGlyphs glyphsOfTable(const TableBytes& table, std::u32string_view characters, bool blank,
                           BitOptions options, bool reverse) {
-    const std::size_t per = blank ? 6 : 5;
+    const std::size_t per = columnsPerCharacter(blank);
     std::vector<ColumnByte> bytes = table.bytes;
     if (table.mayEndWithPad && bytes.size() % per == 1) {
         bytes.pop_back();

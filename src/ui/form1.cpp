@@ -2,10 +2,9 @@
 
 #include "editor/column_encoding.h"
 #include "library/library_format.h"
-#include "library/library_store.h"
 #include "library/preview.h"
+#include "render/app_icon.h"
 #include "table/make_table.h"
-#include "ui/app_icon.h"
 #include "ui/font_list_model.h"
 #include "ui/pixel_button.h"
 #include "ui/pixel_grid.h"
@@ -14,8 +13,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -97,14 +94,10 @@ QString forDisplay(const std::string& text) {
     return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-QString shownPath(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
-
 } // namespace
 
 Form1::Form1(LibraryLocation library, MessageBoxHandler showMessage, QWidget* parent)
-    : QWidget(parent), library_(std::move(library)), showMessage_(std::move(showMessage)) {
+    : QWidget(parent), session_(std::move(library)), showMessage_(std::move(showMessage)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(windowCaption);
     setWindowIcon(appIcon());
@@ -275,7 +268,6 @@ QMessageBox::StandardButton Form1::message(const QString& text, QMessageBox::Ico
 }
 
 void Form1::Form_Load() {
-    bits_ = {}; // a lit dot is a 0 bit (LitBit 0, DarkBit 1)
     const QString problem = LOADDATA();
     fraFONTS->move(0, 0);
     fraFONTS->raise();
@@ -285,9 +277,13 @@ void Form1::Form_Load() {
     }
 }
 
+BitOptions Form1::bitOptions() const {
+    // Unticked, a lit dot is a 0 bit (LitBit 0, DarkBit 1), lsb first.
+    return {chkInvert->isChecked(), chkMSB->isChecked()};
+}
+
 void Form1::CONVERT() {
-    bits_.swapMsb = chkMSB->isChecked();
-    const GlyphTexts columns = encodeColumns(glyph_, bits_);
+    const GlyphTexts columns = encodeColumns(glyph_, bitOptions());
     for (int c = 0; c < 5; ++c) {
         col[c]->setText(QString::fromStdString(columns[c].binary));
         txtHEX[c]->setText(QString::fromStdString(columns[c].hex));
@@ -309,7 +305,6 @@ void Form1::cmdPixel_Click(int index) {
 }
 
 void Form1::chkInvert_Click() {
-    bits_.invert = chkInvert->isChecked();
     CONVERT();
 }
 
@@ -347,78 +342,33 @@ void Form1::cmdSAVE_Click() {
     }
 }
 
+void Form1::tell(const LibraryWrite& write) {
+    if (!write.words.isEmpty()) {
+        message(write.words, write.ok() ? QMessageBox::Information : QMessageBox::Critical);
+    }
+}
+
 void Form1::SAVEDATA() {
     FONTREC record{txtABC->text().toStdString(), {}};
     for (int c = 0; c < 5; ++c) {
         record.HEX[c] = txtHEX[c]->text().toStdString();
     }
-    if (const auto problem = fieldProblem(record.CHAR, libraryEncoding_)) {
-        message(QStringLiteral("The character \"%1\" cannot be saved: %2.")
-                    .arg(txtABC->text(), QString::fromStdString(*problem)),
-                QMessageBox::Critical);
-        return;
-    }
-
     const auto replaceConfirmed = [this] {
         return message(QStringLiteral("The font data is already in the list. \r\nWould you like to "
                                       "replace it?"),
                        QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
                        QStringLiteral("Replace Font Data?")) == QMessageBox::Yes;
     };
-    const SaveOutcome outcome =
-        saveGlyph(library_, record, chkINVCOLS->isChecked(), replaceConfirmed);
-    if (!outcome.error.isEmpty()) {
-        message(QStringLiteral("The glyph could not be saved to\r\n%1\r\n\r\n%2%3")
-                    .arg(shownPath(library_.path), outcome.error,
-                         outcome.damaged
-                             ? QString()
-                             : QStringLiteral("\r\n\r\nThe library file is unchanged.")),
-                QMessageBox::Critical);
-    } else if (!outcome.backupPath.isEmpty()) {
-        message(
-            QStringLiteral("Part of %1 could not be read (line %2: %3).\r\n\r\nThe old file "
-                           "was kept as\r\n%4\r\nand the library was written anew from the "
-                           "glyphs that could be read, with this one saved.")
-                .arg(shownPath(library_.path))
-                .arg(outcome.dropped.line)
-                .arg(QString::fromStdString(outcome.dropped.what), shownPath(outcome.backupPath)),
-            QMessageBox::Information);
-    }
+    tell(session_.save(record, chkINVCOLS->isChecked(), replaceConfirmed));
 }
 
 QString Form1::LOADDATA() {
-    LibraryLoad load = loadLibrary(library_);
-    const bool starter = !library_.seed.isEmpty() && !QFileInfo::exists(library_.path);
-    fraFONTS->setToolTip(
-        starter ? QStringLiteral("The starter font %1, read-only: your first save makes your own "
-                                 "library, %2")
-                      .arg(shownPath(library_.seed), shownPath(library_.path))
-                : QStringLiteral("The font library %1").arg(shownPath(library_.path)));
     fontLines_->setTable(nullptr); // the view lets go of the old table first
-    fontTable_ = std::move(load.parsed.records);
-    fontLines_->setTable(&fontTable_);
-    libraryEncoding_ = load.parsed.encoding;
+    const QString problem = session_.reload();
+    fraFONTS->setToolTip(session_.description());
+    fontLines_->setTable(&session_.table());
     emit libraryLoaded();
-
-    if (!load.error.isEmpty()) {
-        return QStringLiteral("The font library\r\n%1\r\ncould not be read: %2\r\n\r\nThe fonts "
-                              "list stays empty until the file can be read.")
-            .arg(shownPath(library_.path), load.error);
-    }
-    if (load.parsed.damage == reportedDamage_) {
-        return {};
-    }
-    reportedDamage_ = load.parsed.damage;
-    if (!reportedDamage_) {
-        return {};
-    }
-    return QStringLiteral("Reading the font library\r\n%1\r\nstopped at line %2: %3.\r\n\r\n"
-                          "The %4 glyphs before that point were loaded. The file is left as it "
-                          "is; mend or remove the damaged part with a text editor.")
-        .arg(shownPath(library_.path))
-        .arg(reportedDamage_->line)
-        .arg(QString::fromStdString(reportedDamage_->what))
-        .arg(fontTable_.size());
+    return problem;
 }
 
 void Form1::lstFONTS_Click(const QItemSelection& selected) {
@@ -429,10 +379,10 @@ void Form1::lstFONTS_Click(const QItemSelection& selected) {
     }
     // Line k of the list shows record k of the table: both are in file order.
     const int row = lines.constFirst().row();
-    if (static_cast<std::size_t>(row) >= fontTable_.size()) {
+    if (static_cast<std::size_t>(row) >= session_.table().size()) {
         return;
     }
-    const Preview preview = previewGlyph(fontTable_[row], BinDigits);
+    const Preview preview = previewGlyph(session_.table()[row], BinDigits);
     BinDigits = preview.digits;
     for (int i = 0; i < 40; ++i) {
         cmdPIX[i]->setColour(preview.lit[i] ? PixelButton::lit() : PixelButton::dark());
@@ -442,7 +392,7 @@ void Form1::lstFONTS_Click(const QItemSelection& selected) {
 void Form1::cmdTABLE_Click() {
     txtDATA->clear();
     tableText_ = MAKETABLE(txtMSG->text().toStdString(), txtPrefix->text().toStdString(),
-                           chkBLANK->isChecked(), fontTable_);
+                           chkBLANK->isChecked(), session_.table());
     txtDATA->setPlainText(forDisplay(tableText_));
 }
 

@@ -7,7 +7,7 @@
 #include "library/converter.h"
 #include "library/font_record.h"
 #include "library/library_format.h"
-#include "library/library_store.h"
+#include "library/library_session.h"
 #include "ui/message_box.h"
 
 #include <QWidget>
@@ -97,6 +97,10 @@ private:
 
     // Reloads the table and the list; returns what went wrong, if anything.
     QString LOADDATA();
+    // The bit options the window is using: its check boxes.
+    BitOptions bitOptions() const;
+    // Shows a write's words, if it has any.
+    void tell(const LibraryWrite& write);
 
     QMessageBox::StandardButton
     message(const QString& text, QMessageBox::Icon icon,
@@ -104,16 +108,12 @@ private:
             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
             const QString& drawing = {});
 
-    const LibraryLocation library_;
+    LibrarySession session_;
     const MessageBoxHandler showMessage_;
 
     Glyph glyph_; // the glyph being edited; the pixel buttons show it
     GlyphHistory history_;
     FontChooser chooseFont_;
-    BitOptions bits_; // LitBit and DarkBit from "Invert Bits", the bit order from chkMSB
-    FontTable fontTable_;
-    TextEncoding libraryEncoding_ = TextEncoding::windows1252;
-    std::optional<Damage> reportedDamage_;
     bool frameAwaited_ = false;
     BINREC BinDigits;
     std::string tableText_;

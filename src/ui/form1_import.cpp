@@ -7,7 +7,6 @@
 #include "common/utf8.h"
 #include "library/character_name.h"
 #include "library/cp1252.h"
-#include "library/library_store.h"
 #include "render/font_import.h"
 
 #include <QCheckBox>
@@ -78,14 +77,6 @@ void Form1::importFontFile() {
         return;
     }
     const QString shownFont = QDir::toNativeSeparators(font);
-    const QString shownLibrary = QDir::toNativeSeparators(library_.path);
-    const auto failed = [&](const QString& why, bool damaged) {
-        message(QStringLiteral("%1 could not be imported into\r\n%2\r\n\r\n%3%4")
-                    .arg(shownFont, shownLibrary, why,
-                         damaged ? QString()
-                                 : QStringLiteral("\r\n\r\nThe library file is unchanged.")),
-                QMessageBox::Critical);
-    };
     // The font is read, and what it would do shown, before anything is asked.
     FontGlyphs glyphs = readFontGlyphs(font, printableCp1252());
     if (glyphs.tooLarge &&
@@ -96,14 +87,13 @@ void Form1::importFontFile() {
         glyphs = readFontGlyphs(font, printableCp1252(), {}, true);
     }
     if (!glyphs.error.isEmpty()) {
-        failed(glyphs.error, false);
+        message(session_.notImported(shownFont, glyphs.error), QMessageBox::Critical);
         return;
     }
-    ImportRequest request;
-    request.options = {chkInvert->isChecked(), chkMSB->isChecked()};
-    const MergeOutcome plan = planMerge(library_, glyphRecords(glyphs, request.options), true);
-    if (!plan.error.isEmpty()) {
-        failed(plan.error, false);
+    const FontTable records = glyphRecords(glyphs, bitOptions());
+    const LibraryWrite plan = session_.planMerge(shownFont, records);
+    if (!plan.ok()) {
+        tell(plan);
         return;
     }
     std::vector<char32_t> clipped;
@@ -114,7 +104,7 @@ void Form1::importFontFile() {
     }
     QString text = QStringLiteral("%1 into\r\n%2:\r\n\r\n%3 new characters would be added; "
                                   "%4 stored ones differ from the font; %5 are the same.")
-                       .arg(shownFont, shownLibrary)
+                       .arg(shownFont, QDir::toNativeSeparators(session_.location().path))
                        .arg(plan.added)
                        .arg(plan.replaced)
                        .arg(plan.kept);
@@ -148,30 +138,7 @@ void Form1::importFontFile() {
     if (answer == QMessageBox::Cancel) {
         return;
     }
-    request.replaceExisting = answer == QMessageBox::Yes;
-    const ImportReport report = importGlyphs(library_, std::move(glyphs), request);
-    if (!report.merge.error.isEmpty()) {
-        failed(report.merge.error, report.merge.damaged);
-        reloadAndTell();
-        return;
-    }
-    QString done =
-        QStringLiteral("%1:\r\n%2.").arg(shownFont, QString::fromStdString(importCounts(report)));
-    if (!report.merge.refused.empty()) {
-        done += QStringLiteral("\r\n\r\nThe library file cannot store these: %1.")
-                    .arg(QString::fromStdString(fieldNames(report.merge.refused)));
-    }
-    if (!report.merge.backupPath.isEmpty()) {
-        done += report.merge.dropped.line > 0
-                    ? QStringLiteral("\r\n\r\nPart of the old file could not be read (line %1: "
-                                     "%2); it is kept as\r\n%3")
-                          .arg(report.merge.dropped.line)
-                          .arg(QString::fromStdString(report.merge.dropped.what),
-                               QDir::toNativeSeparators(report.merge.backupPath))
-                    : QStringLiteral("\r\n\r\nThe library as it was before is kept as\r\n%1")
-                          .arg(QDir::toNativeSeparators(report.merge.backupPath));
-    }
-    message(done, QMessageBox::Information);
+    tell(session_.merge(shownFont, records, answer == QMessageBox::Yes, glyphs.missing.size()));
     reloadAndTell();
 }
 

@@ -6,8 +6,7 @@
 #include "ui/form1.h"
 
 #include "editor/column_encoding.h"
-#include "library/character_name.h"
-#include "library/library_store.h"
+#include "editor/column_text.h"
 #include "ui/firmware_dialogs.h"
 
 #include <QAction>
@@ -67,17 +66,18 @@ void Form1::buildListMenu() {
 }
 
 void Form1::editListedGlyph(int row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= fontTable_.size()) {
+    if (row < 0 || static_cast<std::size_t>(row) >= session_.table().size()) {
         return;
     }
-    const FONTREC& record = fontTable_[static_cast<std::size_t>(row)];
-    const auto glyph =
-        decodeColumns(record.HEX, BitOptions{chkInvert->isChecked(), chkMSB->isChecked()});
+    const FONTREC& record = session_.table()[static_cast<std::size_t>(row)];
+    const auto glyph = decodeColumns(record.HEX, bitOptions());
     if (!glyph) {
-        message(QStringLiteral("The glyph for \"%1\" cannot be loaded into the editor: its "
-                               "columns are not all bytes (&H and 1 or 2 hex digits).")
-                    .arg(QString::fromStdString(record.CHAR)),
-                QMessageBox::Warning);
+        message(
+            QStringLiteral("The glyph for \"%1\" cannot be loaded into the editor: its "
+                           "columns are not all bytes (%2).")
+                .arg(QString::fromStdString(record.CHAR),
+                     QString::fromUtf8(byteForm.data(), static_cast<qsizetype>(byteForm.size()))),
+            QMessageBox::Warning);
         return;
     }
     const QString character = QString::fromStdString(record.CHAR);
@@ -89,10 +89,10 @@ void Form1::editListedGlyph(int row) {
 }
 
 void Form1::deleteListedGlyph(int row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= fontTable_.size()) {
+    if (row < 0 || static_cast<std::size_t>(row) >= session_.table().size()) {
         return;
     }
-    const FONTREC record = fontTable_[static_cast<std::size_t>(row)];
+    const FONTREC record = session_.table()[static_cast<std::size_t>(row)];
     if (message(
             QStringLiteral("Delete the glyph for \"%1\" from the library?\r\n%2")
                 .arg(QString::fromStdString(record.CHAR), QString::fromStdString(listLine(record))),
@@ -100,27 +100,12 @@ void Form1::deleteListedGlyph(int row) {
             QStringLiteral("Delete Font Data?"), QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
-    const SaveOutcome outcome = deleteGlyph(library_, record, static_cast<std::size_t>(row));
-    if (!outcome.error.isEmpty()) {
-        message(QStringLiteral("The glyph could not be deleted from\r\n%1\r\n\r\n%2%3")
-                    .arg(QDir::toNativeSeparators(library_.path), outcome.error,
-                         outcome.damaged
-                             ? QString()
-                             : QStringLiteral("\r\n\r\nThe library file is unchanged.")),
-                QMessageBox::Critical);
-    } else if (!outcome.backupPath.isEmpty()) {
-        message(QStringLiteral("Part of the library could not be read (line %1: %2), so it was "
-                               "written anew without it; the old file is kept as\r\n%3")
-                    .arg(outcome.dropped.line)
-                    .arg(QString::fromStdString(outcome.dropped.what),
-                         QDir::toNativeSeparators(outcome.backupPath)),
-                QMessageBox::Information);
-    }
+    tell(session_.remove(static_cast<std::size_t>(row)));
     reloadAndTell();
 }
 
 void Form1::exportFontTable() {
-    FontExportDialog dialog(fontTable_, library_.path, this);
+    FontExportDialog dialog(session_.table(), session_.location().path, this);
     dialog.exec();
 }
 
@@ -129,31 +114,12 @@ void Form1::importFirmwareTable() {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    const MergeOutcome merge = mergeGlyphs(library_, dialog.glyphs(), dialog.replaceExisting());
-    const QString table = QDir::toNativeSeparators(dialog.file());
-    if (!merge.error.isEmpty()) {
-        message(QStringLiteral("%1 could not be imported into\r\n%2\r\n\r\n%3\r\n\r\nThe library "
-                               "file is unchanged.")
-                    .arg(table, QDir::toNativeSeparators(library_.path), merge.error),
-                QMessageBox::Critical);
-        return;
+    const LibraryWrite merged = session_.merge(QDir::toNativeSeparators(dialog.file()),
+                                               dialog.glyphs(), dialog.replaceExisting());
+    tell(merged);
+    if (merged.ok()) {
+        reloadAndTell();
     }
-    QString text = QStringLiteral("%1:\r\nadded %2, replaced %3, kept %4, refused %5.")
-                       .arg(table)
-                       .arg(merge.added)
-                       .arg(merge.replaced)
-                       .arg(merge.kept)
-                       .arg(merge.refused.size());
-    if (!merge.refused.empty()) {
-        text += QStringLiteral("\r\n\r\nThe library file cannot store these: %1.")
-                    .arg(QString::fromStdString(fieldNames(merge.refused)));
-    }
-    if (!merge.backupPath.isEmpty()) {
-        text += QStringLiteral("\r\n\r\nThe old file could not be read whole and was kept as\r\n%1")
-                    .arg(QDir::toNativeSeparators(merge.backupPath));
-    }
-    message(text, QMessageBox::Information);
-    reloadAndTell();
 }
 
 void Form1::reloadAndTell() {

@@ -44,8 +44,8 @@ void Form1::buildSpinPreview() {
 void Form1::showSpinPreview() {
     if (!spinPreview_) {
         const auto columns = [this](bool blank) {
-            return stickColumns(txtMSG->text().toStdString(), blank, fontTable_,
-                                BitOptions{chkInvert->isChecked(), chkMSB->isChecked()});
+            return stickColumns(txtMSG->text().toStdString(), blank, session_.table(),
+                                bitOptions());
         };
         spinPreview_ = new SpinPreview(columns, showMessage_, this);
         spinPreview_->setBlank(chkBLANK->isChecked());

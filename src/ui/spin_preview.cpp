@@ -1,8 +1,8 @@
 #include "ui/spin_preview.h"
 
 #include "common/file_io.h"
+#include "render/app_icon.h"
 #include "table/stick_columns.h"
-#include "ui/app_icon.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -271,7 +271,10 @@ void SpinPreview::savePicture() {
         showMessage_(this, {windowCaption,
                             QStringLiteral("The picture could not be saved to\r\n%1\r\n\r\n%2")
                                 .arg(QDir::toNativeSeparators(path), error),
-                            QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok, {}});
+                            QMessageBox::Critical,
+                            QMessageBox::Ok,
+                            QMessageBox::Ok,
+                            {}});
     }
 }
 
