@@ -31,7 +31,7 @@ void scrollLongText(QMessageBox& box, QWidget* parent) {
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box.layout()->replaceWidget(label, scroll);
+    delete box.layout()->replaceWidget(label, scroll); // the label's old item is ours
     scroll->setWidget(label);
     scroll->setFixedSize(width + scroll->verticalScrollBar()->sizeHint().width(), room);
 }
