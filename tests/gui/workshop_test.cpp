@@ -91,6 +91,10 @@ private slots:
         QCOMPARE(f->messages().constFirst().section(" | ", 0, 1),
                  QString("Question Yes|No No | Delete Font Data?"));
         QCOMPARE(f->listLines().size(), 2);
+        CALL(pick(0)); // the first line too
+        CALL(f->act("Yes"));
+        CALL(trigger("Delete"));
+        QCOMPARE(f->library(), lineB);
     }
 
     // The font is read and what it would do is shown, with glyphs drawn,
