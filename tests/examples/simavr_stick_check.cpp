@@ -1,40 +1,11 @@
-// Runs the ATmega328P example on simavr at two speeds, an index pulse on PB0
-// (ICP1) once a revolution, logs every write to PORTD with its cycle, and
-// checks the fourth revolution: the text's glyphs (a 1 bit lit, dark columns
-// cut off each side, a space 3 wide, GAP dark columns between characters),
-// spread evenly over SHARE_PERCENT of the circle at either speed.
+// Runs the ATmega328P example on simavr at two speeds with its EEPROM empty,
+// and checks the fourth revolution: the built-in text's glyphs (a 1 bit lit,
+// dark columns cut off each side, a space 3 wide, GAP dark columns between
+// characters), spread evenly over SHARE_PERCENT of the circle at either speed.
 // usage: simavr_stick_check ELF LIBRARY TEXT SHARE_PERCENT GAP
-#include "stick_oracle.h"
-
-#include <simavr/avr_ioport.h>
-#include <simavr/sim_avr.h>
-#include <simavr/sim_elf.h>
+#include "simavr_stick.h"
 
 #include <cstdlib>
-
-static Writes simulate(const char* elf, avr_cycle_count_t period) {
-    elf_firmware_t firmware{};
-    elf_read_firmware(elf, &firmware);
-    firmware.frequency = 16000000;
-    static avr_t* avr; // for the write log
-    static Writes writes;
-    avr = avr_make_mcu_by_name("atmega328p");
-    writes = {{-1, 0}}; // PORTD from reset
-    avr_init(avr);
-    avr_load_firmware(avr, &firmware);
-    avr_irq_t* portD = avr_io_getirq(avr, AVR_IOCTL_IOPORT_GETIRQ('D'), IOPORT_IRQ_REG_PORT);
-    portD->flags &= ~IRQ_FLAG_FILTERED; // every write, not only the changes: columns may repeat
-    avr_irq_register_notify(
-        portD, [](avr_irq_t*, uint32_t byte, void*) { writes.emplace_back(avr->cycle, byte); },
-        nullptr);
-    avr_irq_t* sensor = avr_io_getirq(avr, AVR_IOCTL_IOPORT_GETIRQ('B'), IOPORT_IRQ_PIN0);
-    for (avr_cycle_count_t cycle = 0; cycle < 5 * period; cycle += 100) { // low 100 cycles a turn
-        while (avr->cycle < cycle)
-            avr_run(avr);
-        avr_raise_irq(sensor, cycle % period != 0);
-    }
-    return writes;
-}
 
 int main(int argc, char** argv) {
     if (argc < 6)
@@ -55,10 +26,10 @@ int main(int argc, char** argv) {
     bool ok = true;
     for (avr_cycle_count_t period : {640000, 256000}) { // 25 and 62.5 revolutions a second
         std::fprintf(stderr, "A revolution of %.0f cycles:\n", double(period));
-        const double step = std::atof(argv[4]) / 100 * period / (expected.size() - 1);
-        ok =
-            same(sampled(simulate(argv[1], period), 3 * period, step, expected.size()), expected) &&
-            ok;
+        SimStick stick(argv[1], period);
+        ok = same(stick.shown(stick.base + 3 * period, std::atof(argv[4]), expected.size() - 1),
+                  expected) &&
+             ok;
     }
     return ok ? 0 : 1;
 }
