@@ -11,13 +11,14 @@ std::optional<StickOutcome> unfitFor(const StickLoad& load, const stick::DeviceI
     StickOutcome outcome;
     outcome.device = device;
     outcome.length = load.payload.size();
+    const bool encoded = load.kind == stick::Kind::columns || load.kind == stick::Kind::font;
+    if (encoded && (load.options != BitOptions{device.invert, device.swapMsb} ||
+                    load.reverse != device.reverse)) {
+        outcome.result = Result::optionsDiffer;
+        return outcome;
+    }
     switch (load.kind) {
     case stick::Kind::columns:
-        if (load.options != BitOptions{device.invert, device.swapMsb} ||
-            load.reverse != device.reverse) {
-            outcome.result = Result::optionsDiffer;
-            return outcome;
-        }
         outcome.limit = device.maxColumns;
         break;
     case stick::Kind::text:

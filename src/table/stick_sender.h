@@ -5,8 +5,7 @@
 // one workflow of both front ends; it never blocks, and ends in one typed
 // outcome for them to word.
 
-#include "editor/bit_options.h"
-#include "table/stick_protocol.h"
+#include "table/stick_load.h"
 
 #include <QObject>
 #include <QString>
@@ -17,15 +16,6 @@
 class QIODevice;
 
 namespace vorlix {
-
-// What goes to the stick: the payload of a columns, font or text frame, and
-// for columns the options they were encoded with.
-struct StickLoad {
-    stick::Kind kind = stick::Kind::columns;
-    stick::Bytes payload;
-    BitOptions options;
-    bool reverse = false;
-};
 
 struct StickOutcome {
     enum class Result {
@@ -38,7 +28,7 @@ struct StickOutcome {
         portFailed,        // writing to the open port failed (detail)
         tooLong,           // longer than the device holds (length, limit): nothing sent
         notTaken,          // the device takes no payload of this kind: nothing sent
-        optionsDiffer,     // the columns' bit options are not the stick's: nothing sent
+        optionsDiffer,     // columns or a font in bit options not the stick's: nothing sent
     };
     Result result = Result::noAnswer;
     stick::Refusal reason{};                // refused

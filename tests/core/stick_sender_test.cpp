@@ -122,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"OtherOptions", answering(avr, ack),
              StickLoad{Kind::columns, columns.payload, {true, true}, false},
              Result::optionsDiffer, "Q"},
-        Case{"NoFontTaken", answering(avr, ack), StickLoad{Kind::font, Bytes(8, 0), {}, false},
+        Case{"NoFontTaken", answering(avr, ack), StickLoad{Kind::font, Bytes(8, 0), {true, false}, false},
              Result::notTaken, "Q"},
         Case{"DamagedEachTime", answering(avr, badCrc), columns, Result::refused, "QCCC"},
         Case{"RefusedOnce", answering(avr, tooLong), columns, Result::refused, "QC"},
