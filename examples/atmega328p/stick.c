@@ -189,6 +189,7 @@ static uint16_t ee_base, ee_end, ee_crc;
 static volatile uint16_t ee_at;
 static uint8_t ee_head[4];
 static volatile uint8_t stored;
+static uint8_t storing; // from store() until answered: the main loop's own
 
 static void write_next(void) // with interrupts off
 {
@@ -225,6 +226,7 @@ static void store(void)
     ee_end = 4 + received->length + 2;
     ee_crc = 0xFFFF;
     ee_at = 0;
+    storing = 1;
     while (EECR & _BV(EEPE)) {
     }
     cli();
@@ -294,7 +296,7 @@ static uint8_t serve(void)
         sei();
         if (since >= last - last / 4 && since < last)
             return 0;
-        stored = 0;
+        stored = storing = 0;
         struct message* old = shown;
         shown = received;
         received = old;
@@ -305,7 +307,7 @@ static uint8_t serve(void)
         frame_in = NONE;
         return 1;
     }
-    if (!frame_in || (EECR & _BV(EERIE)))
+    if (!frame_in || storing) // not EERIE: the writer may end between the two tests
         return 0;
     uint8_t kind = received->kind;
     uint16_t length = received->length;

@@ -2,6 +2,7 @@
 // Everything here is I/O; the outputs themselves come from pure functions.
 
 #include "cli/options.h"
+#include "cli/send.h"
 #include "common/file_io.h"
 #include "common/utf8.h"
 #include "editor/glyph.h"
@@ -455,6 +456,11 @@ int main(int argc, char* argv[]) {
         return exitUsage;
     }
     const LibraryLoad& load = std::get<LibraryLoad>(library);
+    if (!request.sendPort.isEmpty()) {
+        return reportShortfalls(request, path, load.parsed)
+                   ? exitContent
+                   : sendToStick(request, load.parsed.records);
+    }
     switch (request.mode) {
     case Mode::render:
         return writePicture(request, path, load.parsed);
