@@ -37,8 +37,12 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     parser.setApplicationDescription(
         QStringLiteral("Writes the column table of a message for the 5x8 LED stick, as the "
                        "window's Convert Text does, checks a font library, draws a "
-                       "message as the stick shows it, or imports a font's glyphs into the "
-                       "library."));
+                       "message as the stick shows it, imports a font's glyphs into the "
+                       "library, or sends a message or a font to a stick (--send).\n\nExit "
+                       "status: 0 success; 1 the content falls short (--strict, --check); 2 "
+                       "the command cannot be carried out as given (usage, files, a serial "
+                       "port); with --send, 3 the stick refused or cannot take it, 4 no "
+                       "answer came."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
 

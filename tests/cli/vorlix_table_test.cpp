@@ -191,7 +191,16 @@ const ExitCase cases[] = {
     {{"-r", "link.txt", "A"}, 2, "is the library itself"},
     {{"--import", "FONTSDAT.txt"}, 2, "cannot import"},
     {{"-r", "old.png", QString(16667, 'A')}, 2, "at most 16666 characters"},
-    {{"-b", "--round", "-r", "old.png", QString(500, 'A')}, 2, "on a ring: at most"}};
+    {{"-b", "--round", "-r", "old.png", QString(500, 'A')}, 2, "on a ring: at most"},
+    // What --send refuses before it opens a port; the simulated stick's tests
+    // send for real.
+    {{"--send", "no/port", "--invert", "A"}, 2, "cannot open the serial port no/port: "},
+    {{"--baud", "9600", "A"}, 2, "--baud needs --send"},
+    {{"--send", "no/port", "-f", "c", "A"}, 2, "--format does not go with --send"},
+    {{"--send", "no/port", "--as-text", "--invert", "A"}, 2, "--invert does not go with it"},
+    {{"--send", "no/port", "--as-text", "A\u2603"}, 2, "a character beyond code 255"},
+    {{"--send", "no/port", "--font", "--chars", "250-256"}, 2, "codes from 0 to 255"},
+    {{"--send", "no/port", ""}, 2, "nothing to send"}};
 INSTANTIATE_TEST_SUITE_P(Cases, ExitCodes, testing::ValuesIn(cases));
 
 // Created, merged, replaced; --strict refuses a font whose glyphs lose dots
