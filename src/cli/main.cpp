@@ -308,10 +308,11 @@ std::optional<int> writeFailed(const LibraryWrite& write, const QString& library
                      .arg(path)
                      .arg(write.dropped.line)
                      .arg(QString::fromStdString(write.dropped.what)));
-        complain(QStringLiteral("nothing was written, since %1 would lose the glyphs from that "
-                                "line on. '%2 --check' names every damaged line; mend them with "
-                                "a text editor, or let a save in the window write the library "
-                                "anew from what it can read (it keeps the old file as a backup).")
+        complain(QStringLiteral("nothing was written (%1): writing would drop the glyphs from "
+                                "that line on. '%2 --check' names every damaged line; mend them "
+                                "with a text editor, or let a save in the window write the "
+                                "library anew from what it can read (it keeps the old file as a "
+                                "backup).")
                      .arg(asked, QCoreApplication::applicationName()));
         return exitContent;
     }

@@ -230,6 +230,10 @@ private slots:
 
     void gridToolsChangeTheGlyphAndUndoTakesThemBack() {
         CALL(f = std::make_unique<FormFixture>());
+        const auto enabled = [this](const char* action) {
+            return f->form->findChild<QAction*>(action)->isEnabled();
+        };
+        QVERIFY(!enabled("Undo") && !enabled("Redo")); // nothing to undo yet
         CALL(f->act("1 2 9"));
         QStringList seen{f->editorDots() + boxes().join(' ')};
         for (const char* tool : {"Shift Right", "Shift Down", "Shift Left", "Shift Up",
@@ -244,6 +248,7 @@ private slots:
             CALL(trigger("Undo"));
             QCOMPARE(f->editorDots() + boxes().join(' '), seen[step]);
         }
+        QVERIFY(enabled("Redo"));
         CALL(trigger("Redo"));
         QCOMPARE(f->editorDots() + boxes().join(' '), seen[1]);
         f->find("txtABC")->setFocus(); // a click on a dot takes the focus, and the shortcuts
