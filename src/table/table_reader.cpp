@@ -157,7 +157,7 @@ Damage at(int line, std::string what) {
 }
 
 std::string quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
+    return "'" + escapedBytes(text) + "'";
 }
 
 // Reads one value of a data line into bytes, or says why it is none.

@@ -25,6 +25,13 @@ struct Outcome {
 
 const FontTable worked{{"A", {"&H7E", "&H9", "&H9", "&H9", "&H7E"}},
                        {"B", {"&H7F", "&H49", "&H49", "&H49", "&H36"}}};
+// Line 2 is no byte, line 3 repeats A, line 4 is a byte 1252 leaves
+// undefined, line 5 opens a quote it never closes.
+const QByteArray damaged = "\"A\",\"&H7E\",\"&H9\",\"&H9\",\"&H9\",\"&H7E\"\r\n"
+                           "\"B\",\"&H1FF\",\"&H49\",\"&H49\",\"&H49\",\"&H36\"\r\n"
+                           "\"A\",\"&H1\",\"&H2\",\"&H3\",\"&H4\",\"&H5\"\r\n"
+                           "\"\x81\",\"&H1\",\"&H2\",\"&H3\",\"&H4\",\"&H5\"\r\n"
+                           "\"C\",\"&H1\r\n";
 const std::string utf8Record = "\"\xC3\xA9\",\"&H1\",\"&H2\",\"&H3\",\"&H4\",\"&H5\"\r\n";
 
 // The program runs in the test's folder, which holds the files the cases
@@ -33,14 +40,9 @@ const std::string utf8Record = "\"\xC3\xA9\",\"&H1\",\"&H2\",\"&H3\",\"&H4\",\"&
 class VorlixTable : public testing::Test {
 protected:
     void SetUp() override {
-        // Line 2 is no byte, line 3 repeats A, line 4 is a byte 1252 leaves
-        // undefined, line 5 opens a quote it never closes.
-        write("damaged.txt", "\"A\",\"&H7E\",\"&H9\",\"&H9\",\"&H9\",\"&H7E\"\r\n"
-                             "\"B\",\"&H1FF\",\"&H49\",\"&H49\",\"&H49\",\"&H36\"\r\n"
-                             "\"A\",\"&H1\",\"&H2\",\"&H3\",\"&H4\",\"&H5\"\r\n"
-                             "\"\x81\",\"&H1\",\"&H2\",\"&H3\",\"&H4\",\"&H5\"\r\n"
-                             "\"C\",\"&H1\r\n");
+        write("damaged.txt", damaged.toStdString());
         write("u8.txt", "\xEF\xBB\xBF" + utf8Record);
+        write("escape.asm", std::string("  dt 0x7E, \x1b[2J\0Z\n", 21));
         write("cut.txt", "\"A\",\"&H1\",\"&H2\"\r\n" + utf8Record); // line 1 cut short
         write("bare.txt", utf8Record);
         write("old.png", "an older picture");
@@ -83,8 +85,10 @@ TEST_P(ExitCodes, FollowTheRules) {
     EXPECT_EQ(result.code, GetParam().code) << result.err;
     EXPECT_NE((result.out + result.err).find(GetParam().says), std::string::npos)
         << result.out << result.err;
-    // Whatever happens, the library is never written; a failure writes nothing.
+    // Whatever happens, the library is never written; a failure writes nothing,
+    // and nothing shortens a damaged library.
     EXPECT_EQ(read("FONTSDAT.txt"), QByteArray::fromStdString(*libraryBytes(worked)));
+    EXPECT_EQ(read("damaged.txt"), damaged);
     if (result.code != 0) {
         EXPECT_EQ(read("old.png"), "an older picture");
     }
@@ -172,6 +176,17 @@ const ExitCase cases[] = {
     {{"--read-table", "FONTSDAT.txt"}, 2, "needs --chars or --text"},
     {{"--convert", "windows-1252"}, 0, "FONTSDAT.txt: Windows-1252 already, nothing to do"},
     {{"--convert", "latin1"}, 2, "--convert takes utf-8 or windows-1252, not 'latin1'"},
+    // Promised to lose nothing: a damaged library is left as it is.
+    {{"-l", "damaged.txt", "--convert", "utf-8"},
+     1,
+     "damaged.txt:5: the library is damaged: a quote is opened but never closed\n"
+     "vorlix-table: nothing was written (--convert)"},
+    {{"-l", "damaged.txt", "--read-table", VORLIX_TEST_DATA "/avr_font.asm", "--label", "font",
+      "--chars", "68-69", "-s"},
+     1,
+     "nothing was written (--strict)"},
+    // The file's own bytes, quoted: no escape reaches the terminal, no NUL cuts it.
+    {{"--read-table", "escape.asm", "--chars", "65"}, 1, "'\\x1b[2J\\x00Z' is no number"},
     {{"--label", "int", "-f", "c", "A"}, 2, "'int' is a reserved word"},
     {{"--label", "Movlw", "-f", "retlw", "A"}, 2, "'Movlw' is a reserved word"},
     {{"--label", "font5", "A"}, 0, ";Total Columns = 5\r\nfont5:\r\n       dt  0x7E"},

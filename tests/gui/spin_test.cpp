@@ -5,6 +5,8 @@
 #include "ui/spin_preview.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -143,11 +145,24 @@ private slots:
         CALL(open("txtMSG", false));
         preview()->setClock([] { return 0.5; });
         const QString path = f->dir.filePath("spin");
+        QFile old(path + ".png");
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
         preview()->setFileChooser([path](QWidget*) { return path; });
-        QTest::mouseClick(preview()->findChild<QAbstractButton*>("savePicture"), Qt::LeftButton);
+        // The file that will really be written is asked about, and kept on No.
+        f->answers = {QMessageBox::No, QMessageBox::Yes};
+        for (int k = 0; k < 2; ++k) {
+            QTest::mouseClick(preview()->findChild<QAbstractButton*>("savePicture"),
+                              Qt::LeftButton);
+            QCOMPARE(f->shown.size(), k + 1);
+            QCOMPARE(f->shown[k].text, QDir::toNativeSeparators(path + ".png") +
+                                           " already exists.\r\nDo you want to replace it?");
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll() == "old", k == 0);
+            old.close();
+        }
         const QImage saved(path + ".png", "png");
         QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), preview()->frame(saved.width()));
-        QVERIFY(f->shown.isEmpty());
     }
 };
 

@@ -219,7 +219,9 @@ private slots:
         QVERIFY(f->library().endsWith("\"d\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\"\r\n"));
         QVERIFY2(f->messages().constLast().contains("added 3, replaced 0, kept 0, refused 0"),
                  qPrintable(f->messages().constLast()));
-        const vorlix::FontExportDialog again({}, {});
+        const vorlix::FontTable none;
+        const vorlix::FontExportDialog again([&]() -> const vorlix::FontTable& { return none; }, {},
+                                             {});
         QCOMPARE(again.findChild<QComboBox*>("format")->currentText(), QString("c"));
         QCOMPARE(again.findChild<QLineEdit*>("characters")->text(), QString("65-67"));
         QVERIFY(again.findChild<QCheckBox*>("invert")->isChecked());
@@ -228,6 +230,10 @@ private slots:
 
     void gridToolsChangeTheGlyphAndUndoTakesThemBack() {
         CALL(f = std::make_unique<FormFixture>());
+        const auto enabled = [this](const char* action) {
+            return f->form->findChild<QAction*>(action)->isEnabled();
+        };
+        QVERIFY(!enabled("Undo") && !enabled("Redo")); // nothing to undo yet
         CALL(f->act("1 2 9"));
         QStringList seen{f->editorDots() + boxes().join(' ')};
         for (const char* tool : {"Shift Right", "Shift Down", "Shift Left", "Shift Up",
@@ -242,6 +248,7 @@ private slots:
             CALL(trigger("Undo"));
             QCOMPARE(f->editorDots() + boxes().join(' '), seen[step]);
         }
+        QVERIFY(enabled("Redo"));
         CALL(trigger("Redo"));
         QCOMPARE(f->editorDots() + boxes().join(' '), seen[1]);
         f->find("txtABC")->setFocus(); // a click on a dot takes the focus, and the shortcuts
