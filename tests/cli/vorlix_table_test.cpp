@@ -42,7 +42,8 @@ protected:
     void SetUp() override {
         write("damaged.txt", damaged.toStdString());
         write("u8.txt", "\xEF\xBB\xBF" + utf8Record);
-        write("escape.asm", std::string("  dt 0x7E, \x1b[2J\0Z\n", 21));
+        static constexpr char escape[] = "  dt 0x7E, \x1b[2J\0Z\n";
+        write("escape.asm", std::string(escape, sizeof escape - 1)); // the NUL inside kept
         write("cut.txt", "\"A\",\"&H1\",\"&H2\"\r\n" + utf8Record); // line 1 cut short
         write("bare.txt", utf8Record);
         write("old.png", "an older picture");
