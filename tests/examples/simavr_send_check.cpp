@@ -2,12 +2,14 @@
 // a pseudo-terminal of this run's own wired to the simulated chip's UART, and
 // checks what the LEDs draw: after an acknowledgement the new message from the
 // next index pulse on, glyph for glyph (five columns a character, a 1 bit
-// lit); after a fault or a refusal the message before it; and the same again
-// after a reset, which keeps the EEPROM. The run goes at most as fast as real
-// time, as vorlix-table's timeouts are real ones.
-// usage: simavr_send_check ELF LIBRARY VORLIX_TABLE SHARE_PERCENT BAUD {FAULT EXIT MESSAGE}...
+// lit; a text as textColumns); after a fault or a refusal the message before
+// it; and the same again after a reset, which keeps the EEPROM. The run goes
+// at most as fast as real time, as vorlix-table's timeouts are real ones.
+// usage: simavr_send_check ELF LIBRARY VORLIX_TABLE SHARE_PERCENT GAP BAUD
+//                          {FAULT EXIT MESSAGE}...
 //   FAULT  none; flip: a payload byte of each columns frame flipped on the
-//          way; cut: each columns frame cut off after its third payload byte
+//          way; cut: each columns frame cut off after its third payload byte;
+//          text: none, the message sent --as-text
 //   EXIT   vorlix-table's exit code; a step that fails without a fault on the
 //          wire must have sent no columns at all
 #include "simavr_stick.h"
@@ -40,7 +42,7 @@ struct Wire {
     int master = -1, slave = -1;
     char path[128] = {};
     std::string fault = "none";
-    // Each byte with a mark: 's' a frame's start, 'c' a columns frame's kind,
+    // Each byte with a mark: 's' a frame's start, 'p' a payload frame's kind,
     // 'l' its last byte.
     std::deque<std::pair<uint8_t, char>> toDevice;
     avr_cycle_count_t startFed = 0;
@@ -49,7 +51,7 @@ struct Wire {
     size_t at = 0, length = 0;
     uint8_t kind = 0;
     std::string kinds; // of the frames begun
-    // Cycles: the columns frame's first and last byte fed, the UART's fifo
+    // Cycles: the payload frame's first and last byte fed, the UART's fifo
     // empty after that, and the device's first byte out after that.
     avr_cycle_count_t fedFirst = 0, fedLast = 0, inLast = 0, out = 0;
 
@@ -111,11 +113,12 @@ struct Wire {
             return;
         if (kind == 'C' && p == 8 && fault == "flip")
             byte ^= 0x10;
-        toDevice.emplace_back(byte, p == 0                  ? 's'
-                                    : kind != 'C' || p == 1 ? 0
-                                    : p == 2                ? 'c'
-                                    : last                  ? 'l'
-                                                            : 0);
+        const bool payload = kind == 'C' || kind == 'T';
+        toDevice.emplace_back(byte, p == 0               ? 's'
+                                    : !payload || p == 1 ? 0
+                                    : p == 2             ? 'p'
+                                    : last               ? 'l'
+                                                         : 0);
     }
 
     void pump() {
@@ -130,7 +133,7 @@ struct Wire {
             const avr_cycle_count_t now = stick.avr->cycle;
             if (mark == 's')
                 startFed = now;
-            if (mark == 'c') {
+            if (mark == 'p') {
                 fedFirst = startFed;
                 fedLast = inLast = out = 0;
             }
@@ -144,7 +147,7 @@ struct Wire {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 9 || (argc - 6) % 3 != 0)
+    if (argc < 10 || (argc - 7) % 3 != 0)
         return 2;
     if (!std::ifstream(argv[1]))
         return std::printf("Skipped: no %s: vorlix-table writes no font tables\n", argv[1]), 77;
@@ -158,14 +161,17 @@ int main(int argc, char** argv) {
     const auto started = std::chrono::steady_clock::now();
     const avr_cycle_count_t startCycle = stick.avr->cycle;
     bool ok = true;
-    const char* shownMessage = nullptr;
-    for (int step = 6; step < argc; step += 3) {
+    std::vector<unsigned> shownColumns; // with the dark one after
+    for (int step = 7; step < argc; step += 3) {
         wire.fault = argv[step];
         wire.kinds.clear();
         const char* message = argv[step + 2];
         std::string device = wire.path;
-        const char* args[] = {argv[3], "--send", device.c_str(), "--baud", argv[5], "--invert",
-                              "--library", argv[2], "--", message, nullptr};
+        const bool text = wire.fault == "text";
+        const char* args[] = {argv[3],   "--send",    device.c_str(),
+                              "--baud",  argv[6],     text ? "--as-text" : "--invert",
+                              "--library", argv[2],   "--",
+                              message,   nullptr};
         pid_t child = 0;
         if (posix_spawn(&child, argv[3], nullptr, nullptr, const_cast<char**>(args), environ)) {
             std::perror("posix_spawn");
@@ -199,7 +205,13 @@ int main(int argc, char** argv) {
             ok = false;
         }
         if (expected == 0) {
-            shownMessage = message;
+            const auto glyphs = glyphsOf(argv[2], message);
+            shownColumns = text ? textColumns(glyphs, std::atoi(argv[5])) : std::vector<unsigned>{};
+            for (const auto& glyph : text ? decltype(glyphs){} : glyphs)
+                for (unsigned column : glyph)
+                    shownColumns.push_back(~column & 0xFF);
+            if (!text)
+                shownColumns.push_back(0);
             const double cycles = hz / 1000;
             std::fprintf(stderr,
                          "line time %.1f ms, EEPROM written from the first byte to the last "
@@ -209,13 +221,8 @@ int main(int argc, char** argv) {
                          (wire.out - wire.inLast) / cycles,
                          (stick.pulseFrom(wire.out) - wire.inLast) / cycles);
         }
-        if (shownMessage) { // from the next index pulse on
-            const auto glyphs = glyphsOf(argv[2], shownMessage);
-            std::vector<unsigned> columns;
-            for (const auto& glyph : glyphs)
-                for (unsigned column : glyph)
-                    columns.push_back(~column & 0xFF);
-            columns.push_back(0);
+        if (!shownColumns.empty()) { // from the next index pulse on
+            const std::vector<unsigned>& columns = shownColumns;
             const avr_cycle_count_t from =
                 stick.pulseFrom(expected == 0 ? wire.out : stick.avr->cycle);
             ok = same(stick.shown(from, share, columns.size() - 1), columns) && ok;
