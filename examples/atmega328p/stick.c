@@ -31,8 +31,9 @@ static const char text[] = "Hello World!"; // until one is sent; outside the fon
 #define SHARE_PERCENT 40                   // of the circle that the message covers
 #define GAP 1                              // dark columns between two characters
 
-// What the two EEPROM slots of 512 bytes hold, less a slot's 6 bytes of
-// sequence, kind, length and CRC; a text's limit keeps its columns as many.
+// What each of the two EEPROM slots of 512 bytes holds besides its 6 bytes of
+// sequence, kind, length and CRC; 80 characters of text draw at most 480
+// columns.
 #define MAX_COLUMNS 500
 #define MAX_TEXT 80
 #define SLOT_SIZE 512

@@ -323,9 +323,9 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
             return usageError(QStringLiteral("--send needs a serial port, such as /dev/ttyUSB0"));
         }
     } else if (parser.isSet(baud) || parser.isSet(asText)) {
-        return usageError(QStringLiteral("--%1 needs --send")
-                              .arg(parser.isSet(baud) ? QStringLiteral("baud")
-                                                      : QStringLiteral("as-text")));
+        return usageError(
+            QStringLiteral("--%1 needs --send")
+                .arg(parser.isSet(baud) ? QStringLiteral("baud") : QStringLiteral("as-text")));
     }
     if (parser.isSet(baud)) {
         bool ok = false;

@@ -18,7 +18,13 @@ namespace vorlix::cli {
 // --check); 2: the command could not be carried out as given (usage, files,
 // a serial port); for --send, 3: the stick refused, or cannot take it (too
 // long, other bit options), and 4: no answer came.
-enum ExitCode : int { exitOk = 0, exitContent = 1, exitUsage = 2, exitRefused = 3, exitNoAnswer = 4 };
+enum ExitCode : int {
+    exitOk = 0,
+    exitContent = 1,
+    exitUsage = 2,
+    exitRefused = 3,
+    exitNoAnswer = 4
+};
 
 enum class Mode { table, check, render, import, font, readTable, convert };
 

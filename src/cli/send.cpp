@@ -19,11 +19,11 @@ namespace {
 using Result = StickOutcome::Result;
 
 void say(std::FILE* stream, const QString& line) {
-    std::fputs((QCoreApplication::applicationName() + QStringLiteral(": ") + line +
-                QLatin1Char('\n'))
-                   .toUtf8()
-                   .constData(),
-               stream);
+    std::fputs(
+        (QCoreApplication::applicationName() + QStringLiteral(": ") + line + QLatin1Char('\n'))
+            .toUtf8()
+            .constData(),
+        stream);
 }
 
 QString what(stick::Kind kind) {
@@ -33,9 +33,10 @@ QString what(stick::Kind kind) {
 }
 
 QString count(stick::Kind kind, std::size_t n) {
-    return QStringLiteral("%1 %2").arg(n).arg(kind == stick::Kind::font   ? QStringLiteral("bytes")
-                                              : kind == stick::Kind::text ? QStringLiteral("characters")
-                                                                          : QStringLiteral("columns"));
+    return QStringLiteral("%1 %2").arg(n).arg(kind == stick::Kind::font ? QStringLiteral("bytes")
+                                              : kind == stick::Kind::text
+                                                  ? QStringLiteral("characters")
+                                                  : QStringLiteral("columns"));
 }
 
 QString optionsOf(bool invert, bool swap, bool reverse) {
@@ -109,7 +110,8 @@ int report(const Request& request, const StickLoad& load, const StickOutcome& ou
         return exitUsage;
     }
     case Result::portFailed:
-        say(stderr, QStringLiteral("cannot write to the serial port %1: %2").arg(port, outcome.detail));
+        say(stderr,
+            QStringLiteral("cannot write to the serial port %1: %2").arg(port, outcome.detail));
         return exitUsage;
     case Result::tooLong:
         say(stderr, QStringLiteral("%1 is %2, but the stick holds at most %3; nothing was sent")
@@ -136,20 +138,20 @@ int report(const Request& request, const StickLoad& load, const StickOutcome& ou
 
 std::optional<StickLoad> loadOf(const Request& request, const FontTable& table, int& failed) {
     if (request.mode == Mode::font) {
-        const StickFontLoad font = fontLoad(request.table,
-                                            request.characters.empty()
-                                                ? codePointSpan(table)
-                                                : codePointSpan(request.characters),
-                                            table);
+        const StickFontLoad font = fontLoad(
+            request.table,
+            request.characters.empty() ? codePointSpan(table) : codePointSpan(request.characters),
+            table);
         if (!font.load) {
             say(stderr, QString::fromStdString(font.error));
             failed = exitUsage;
             return std::nullopt;
         }
         if (!font.filled.empty()) {
-            say(stderr, QStringLiteral("%1: not in the library, so dark: %2")
-                            .arg(request.strict ? QStringLiteral("error") : QStringLiteral("warning"),
-                                 QString::fromStdString(characterNames(font.filled))));
+            say(stderr,
+                QStringLiteral("%1: not in the library, so dark: %2")
+                    .arg(request.strict ? QStringLiteral("error") : QStringLiteral("warning"),
+                         QString::fromStdString(characterNames(font.filled))));
             if (request.strict) {
                 say(stderr, QStringLiteral("nothing was sent (--strict)"));
                 failed = exitContent;

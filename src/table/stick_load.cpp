@@ -40,8 +40,8 @@ StickFontLoad fontLoad(const FirmwareRequest& request, std::u32string_view codes
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(output.text.data());
     if (auto payload = stick::fontPayload(codes.front(), request.blank ? 6 : 5,
                                           std::span(bytes, output.text.size()))) {
-        result.load = StickLoad{stick::Kind::font, std::move(*payload), request.options,
-                                request.reverse};
+        result.load =
+            StickLoad{stick::Kind::font, std::move(*payload), request.options, request.reverse};
     } else {
         result.error = "a font sent to a stick holds at most 255 entries";
     }

@@ -60,8 +60,8 @@ std::vector<Frame> FrameReader::feed(std::span<const std::uint8_t> bytes) {
             continue;
         }
         const auto body = std::span(pending_).subspan(1, headerSize - 1 + length);
-        const unsigned sent = unsigned(pending_[headerSize + length]) << 8 |
-                              pending_[headerSize + length + 1];
+        const unsigned sent =
+            unsigned(pending_[headerSize + length]) << 8 | pending_[headerSize + length + 1];
         frames.push_back({pending_[1], pending_[2],
                           Bytes(pending_.begin() + headerSize,
                                 pending_.begin() + std::ptrdiff_t(headerSize + length)),

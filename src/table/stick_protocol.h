@@ -72,8 +72,8 @@ struct DeviceInfo {
     unsigned maxColumns = 0;
     unsigned maxText = 0; // characters; 0: takes no text
     unsigned fontFirst = 0;
-    unsigned fontCount = 0;    // 0: holds no font
-    unsigned maxFontBytes = 0; // an F payload's, with its header; 0: takes no font
+    unsigned fontCount = 0;     // 0: holds no font
+    unsigned maxFontBytes = 0;  // an F payload's, with its header; 0: takes no font
     std::uint8_t shownKind = 0; // 'C', 'T', or 0 for the built-in message
     unsigned shownLength = 0;
     unsigned storeMsPerByte = 0;

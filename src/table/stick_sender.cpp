@@ -41,8 +41,8 @@ std::optional<StickOutcome> unfitFor(const StickLoad& load, const stick::DeviceI
     return std::nullopt;
 }
 
-StickSender::StickSender(QIODevice& port, QString portName, int baud, StickLoad load,
-                         Timing timing, QObject* parent)
+StickSender::StickSender(QIODevice& port, QString portName, int baud, StickLoad load, Timing timing,
+                         QObject* parent)
     : QObject(parent), port_(port), portName_(std::move(portName)), baud_(baud),
       load_(std::move(load)), timing_(timing),
       frame_(stick::encodeFrame(load_.kind, load_.payload)) {

@@ -31,7 +31,7 @@ struct StickOutcome {
         optionsDiffer,     // columns or a font in bit options not the stick's: nothing sent
     };
     Result result = Result::noAnswer;
-    stick::Refusal reason{};                // refused
+    stick::Refusal reason{};                 // refused
     std::optional<stick::DeviceInfo> device; // once a query was answered
     // tooLong: the payload's columns, characters or bytes (a font's), and the
     // device's most.

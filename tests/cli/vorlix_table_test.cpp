@@ -44,7 +44,7 @@ protected:
         write("u8.txt", "\xEF\xBB\xBF" + utf8Record);
         static constexpr char escape[] = "  dt 0x7E, \x1b[2J\0Z\n";
         write("escape.asm", std::string(escape, sizeof escape - 1)); // the NUL inside kept
-        write("cut.txt", "\"A\",\"&H1\",\"&H2\"\r\n" + utf8Record); // line 1 cut short
+        write("cut.txt", "\"A\",\"&H1\",\"&H2\"\r\n" + utf8Record);  // line 1 cut short
         write("bare.txt", utf8Record);
         write("old.png", "an older picture");
         write("FONTSDAT.txt", *libraryBytes(worked));

@@ -120,16 +120,15 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"TooLongNothingSent", answering(avr, ack),
              StickLoad{Kind::text, Bytes(5, 'A'), {}, false}, Result::tooLong, "Q"},
         Case{"OtherOptions", answering(avr, ack),
-             StickLoad{Kind::columns, columns.payload, {true, true}, false},
-             Result::optionsDiffer, "Q"},
-        Case{"NoFontTaken", answering(avr, ack), StickLoad{Kind::font, Bytes(8, 0), {true, false}, false},
-             Result::notTaken, "Q"},
+             StickLoad{Kind::columns, columns.payload, {true, true}, false}, Result::optionsDiffer,
+             "Q"},
+        Case{"NoFontTaken", answering(avr, ack),
+             StickLoad{Kind::font, Bytes(8, 0), {true, false}, false}, Result::notTaken, "Q"},
         Case{"DamagedEachTime", answering(avr, badCrc), columns, Result::refused, "QCCC"},
         Case{"RefusedOnce", answering(avr, tooLong), columns, Result::refused, "QC"},
         Case{"Silent", [](const stick::Frame&) { return Bytes{}; }, columns, Result::noAnswer,
              "QQQQ"},
-        Case{"NoAcknowledgement", answering(avr, {}), columns, Result::noAcknowledgement,
-             "QCCC"}),
+        Case{"NoAcknowledgement", answering(avr, {}), columns, Result::noAcknowledgement, "QCCC"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

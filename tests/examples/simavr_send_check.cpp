@@ -168,10 +168,10 @@ int main(int argc, char** argv) {
         const char* message = argv[step + 2];
         std::string device = wire.path;
         const bool text = wire.fault == "text";
-        const char* args[] = {argv[3],   "--send",    device.c_str(),
-                              "--baud",  argv[6],     text ? "--as-text" : "--invert",
-                              "--library", argv[2],   "--",
-                              message,   nullptr};
+        const char* args[] = {argv[3],     "--send", device.c_str(),
+                              "--baud",    argv[6],  text ? "--as-text" : "--invert",
+                              "--library", argv[2],  "--",
+                              message,     nullptr};
         pid_t child = 0;
         if (posix_spawn(&child, argv[3], nullptr, nullptr, const_cast<char**>(args), environ)) {
             std::perror("posix_spawn");
@@ -190,8 +190,8 @@ int main(int argc, char** argv) {
             }
             if (i % 50 == 0 && waitpid(child, &status, WNOHANG) == child)
                 break;
-            const auto simulated = std::chrono::duration<double>(
-                (stick.avr->cycle - startCycle) / hz);
+            const auto simulated =
+                std::chrono::duration<double>((stick.avr->cycle - startCycle) / hz);
             if (simulated > std::chrono::steady_clock::now() - started)
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }

@@ -11,7 +11,8 @@ int main(int argc, char** argv) {
         return 2;
     if (!std::ifstream(argv[1]))
         return std::printf("Skipped: no %s: vorlix-table writes no font tables\n", argv[1]), 77;
-    const std::vector<unsigned> expected = textColumns(glyphsOf(argv[2], argv[3]), std::atoi(argv[5]));
+    const std::vector<unsigned> expected =
+        textColumns(glyphsOf(argv[2], argv[3]), std::atoi(argv[5]));
     bool ok = true;
     for (avr_cycle_count_t period : {640000, 256000}) { // 25 and 62.5 revolutions a second
         std::fprintf(stderr, "A revolution of %.0f cycles:\n", double(period));

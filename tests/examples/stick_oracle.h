@@ -41,7 +41,8 @@ inline std::vector<unsigned> textColumns(const std::vector<std::array<unsigned, 
         auto to = std::find_if(glyphs[i].rbegin(), glyphs[i].rend(), lit).base();
         for (auto column = from; column < to; ++column)
             columns.push_back(~*column & 0xFF);
-        columns.insert(columns.end(), (from == glyphs[i].end() ? 3 : 0) + (i + 1 < glyphs.size() ? gap : 1), 0);
+        columns.insert(columns.end(),
+                       (from == glyphs[i].end() ? 3 : 0) + (i + 1 < glyphs.size() ? gap : 1), 0);
     }
     return columns;
 }
