@@ -118,9 +118,9 @@ void StickSender::answered() {
         const stick::Kind kind{frame.kind};
         if (kind == stick::Kind::refusal && frame.payload.size() >= 2) {
             outcome.reason = stick::Refusal(frame.payload[1]);
-            if (device_ && outcome.reason == stick::Refusal::badCrc &&
-                tries_ < timing_.payloadTries) {
-                sendPayload(); // damaged on the way: the same again
+            if (outcome.reason == stick::Refusal::badCrc &&
+                tries_ < (device_ ? timing_.payloadTries : timing_.queryTries)) {
+                device_ ? sendPayload() : sendQuery(); // damaged on the way: the same again
                 continue;
             }
             outcome.result = Result::refused;

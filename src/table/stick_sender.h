@@ -62,6 +62,9 @@ public:
                 QObject* parent = nullptr)
         : StickSender(port, std::move(portName), baud, std::move(load), Timing{}, parent) {}
 
+    // Once: it ends in finished(), emitted once, from start() itself when
+    // the port cannot be opened. Delete the sender later (deleteLater), not
+    // in a slot of finished().
     void start();
 
 signals:

@@ -125,6 +125,12 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"NoFontTaken", answering(avr, ack),
              StickLoad{Kind::font, Bytes(8, 0), {true, false}, false}, Result::notTaken, "Q"},
         Case{"DamagedEachTime", answering(avr, badCrc), columns, Result::refused, "QCCC"},
+        Case{"QueryDamagedOnce",
+             [n = 0](const stick::Frame& frame) mutable {
+                 return ++n == 1 ? stick::encodeFrame(Kind::refusal, Bytes{'Q', 1})
+                                 : answering(avr, ack)(frame);
+             },
+             columns, Result::acknowledged, "QQC"},
         Case{"RefusedOnce", answering(avr, tooLong), columns, Result::refused, "QC"},
         Case{"Silent", [](const stick::Frame&) { return Bytes{}; }, columns, Result::noAnswer,
              "QQQQ"},
