@@ -22,7 +22,7 @@
 #include <stdint.h>
 #include <util/crc16.h>
 
-#define BAUD_TOL 1 // percent: the build fails for a rate the clock cannot make within it
+#define BAUD_TOL 1 // percent: setbaud.h warns of a rate the clock cannot make within it
 #include <util/setbaud.h>
 
 #include "font.h"
