@@ -272,7 +272,7 @@ void FontExportDialog::update() {
     request.proportional = chosen.proportional;
     request.reverse = chosen.reverse;
     FontRequest font;
-    font.characters = codePointSpan(*characterRanges(chosen.characters.toStdString()));
+    font.characters = fontEntries({}, *characterRanges(chosen.characters.toStdString()), {});
     font.widths = chosen.widths;
     const FontOutput output = fontTable(format, request, font, library_());
     table_ = output.text;
