@@ -329,155 +329,155 @@ Do you want to replace it?</source>
 <context>
     <name>vorlix::Form1</name>
     <message>
-        <location filename="../src/ui/form1.cpp" line="100"/>
+        <location filename="../src/ui/form1.cpp" line="84"/>
         <source>Propeller Vorlix Generator</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="120"/>
+        <location filename="../src/ui/form1.cpp" line="104"/>
         <source>5x8 Font</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="131"/>
+        <location filename="../src/ui/form1.cpp" line="115"/>
         <source>lsb  Binary  msb</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="134"/>
+        <location filename="../src/ui/form1.cpp" line="118"/>
         <source>Hex</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="136"/>
+        <location filename="../src/ui/form1.cpp" line="120"/>
         <source>Dec</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="144"/>
+        <location filename="../src/ui/form1.cpp" line="128"/>
         <source>Invert &amp;Bits</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="145"/>
+        <location filename="../src/ui/form1.cpp" line="129"/>
         <source>Invert Columns in &amp;file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="147"/>
+        <location filename="../src/ui/form1.cpp" line="131"/>
         <source>&amp;Swap MSB/ LSB</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="151"/>
+        <location filename="../src/ui/form1.cpp" line="135"/>
         <source>CHAR:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="155"/>
+        <location filename="../src/ui/form1.cpp" line="139"/>
         <source>Enter Char here that represents the font data created.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="156"/>
+        <location filename="../src/ui/form1.cpp" line="140"/>
         <source>&amp;Append to file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="157"/>
+        <location filename="../src/ui/form1.cpp" line="141"/>
         <source>&amp;Clear Font Data</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="169"/>
+        <location filename="../src/ui/form1.cpp" line="153"/>
         <source>Message Editor</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="170"/>
+        <location filename="../src/ui/form1.cpp" line="154"/>
         <source>View Font &amp;List</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="182"/>
+        <location filename="../src/ui/form1.cpp" line="166"/>
         <source>Add blank Column after each Char.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="184"/>
+        <location filename="../src/ui/form1.cpp" line="168"/>
         <source>Hex Prefix</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="190"/>
+        <location filename="../src/ui/form1.cpp" line="174"/>
         <source>Convert &amp;Text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="192"/>
+        <location filename="../src/ui/form1.cpp" line="176"/>
         <source>Copy Data to Clipboard</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="199"/>
+        <location filename="../src/ui/form1.cpp" line="183"/>
         <source>Fonts List</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="215"/>
+        <location filename="../src/ui/form1.cpp" line="199"/>
         <source>Font Preview</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="302"/>
+        <location filename="../src/ui/form1.cpp" line="262"/>
         <source>msb  Binary   lsb</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="302"/>
+        <location filename="../src/ui/form1.cpp" line="262"/>
         <source>lsb  Binary   msb</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="320"/>
+        <location filename="../src/ui/form1.cpp" line="280"/>
         <source>You must enter a char representing the data you entered!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="336"/>
+        <location filename="../src/ui/form1.cpp" line="296"/>
         <source>The font data is already in the list. <byte value="xd"/>
 Would you like to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="339"/>
+        <location filename="../src/ui/form1.cpp" line="299"/>
         <source>Replace Font Data?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="427"/>
+        <location filename="../src/ui/form1.cpp" line="387"/>
         <source>You must convert the typed text first,<byte value="xd"/>
 Before you can copy it to the system clipboard.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="442"/>
+        <location filename="../src/ui/form1.cpp" line="402"/>
         <source>The system clipboard could not be written; another program may be holding it.<byte value="xd"/>
 Please try again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="447"/>
+        <location filename="../src/ui/form1.cpp" line="407"/>
         <source>The data has been copied to the system clipboard.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="452"/>
+        <location filename="../src/ui/form1.cpp" line="412"/>
         <source>Hide fonts list</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="452"/>
+        <location filename="../src/ui/form1.cpp" line="412"/>
         <source>View fonts list</source>
         <translation type="unfinished"></translation>
     </message>
@@ -524,6 +524,29 @@ Please try again.</source>
     <message>
         <location filename="../src/ui/form1_grid_tools.cpp" line="59"/>
         <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/form1_spin.cpp" line="35"/>
+        <source>Spin preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vorlix::PixelButton</name>
+    <message>
+        <location filename="../src/ui/pixel_button.cpp" line="28"/>
+        <source>column %1, row %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/pixel_button.cpp" line="28"/>
+        <source>lit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/pixel_button.cpp" line="28"/>
+        <source>dark</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
