@@ -193,37 +193,57 @@ The library file is unchanged.</source>
     </message>
     <message>
         <location filename="../src/ui/firmware_dialogs.cpp" line="247"/>
-        <source>&quot;%1&quot; is a word of the %2 language itself; choose another name.</source>
+        <source>&quot;%1&quot; is a reserved word of %2; choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="248"/>
+        <source>C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="249"/>
+        <source>Arduino&apos;s C++</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="250"/>
+        <source>the AVR assembler</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/firmware_dialogs.cpp" line="251"/>
+        <source>the PIC assembler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="254"/>
         <source>Lit columns only go with c or arduino, without a blank column.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="253"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="256"/>
         <source>A bin file holds one table: no widths.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="286"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="289"/>
         <source>Not in the library, so dark: %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="302"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="305"/>
         <source>That is the library itself; choose another file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="307"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="310"/>
         <source>%1 already exists.<byte value="xd"/>
 Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="315"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="318"/>
         <source>%1 could not be written: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -717,118 +737,118 @@ Do you want to replace it?</source>
 <context>
     <name>vorlix::TableImportDialog</name>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="323"/>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="330"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="326"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="333"/>
         <source>Import firmware table</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="325"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="328"/>
         <source>Firmware file:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="326"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="329"/>
         <source>Browse...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="331"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="334"/>
         <source>Firmware sources (*.asm *.inc *.s *.S *.c *.h *.ino);;All files (*)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="336"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="339"/>
         <source>Format:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="336"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="339"/>
         <source>from the file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="338"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="341"/>
         <source>Table label:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="339"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="342"/>
         <source>Characters:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="340"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="343"/>
         <source>or the characters of:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="341"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="344"/>
         <source>A blank column after each glyph</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="342"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="345"/>
         <source>Invert Bits: a lit dot is a 1 bit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="343"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="346"/>
         <source>Swap MSB/ LSB: the bottom row is the most significant bit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="346"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="349"/>
         <source>For a stick that spins the other way (mirrored)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="348"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="351"/>
         <source>Replace characters the library holds already</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="349"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="352"/>
         <source>Import</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="388"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="391"/>
         <source>There is no such file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="390"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="393"/>
         <source>That is no regular file (a folder, a pipe or a device); choose the firmware&apos;s source file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="395"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="398"/>
         <source>Line %1: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="400"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="403"/>
         <source>If the file holds more than the table, name the table&apos;s label.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="412"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="415"/>
         <source>Choose the firmware file that holds the table.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="431"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="434"/>
         <source>Characters are code points and ranges such as 32-126.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="455"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="458"/>
         <source>... and %1 more</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="457"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="460"/>
         <source>%1 glyphs to import.</source>
         <translation type="unfinished"></translation>
     </message>
