@@ -193,37 +193,57 @@ The library file is unchanged.</source>
     </message>
     <message>
         <location filename="../src/ui/firmware_dialogs.cpp" line="247"/>
-        <source>&quot;%1&quot; is a word of the %2 language itself; choose another name.</source>
+        <source>&quot;%1&quot; is a reserved word of %2; choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="248"/>
+        <source>C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="249"/>
+        <source>Arduino&apos;s C++</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="250"/>
+        <source>the AVR assembler</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/firmware_dialogs.cpp" line="251"/>
+        <source>the PIC assembler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="254"/>
         <source>Lit columns only go with c or arduino, without a blank column.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="253"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="256"/>
         <source>A bin file holds one table: no widths.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="286"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="289"/>
         <source>Not in the library, so dark: %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="302"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="305"/>
         <source>That is the library itself; choose another file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="307"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="310"/>
         <source>%1 already exists.<byte value="xd"/>
 Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="315"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="318"/>
         <source>%1 could not be written: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -329,155 +349,155 @@ Do you want to replace it?</source>
 <context>
     <name>vorlix::Form1</name>
     <message>
-        <location filename="../src/ui/form1.cpp" line="100"/>
+        <location filename="../src/ui/form1.cpp" line="84"/>
         <source>Propeller Vorlix Generator</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="120"/>
+        <location filename="../src/ui/form1.cpp" line="104"/>
         <source>5x8 Font</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="131"/>
+        <location filename="../src/ui/form1.cpp" line="115"/>
         <source>lsb  Binary  msb</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="134"/>
+        <location filename="../src/ui/form1.cpp" line="118"/>
         <source>Hex</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="136"/>
+        <location filename="../src/ui/form1.cpp" line="120"/>
         <source>Dec</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="144"/>
+        <location filename="../src/ui/form1.cpp" line="128"/>
         <source>Invert &amp;Bits</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="145"/>
+        <location filename="../src/ui/form1.cpp" line="129"/>
         <source>Invert Columns in &amp;file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="147"/>
+        <location filename="../src/ui/form1.cpp" line="131"/>
         <source>&amp;Swap MSB/ LSB</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="151"/>
+        <location filename="../src/ui/form1.cpp" line="135"/>
         <source>CHAR:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="155"/>
+        <location filename="../src/ui/form1.cpp" line="139"/>
         <source>Enter Char here that represents the font data created.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="156"/>
+        <location filename="../src/ui/form1.cpp" line="140"/>
         <source>&amp;Append to file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="157"/>
+        <location filename="../src/ui/form1.cpp" line="141"/>
         <source>&amp;Clear Font Data</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="169"/>
+        <location filename="../src/ui/form1.cpp" line="153"/>
         <source>Message Editor</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="170"/>
+        <location filename="../src/ui/form1.cpp" line="154"/>
         <source>View Font &amp;List</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="182"/>
+        <location filename="../src/ui/form1.cpp" line="166"/>
         <source>Add blank Column after each Char.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="184"/>
+        <location filename="../src/ui/form1.cpp" line="168"/>
         <source>Hex Prefix</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="190"/>
+        <location filename="../src/ui/form1.cpp" line="174"/>
         <source>Convert &amp;Text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="192"/>
+        <location filename="../src/ui/form1.cpp" line="176"/>
         <source>Copy Data to Clipboard</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="199"/>
+        <location filename="../src/ui/form1.cpp" line="183"/>
         <source>Fonts List</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="215"/>
+        <location filename="../src/ui/form1.cpp" line="199"/>
         <source>Font Preview</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="302"/>
+        <location filename="../src/ui/form1.cpp" line="262"/>
         <source>msb  Binary   lsb</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="302"/>
+        <location filename="../src/ui/form1.cpp" line="262"/>
         <source>lsb  Binary   msb</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="320"/>
+        <location filename="../src/ui/form1.cpp" line="280"/>
         <source>You must enter a char representing the data you entered!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="336"/>
+        <location filename="../src/ui/form1.cpp" line="296"/>
         <source>The font data is already in the list. <byte value="xd"/>
 Would you like to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="339"/>
+        <location filename="../src/ui/form1.cpp" line="299"/>
         <source>Replace Font Data?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="427"/>
+        <location filename="../src/ui/form1.cpp" line="387"/>
         <source>You must convert the typed text first,<byte value="xd"/>
 Before you can copy it to the system clipboard.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="442"/>
+        <location filename="../src/ui/form1.cpp" line="402"/>
         <source>The system clipboard could not be written; another program may be holding it.<byte value="xd"/>
 Please try again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="447"/>
+        <location filename="../src/ui/form1.cpp" line="407"/>
         <source>The data has been copied to the system clipboard.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="452"/>
+        <location filename="../src/ui/form1.cpp" line="412"/>
         <source>Hide fonts list</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/form1.cpp" line="452"/>
+        <location filename="../src/ui/form1.cpp" line="412"/>
         <source>View fonts list</source>
         <translation type="unfinished"></translation>
     </message>
@@ -524,6 +544,29 @@ Please try again.</source>
     <message>
         <location filename="../src/ui/form1_grid_tools.cpp" line="59"/>
         <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/form1_spin.cpp" line="35"/>
+        <source>Spin preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vorlix::PixelButton</name>
+    <message>
+        <location filename="../src/ui/pixel_button.cpp" line="28"/>
+        <source>column %1, row %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/pixel_button.cpp" line="28"/>
+        <source>lit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/pixel_button.cpp" line="28"/>
+        <source>dark</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -694,118 +737,118 @@ Do you want to replace it?</source>
 <context>
     <name>vorlix::TableImportDialog</name>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="323"/>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="330"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="326"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="333"/>
         <source>Import firmware table</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="325"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="328"/>
         <source>Firmware file:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="326"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="329"/>
         <source>Browse...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="331"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="334"/>
         <source>Firmware sources (*.asm *.inc *.s *.S *.c *.h *.ino);;All files (*)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="336"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="339"/>
         <source>Format:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="336"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="339"/>
         <source>from the file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="338"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="341"/>
         <source>Table label:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="339"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="342"/>
         <source>Characters:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="340"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="343"/>
         <source>or the characters of:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="341"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="344"/>
         <source>A blank column after each glyph</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="342"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="345"/>
         <source>Invert Bits: a lit dot is a 1 bit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="343"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="346"/>
         <source>Swap MSB/ LSB: the bottom row is the most significant bit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="346"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="349"/>
         <source>For a stick that spins the other way (mirrored)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="348"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="351"/>
         <source>Replace characters the library holds already</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="349"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="352"/>
         <source>Import</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="388"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="391"/>
         <source>There is no such file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="390"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="393"/>
         <source>That is no regular file (a folder, a pipe or a device); choose the firmware&apos;s source file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="395"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="398"/>
         <source>Line %1: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="400"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="403"/>
         <source>If the file holds more than the table, name the table&apos;s label.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="412"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="415"/>
         <source>Choose the firmware file that holds the table.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="431"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="434"/>
         <source>Characters are code points and ranges such as 32-126.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="455"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="458"/>
         <source>... and %1 more</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="457"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="460"/>
         <source>%1 glyphs to import.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -201,7 +201,7 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                                        "file");
     const QCommandLineOption convert(QStringLiteral("convert"),
                                      "Rewrite the library as utf-8 (with its mark) or, when every "
-                                     "character fits, as windows-1252.",
+                                     "character fits, as windows-1252; never a damaged one.",
                                      "encoding");
     const QCommandLineOption crop(QStringLiteral("crop"),
                                   "For --import: take a bitmap font larger than 5x8, its glyphs "

@@ -138,8 +138,7 @@ std::string cFont(FirmwareFormat format, const FirmwareRequest& request, const F
         text += "#define " + name + "_FIRST " + cNumber(font.characters.front()) +
                 " /* code point of entry 0 */\n";
     }
-    text +=
-        "#define " + name + "_COUNT " + cNumber(font.characters.size()) + " /* entries */\n";
+    text += "#define " + name + "_COUNT " + cNumber(font.characters.size()) + " /* entries */\n";
     if (request.proportional) {
         text += "const uint8_t " + name + "[]" + placement + " = {\n";
         appendCLines(text, built.glyphs, request.options, false);
@@ -198,8 +197,8 @@ std::string picFont(FirmwareFormat format, const FirmwareRequest& request, const
         text += name + "_width:" + (dt ? "" : end) + lines(built.widths, BitOptions{});
     }
     if (!built.index.empty()) {
-        text += name + "_INDEX_FIRST equ " + hexNumber(built.indexFirst) + end + name + "_index:" +
-                (dt ? "" : end) + lines(built.index, BitOptions{});
+        text += name + "_INDEX_FIRST equ " + hexNumber(built.indexFirst) + end + name +
+                "_index:" + (dt ? "" : end) + lines(built.index, BitOptions{});
     }
     return text;
 }
@@ -309,6 +308,20 @@ std::u32string codePointSpan(const std::vector<char32_t>& characters) {
         span += c;
     }
     return span;
+}
+
+std::u32string fontEntries(std::u32string_view text, const std::vector<char32_t>& characters,
+                           const FontTable& library) {
+    if (text.empty()) {
+        return characters.empty() ? codePointSpan(library) : codePointSpan(characters);
+    }
+    std::u32string entries;
+    for (const char32_t c : text) {
+        if (entries.find(c) == std::u32string::npos) {
+            entries += c;
+        }
+    }
+    return entries;
 }
 
 } // namespace vorlix

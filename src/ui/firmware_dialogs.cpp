@@ -244,8 +244,11 @@ QString FontExportDialog::problem(const FontExportSettings& chosen) const {
     case AskProblem::labelNotIdentifier:
         return tr("The name must be an identifier: a letter or _, then letters, digits or _.");
     case AskProblem::labelReserved:
-        return tr("\"%1\" is a word of the %2 language itself; choose another name.")
-            .arg(chosen.label, chosen.format);
+        return tr("\"%1\" is a reserved word of %2; choose another name.")
+            .arg(chosen.label, ask.format == FirmwareFormat::c         ? tr("C")
+                               : ask.format == FirmwareFormat::arduino ? tr("Arduino's C++")
+                               : ask.format == FirmwareFormat::avr     ? tr("the AVR assembler")
+                                                                       : tr("the PIC assembler"));
     case AskProblem::proportionalWithBlank:
     case AskProblem::proportionalFontNotC:
         return tr("Lit columns only go with c or arduino, without a blank column.");
@@ -272,7 +275,7 @@ void FontExportDialog::update() {
     request.proportional = chosen.proportional;
     request.reverse = chosen.reverse;
     FontRequest font;
-    font.characters = codePointSpan(*characterRanges(chosen.characters.toStdString()));
+    font.characters = fontEntries({}, *characterRanges(chosen.characters.toStdString()), {});
     font.widths = chosen.widths;
     const FontOutput output = fontTable(format, request, font, library_());
     table_ = output.text;

@@ -6,6 +6,7 @@
 #include "render/app_icon.h"
 #include "table/make_table.h"
 #include "ui/font_list_model.h"
+#include "ui/one_line_box.h"
 #include "ui/pixel_button.h"
 #include "ui/pixel_grid.h"
 #include "ui/twips.h"
@@ -20,8 +21,6 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QScreen>
 #include <QTimer>
 
 namespace vorlix {
@@ -71,21 +70,6 @@ QFont dialogFont() {
     font.setFamilies({QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("DejaVu Sans")});
     font.setPixelSize(11);
     return font;
-}
-
-// A pasted line break would end the table's comment line (or split a
-// value) and hand the rest to the assembler as code: it becomes a space.
-void keepOnOneLine(QLineEdit* box) {
-    QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString& text) {
-        static const QRegularExpression lineBreak(
-            QStringLiteral("\\r\\n|[\\r\\n\\v\\f\\x{85}\\x{2028}\\x{2029}]"));
-        if (!text.contains(lineBreak)) {
-            return;
-        }
-        const int cursor = box->cursorPosition();
-        box->setText(QString(text).replace(lineBreak, QStringLiteral(" ")));
-        box->setCursorPosition(cursor);
-    });
 }
 
 QString forDisplay(const std::string& text) {
@@ -218,30 +202,6 @@ void Form1::buildFontsList() {
         cmdPIX[i] = place(new PixelButton(preview), indexed("cmdPIX", i), pixelGeometry(i));
         cmdPIX[i]->setFocusPolicy(Qt::NoFocus);
         cmdPIX[i]->setCell(i / 8 + 1, i % 8 + 1);
-    }
-}
-
-void Form1::showCentred() {
-    centre();
-    show();
-    frameAwaited_ = true;
-}
-
-void Form1::centre() {
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
-}
-
-void Form1::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    // Window managers frame a window only once it is up, so the first centring
-    // went by the inner size alone; centre again as soon as the frame is known.
-    if (frameAwaited_ && frameGeometry() != geometry()) {
-        frameAwaited_ = false;
-        centre();
     }
 }
 

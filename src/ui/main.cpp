@@ -1,4 +1,5 @@
 #include "library/library_store.h"
+#include "ui/centred_window.h"
 #include "ui/form1.h"
 
 #include <QApplication>
@@ -76,6 +77,6 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(VORLIX_APP_ID));
     vorlix::Form1 window(vorlix::locateLibrary(library, QCoreApplication::applicationDirPath(),
                                                vorlix::userLibraryFolder()));
-    window.showCentred();
+    showCentred(&window);
     return app.exec();
 }

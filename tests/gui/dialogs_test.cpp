@@ -54,13 +54,13 @@ private slots:
         QTest::addColumn<QString>("says");
         QTest::newRow("int in c") << "c"
                                   << "int"
-                                  << "\"int\" is a word of the c language itself";
+                                  << "\"int\" is a reserved word of C;";
         QTest::newRow("end in dt") << "dt"
                                    << "end"
-                                   << "\"end\" is a word of the dt language";
+                                   << "\"end\" is a reserved word of the PIC assembler";
         QTest::newRow("ldi in avr") << "avr"
                                     << "ldi"
-                                    << "\"ldi\" is a word";
+                                    << "\"ldi\" is a reserved word of the AVR";
         QTest::newRow("end in c") << "c"
                                   << "end"
                                   << "";
