@@ -124,6 +124,43 @@ private slots:
         QCOMPARE(spoken(QApplication::focusWidget()), "column 5, row 8, lit");
     }
 
+    // A press and a drag paint every dot passed with the pressed dot's new
+    // state, as one undo step; a press released inside its dot is one click.
+    void dragPaintsOneStroke_data() {
+        QTest::addColumn<QString>("drawn"); // clicked first
+        QTest::addColumn<QString>("path");  // pressed, moved to (a corner: +), released
+        QTest::addColumn<QString>("dots");
+        addRow("click", "", "1 1", "X....... ........ ........ ........ ........");
+        addRow("wiggle in the dot", "", "1 1+ 1", "X....... ........ ........ ........ ........");
+        addRow("fast along the top row", "", "1 33",
+               "X....... X....... X....... X....... X.......");
+        addRow("out and back", "", "1 9 1", "X....... X....... ........ ........ ........");
+        addRow("from a lit dot", "1 9 17", "9 1", "........ ........ X....... ........ ........");
+    }
+    void dragPaintsOneStroke() {
+        QFETCH(QString, drawn);
+        QFETCH(QString, path);
+        CALL(f->act(drawn));
+        const QString before = f->editorDots();
+        // The pressed dot has the mouse until the release, as on a screen.
+        QWidget* pressed = f->find("cmdPixel(" + path.section(' ', 0, 0) + ")");
+        const auto at = [&](QString name) {
+            const bool corner = name.endsWith('+');
+            const auto* dot = f->find("cmdPixel(" + name.remove('+') + ")");
+            return pressed->mapFromGlobal(
+                dot->mapToGlobal(corner ? QPoint(1, 1) : dot->rect().center()));
+        };
+        const QStringList steps = path.split(' ');
+        QTest::mousePress(pressed, Qt::LeftButton, {}, at(steps.first()));
+        for (const QString& step : steps.mid(1)) {
+            QTest::mouseMove(pressed, at(step));
+        }
+        QTest::mouseRelease(pressed, Qt::LeftButton, {}, at(steps.last()));
+        QTEST(f->editorDots(), "dots");
+        CALL(f->act("Ctrl+Z"));
+        QCOMPARE(f->editorDots(), before);
+    }
+
     void fontsListToggleCoversTheEditor() {
         for (const QString caption : {"Hide fonts list", "View fonts list", "Hide fonts list"}) {
             CALL(f->act("cmdLIST"));
