@@ -7,6 +7,7 @@
 #include "library/library_format.h"
 #include "table/firmware_request.h"
 #include "table/font_table.h"
+#include "ui/stored_settings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,9 +20,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
-
-#include <variant>
 
 namespace vorlix {
 
@@ -30,43 +28,6 @@ namespace {
 constexpr int previewLines = 14;
 // Past this a status says no more that the user could act on.
 constexpr int statusLength = 400;
-
-QSettings settings() {
-    return QSettings(QSettings::UserScope, QStringLiteral("vorlix"), QStringLiteral("vorlix"));
-}
-
-// The settings' keys and the members they are kept in.
-template <typename Settings> struct Stored {
-    const char* key;
-    std::variant<QString Settings::*, bool Settings::*> member;
-};
-
-template <typename Settings, std::size_t N>
-Settings load(const char* group, const Stored<Settings> (&fields)[N]) {
-    QSettings stored = settings();
-    stored.beginGroup(QLatin1String(group));
-    Settings loaded;
-    for (const Stored<Settings>& field : fields) {
-        std::visit(
-            [&](auto member) {
-                using Value = std::remove_reference_t<decltype(loaded.*member)>;
-                loaded.*member =
-                    stored.value(QLatin1String(field.key), loaded.*member).template value<Value>();
-            },
-            field.member);
-    }
-    return loaded;
-}
-
-template <typename Settings, std::size_t N>
-void save(const Settings& chosen, const char* group, const Stored<Settings> (&fields)[N]) {
-    QSettings stored = settings();
-    stored.beginGroup(QLatin1String(group));
-    for (const Stored<Settings>& field : fields) {
-        std::visit([&](auto member) { stored.setValue(QLatin1String(field.key), chosen.*member); },
-                   field.member);
-    }
-}
 
 using Export = FontExportSettings;
 const Stored<Export> exportFields[] = {
@@ -101,19 +62,19 @@ QString firstLines(const std::string& text) {
 } // namespace
 
 FontExportSettings FontExportSettings::load() {
-    return vorlix::load("exportFont", exportFields);
+    return loadStored("exportFont", exportFields);
 }
 
 void FontExportSettings::save() const {
-    vorlix::save(*this, "exportFont", exportFields);
+    saveStored(*this, "exportFont", exportFields);
 }
 
 TableImportSettings TableImportSettings::load() {
-    return vorlix::load("importTable", importFields);
+    return loadStored("importTable", importFields);
 }
 
 void TableImportSettings::save() const {
-    vorlix::save(*this, "importTable", importFields);
+    saveStored(*this, "importTable", importFields);
 }
 
 FirmwareDialog::FirmwareDialog(const QString& title, DialogAsk ask, QWidget* parent)

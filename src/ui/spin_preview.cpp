@@ -3,6 +3,7 @@
 #include "render/app_icon.h"
 #include "render/png_file.h"
 #include "table/stick_columns.h"
+#include "ui/stored_settings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -71,6 +72,12 @@ private:
     SpinPreview* preview_;
 };
 
+const Stored<SpinSettings> spinFields[] = {{"speed", &SpinSettings::speed},
+                                           {"share", &SpinSettings::share},
+                                           {"counterClockwise", &SpinSettings::counterClockwise},
+                                           {"colour", &SpinSettings::colour},
+                                           {"strip", &SpinSettings::strip}};
+
 template <typename Control>
 Control* named(Control* control, const char* name, const QString& accessibleName) {
     control->setObjectName(QLatin1String(name));
@@ -79,6 +86,14 @@ Control* named(Control* control, const char* name, const QString& accessibleName
 }
 
 } // namespace
+
+SpinSettings SpinSettings::load() {
+    return loadStored("spinPreview", spinFields);
+}
+
+void SpinSettings::save() const {
+    saveStored(*this, "spinPreview", spinFields);
+}
 
 SpinPreview::SpinPreview(ColumnsSource columns, MessageBoxHandler showMessage, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window), columnsOf_(std::move(columns)),
@@ -89,6 +104,7 @@ SpinPreview::SpinPreview(ColumnsSource columns, MessageBoxHandler showMessage, Q
     started_.start();
     clock_ = [this] { return started_.nsecsElapsed() / 1e9; };
 
+    const SpinSettings start = SpinSettings::load();
     ring_ = named(new RingView(this, this), "ring", tr("Spinning stick"));
     stripPicture_ = new QLabel;
     strip_ = named(new QScrollArea(this), "strip", tr("Strip view"));
@@ -98,27 +114,32 @@ SpinPreview::SpinPreview(ColumnsSource columns, MessageBoxHandler showMessage, Q
     dark.setColor(QPalette::Window, Qt::black);
     strip_->viewport()->setPalette(dark);
     strip_->viewport()->setAutoFillBackground(true);
-    strip_->hide();
+    strip_->setVisible(start.strip);
 
     speed_ = named(new QSpinBox(this), "speed", tr("Speed"));
     speed_->setRange(10, 6000);
     speed_->setSingleStep(50);
-    speed_->setValue(1500);
+    speed_->setValue(start.speed); // out of range, the nearest
     speed_->setSuffix(tr(" rpm"));
     share_ = named(new QSpinBox(this), "share", tr("Text covers"));
     share_->setRange(1, 100);
-    share_->setValue(100);
+    share_->setValue(start.share);
     share_->setSuffix(tr(" % of the circle"));
     columnTime_ = named(new QLabel(this), "columnTime", tr("Time per column"));
     direction_ = named(new QComboBox(this), "direction", tr("Direction"));
     direction_->addItems({tr("Clockwise"), tr("Counter-clockwise")});
+    direction_->setCurrentIndex(start.counterClockwise ? 1 : 0);
     colour_ = named(new QComboBox(this), "colour", tr("LED colour"));
     for (const LedColour& led : ledColours) {
         colour_->addItem(tr(led.name), led.colour);
+        if (start.colour == QLatin1String(led.name)) {
+            colour_->setCurrentIndex(colour_->count() - 1);
+        }
     }
     blank_ = named(new QCheckBox(tr("&Blank column after each character"), this), "blank",
                    tr("Blank column after each character"));
     showStrip_ = named(new QCheckBox(tr("S&trip view"), this), "showStrip", tr("Strip view"));
+    showStrip_->setChecked(start.strip);
     auto* save =
         named(new QPushButton(tr("Save &picture..."), this), "savePicture", tr("Save picture"));
 
@@ -188,6 +209,11 @@ void SpinPreview::settingsChanged() {
     ring_->update();
 }
 
+SpinSettings SpinPreview::settings() const {
+    return {speed_->value(), share_->value(), direction_->currentIndex() == 1,
+            QLatin1String(ledColours[colour_->currentIndex()].name), showStrip_->isChecked()};
+}
+
 Spin SpinPreview::spin(int columnCount) const {
     const double share = share_->value() / 100.0;
     Spin spin{.columnAngle = 2 * std::numbers::pi * share / columnCount,
@@ -222,6 +248,7 @@ void SpinPreview::showEvent(QShowEvent* event) {
 void SpinPreview::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     animation_->stop();
+    settings().save(); // closed by itself or with the main window
 }
 
 void SpinPreview::changeEvent(QEvent* event) {

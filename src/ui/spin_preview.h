@@ -24,6 +24,19 @@ class QTimer;
 
 namespace vorlix {
 
+// What the spin preview keeps for the next run. Its blank column is the main
+// window's check box, which starts unticked every run, so it is not kept.
+struct SpinSettings {
+    int speed = 1500; // revolutions per minute
+    int share = 100;  // the percentage of the circle the text covers
+    bool counterClockwise = false;
+    QString colour = QStringLiteral("Red"); // as named in English
+    bool strip = false;
+
+    static SpinSettings load();
+    void save() const;
+};
+
 class SpinPreview : public QWidget {
     Q_OBJECT
 public:
@@ -58,6 +71,7 @@ protected:
 
 private:
     void settingsChanged();
+    SpinSettings settings() const;
     void animate();
     void savePicture();
     Spin spin(int columnCount) const;

@@ -5,9 +5,12 @@
 #include "ui/spin_preview.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTimer>
 
@@ -24,6 +27,7 @@ class SpinTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<FormFixture> f;
+    QTemporaryDir config; // the settings of this run alone
 
     SpinPreview* preview() const { return f->form->findChild<SpinPreview*>(); }
     // F5, or the entry of a box's own menu.
@@ -41,7 +45,11 @@ class SpinTest : public QObject {
     }
 
 private slots:
-    void init() { CALL(f = std::make_unique<FormFixture>(library)); }
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit()); }
+    void init() {
+        QSettings(QSettings::UserScope, "vorlix", "vorlix").clear();
+        CALL(f = std::make_unique<FormFixture>(library));
+    }
     void cleanup() { f.reset(); }
 
     void opensByKeyOrMenuAndClosesWithTheWindow_data() {
@@ -137,6 +145,31 @@ private slots:
         }
         QCOMPARE(visited.join(' '),
                  "speed share direction colour blank showStrip savePicture speed");
+    }
+
+    // Typed and picked in one run, shown at the start of the next; the blank
+    // column is the main window's, which starts unticked.
+    void remembersItsChoicesForTheNextRun() {
+        CALL(open("txtMSG", false));
+        auto* speed = preview()->findChild<QSpinBox*>("speed");
+        speed->selectAll();
+        QTest::keyClicks(speed, "600");
+        preview()->findChild<QComboBox*>("colour")->setCurrentIndex(2);
+        for (const char* name : {"blank", "showStrip"}) {
+            auto* box = preview()->findChild<QCheckBox*>(name);
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); // its tick
+            QVERIFY(box->isChecked());
+        }
+        preview()->close();
+        f.reset();
+        CALL(f = std::make_unique<FormFixture>(library)); // the next run
+        CALL(open("txtMSG", false));
+        QCOMPARE(preview()->findChild<QSpinBox*>("speed")->value(), 600);
+        QCOMPARE(preview()->findChild<QComboBox*>("colour")->currentText(), "Blue");
+        QVERIFY(preview()->findChild<QCheckBox*>("showStrip")->isChecked());
+        QVERIFY(preview()->findChild<QWidget*>("strip")->isVisible());
+        QVERIFY(!preview()->findChild<QCheckBox*>("blank")->isChecked());
+        QVERIFY(QFile::exists(config.filePath("vorlix/vorlix.conf")));
     }
 
     void savesTheFrameAsPng() {
