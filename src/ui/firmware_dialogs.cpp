@@ -107,6 +107,43 @@ QCheckBox* FirmwareDialog::addCheck(const char* name, const QString& caption, bo
     return check;
 }
 
+QLineEdit* FirmwareDialog::addFile(const char* name, const QString& caption, const QString& value,
+                                   const FileChooser& choose) {
+    QLineEdit* line = addLine(name, caption, {});
+    const auto use = [this, line](const QString& typed) {
+        const QString path = fullPath(typed);
+        if (!path.isEmpty()) {
+            folder_ = QFileInfo(path).absolutePath();
+        }
+        if (path != line->text()) {
+            line->setText(path);
+        }
+    };
+    use(value); // a bare name kept by an older version lies in the home folder
+    connect(line, &QLineEdit::editingFinished, this, [line, use] { use(line->text()); });
+    auto* browse = new QPushButton(tr("Browse..."), this);
+    browse->setObjectName(QStringLiteral("browse"));
+    form_->addRow(QString(), browse);
+    connect(browse, &QPushButton::clicked, this, [this, line, use, choose] {
+        if (const QString chosen = choose(fullPath(line->text())); !chosen.isEmpty()) {
+            use(chosen);
+        }
+    });
+    return line;
+}
+
+QString FirmwareDialog::fullPath(const QString& typed) const {
+    if (typed.isEmpty()) {
+        return {};
+    }
+    const QString name = QDir::fromNativeSeparators(typed);
+    if (name == QLatin1String("~") || name.startsWith(QLatin1String("~/"))) {
+        return QDir::cleanPath(QDir::homePath() + name.mid(1));
+    }
+    return QDir::cleanPath(
+        QDir(folder_.isEmpty() ? QDir::homePath() : folder_).absoluteFilePath(name));
+}
+
 void FirmwareDialog::finish(const QString& acceptCaption) {
     preview_ = new QPlainTextEdit(this);
     preview_->setObjectName(QStringLiteral("preview"));
@@ -153,18 +190,11 @@ FontExportDialog::FontExportDialog(Library library, QString libraryPath, DialogA
                              start.proportional);
     reverse_ =
         addCheck("reverse", tr("For a stick that spins the other way (mirrored)"), start.reverse);
-    file_ = addLine("file", tr("Save to:"), start.file);
-    auto* browse = new QPushButton(tr("Browse..."), this);
-    form_->addRow(QString(), browse);
-    connect(browse, &QPushButton::clicked, this, [this] {
-        // The file dialog asks before replacing, and so does save(): the
-        // name may be typed too.
-        const QString chosen =
-            QFileDialog::getSaveFileName(this, tr("Export font table"), file_->text(), {}, nullptr,
-                                         QFileDialog::DontConfirmOverwrite);
-        if (!chosen.isEmpty()) {
-            file_->setText(chosen);
-        }
+    // The file dialog asks before replacing, and so does save(): the name
+    // may be typed too.
+    file_ = addFile("file", tr("Save to:"), start.file, [this](const QString& named) {
+        return QFileDialog::getSaveFileName(this, tr("Export font table"), named, {}, nullptr,
+                                            QFileDialog::DontConfirmOverwrite);
     });
     finish(tr("Save"));
     connect(acceptButton_, &QPushButton::clicked, this, [this] {
@@ -186,7 +216,7 @@ FontExportSettings FontExportDialog::settings() const {
     return {format_->currentText(), characters_->text(),        label_->text(),
             blank_->isChecked(),    invert_->isChecked(),       swap_->isChecked(),
             widths_->isChecked(),   proportional_->isChecked(), reverse_->isChecked(),
-            file_->text()};
+            fullPath(file_->text())};
 }
 
 // What is wrong with the choices, in the dialog's own words; empty for nothing.
@@ -234,6 +264,7 @@ void FontExportDialog::update() {
     request.reverse = chosen.reverse;
     FontRequest font;
     font.characters = codePointSpan(*characterRanges(chosen.characters.toStdString()));
+    entries_ = font.characters.size();
     font.widths = chosen.widths;
     const FontOutput output = fontTable(format, request, font, library_());
     table_ = output.text;
@@ -257,7 +288,7 @@ bool FontExportDialog::save() {
     if (table_.empty()) {
         return false;
     }
-    const QString path = file_->text();
+    const QString path = fullPath(file_->text());
     const QString shown = QDir::toNativeSeparators(path);
     if (sameFile(path, libraryPath_)) {
         setPreview(firstLines(table_), tr("That is the library itself; choose another file."));
@@ -277,22 +308,22 @@ bool FontExportDialog::save() {
         return false;
     }
     settings().save();
+    ask_({.title = windowTitle(),
+          .text = tr("The font table, %1 characters in %2 bytes, was written to\r\n%3")
+                      .arg(entries_)
+                      .arg(table_.size())
+                      .arg(shown),
+          .icon = QMessageBox::Information});
     return true;
 }
 
 TableImportDialog::TableImportDialog(DialogAsk ask, QWidget* parent)
     : FirmwareDialog(tr("Import firmware table"), std::move(ask), parent) {
     const TableImportSettings start = TableImportSettings::load();
-    file_ = addLine("file", tr("Firmware file:"), start.file);
-    auto* browse = new QPushButton(tr("Browse..."), this);
-    form_->addRow(QString(), browse);
-    connect(browse, &QPushButton::clicked, this, [this] {
-        const QString chosen = QFileDialog::getOpenFileName(
-            this, tr("Import firmware table"), file_->text(),
+    file_ = addFile("file", tr("Firmware file:"), start.file, [this](const QString& named) {
+        return QFileDialog::getOpenFileName(
+            this, tr("Import firmware table"), named,
             tr("Firmware sources (*.asm *.inc *.s *.S *.c *.h *.ino);;All files (*)"));
-        if (!chosen.isEmpty()) {
-            file_->setText(chosen);
-        }
     });
     format_ = addChoice("format", tr("Format:"), QStringList{tr("from the file")} + formatNames(),
                         start.format);
@@ -324,11 +355,11 @@ TableImportDialog::TableImportDialog(DialogAsk ask, QWidget* parent)
 
 TableImportSettings TableImportDialog::settings() const {
     return {
-        file_->text(),         format_->currentIndex() == 0 ? QString() : format_->currentText(),
-        label_->text(),        characters_->text(),
-        text_->text(),         blank_->isChecked(),
-        invert_->isChecked(),  swap_->isChecked(),
-        reverse_->isChecked(), replace_->isChecked()};
+        fullPath(file_->text()), format_->currentIndex() == 0 ? QString() : format_->currentText(),
+        label_->text(),          characters_->text(),
+        text_->text(),           blank_->isChecked(),
+        invert_->isChecked(),    swap_->isChecked(),
+        reverse_->isChecked(),   replace_->isChecked()};
 }
 
 bool TableImportDialog::replaceExisting() const {
@@ -336,7 +367,7 @@ bool TableImportDialog::replaceExisting() const {
 }
 
 QString TableImportDialog::file() const {
-    return file_->text();
+    return fullPath(file_->text());
 }
 
 // Why the file gives no glyphs, in the dialog's words.

@@ -41,11 +41,11 @@ const LedColour ledColours[] = {
     {QT_TRANSLATE_NOOP("vorlix::SpinPreview", "Yellow"), QColor(255, 200, 0)},
     {QT_TRANSLATE_NOOP("vorlix::SpinPreview", "White"), QColor(255, 255, 255)}};
 
-QString choosePictureFile(QWidget* parent) {
+QString choosePictureFile(QWidget* parent, const QString& suggested) {
     // The preview asks before replacing, on the name with .png added.
-    return QFileDialog::getSaveFileName(
-        parent, SpinPreview::tr("Save picture"), QDir::home().filePath(QStringLiteral("spin.png")),
-        SpinPreview::tr("PNG pictures (*.png)"), nullptr, QFileDialog::DontConfirmOverwrite);
+    return QFileDialog::getSaveFileName(parent, SpinPreview::tr("Save picture"), suggested,
+                                        SpinPreview::tr("PNG pictures (*.png)"), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 // The ring, as large as its room allows, on black.
@@ -76,7 +76,8 @@ const Stored<SpinSettings> spinFields[] = {{"speed", &SpinSettings::speed},
                                            {"share", &SpinSettings::share},
                                            {"counterClockwise", &SpinSettings::counterClockwise},
                                            {"colour", &SpinSettings::colour},
-                                           {"strip", &SpinSettings::strip}};
+                                           {"strip", &SpinSettings::strip},
+                                           {"picture", &SpinSettings::picture}};
 
 template <typename Control>
 Control* named(Control* control, const char* name, const QString& accessibleName) {
@@ -142,6 +143,10 @@ SpinPreview::SpinPreview(ColumnsSource columns, MessageBoxHandler showMessage, Q
     showStrip_->setChecked(start.strip);
     auto* save =
         named(new QPushButton(tr("Save &picture..."), this), "savePicture", tr("Save picture"));
+    picture_ = start.picture;
+    saved_ = named(new QLabel(this), "saved", tr("Picture saved"));
+    saved_->setWordWrap(true);
+    saved_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* controls = new QFormLayout;
     controls->addRow(tr("&Speed:"), speed_);
@@ -155,9 +160,12 @@ SpinPreview::SpinPreview(ColumnsSource columns, MessageBoxHandler showMessage, Q
     auto* pictures = new QVBoxLayout;
     pictures->addWidget(ring_, 1);
     pictures->addWidget(strip_);
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(pictures, 1);
-    layout->addLayout(controls);
+    auto* sides = new QHBoxLayout;
+    sides->addLayout(pictures, 1);
+    sides->addLayout(controls);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(sides, 1);
+    layout->addWidget(saved_); // under both, where a long path fits
 
     animation_ = new QTimer(this);
     animation_->setObjectName(QStringLiteral("animation"));
@@ -210,8 +218,12 @@ void SpinPreview::settingsChanged() {
 }
 
 SpinSettings SpinPreview::settings() const {
-    return {speed_->value(), share_->value(), direction_->currentIndex() == 1,
-            QLatin1String(ledColours[colour_->currentIndex()].name), showStrip_->isChecked()};
+    return {speed_->value(),
+            share_->value(),
+            direction_->currentIndex() == 1,
+            QLatin1String(ledColours[colour_->currentIndex()].name),
+            showStrip_->isChecked(),
+            picture_};
 }
 
 Spin SpinPreview::spin(int columnCount) const {
@@ -272,7 +284,8 @@ bool SpinPreview::eventFilter(QObject* watched, QEvent* event) {
 
 void SpinPreview::savePicture() {
     const QImage shown = frame(ringSide());
-    const QString typed = chooseFile_(this);
+    const QString typed = chooseFile_(
+        this, picture_.isEmpty() ? QDir::home().filePath(QStringLiteral("spin.png")) : picture_);
     if (typed.isEmpty()) {
         return;
     }
@@ -288,6 +301,7 @@ void SpinPreview::savePicture() {
                       .defaultButton = QMessageBox::No}) != QMessageBox::Yes) {
         return;
     }
+    saved_->clear();
     if (const WriteResult written = writePng(path, shown); written.status != WriteStatus::written) {
         showMessage_(
             this,
@@ -295,7 +309,14 @@ void SpinPreview::savePicture() {
              .text =
                  tr("The picture could not be saved to\r\n%1\r\n\r\n%2").arg(name, written.error),
              .icon = QMessageBox::Critical});
+        return;
     }
+    picture_ = path;
+    saved_->setText(tr("Saved %1 x %2 pixels, %3 bytes, as %4")
+                        .arg(shown.width())
+                        .arg(shown.height())
+                        .arg(QFileInfo(path).size())
+                        .arg(name));
 }
 
 } // namespace vorlix

@@ -32,6 +32,7 @@ struct SpinSettings {
     bool counterClockwise = false;
     QString colour = QStringLiteral("Red"); // as named in English
     bool strip = false;
+    QString picture; // the last saved, where the next is suggested
 
     static SpinSettings load();
     void save() const;
@@ -43,8 +44,9 @@ public:
     // The message's columns as the stick lights them, with or without a
     // blank column after each character.
     using ColumnsSource = std::function<std::vector<ColumnDots>(bool blank)>;
-    // Chooses where "Save picture..." writes; empty when cancelled.
-    using FileChooser = std::function<QString(QWidget* parent)>;
+    // Chooses where "Save picture..." writes, starting from the file
+    // suggested; empty when cancelled.
+    using FileChooser = std::function<QString(QWidget* parent, const QString& suggested)>;
     // The time, in seconds, that frames are drawn for.
     using Clock = std::function<double()>;
 
@@ -96,6 +98,8 @@ private:
     QComboBox* colour_ = nullptr;
     QCheckBox* blank_ = nullptr;
     QCheckBox* showStrip_ = nullptr;
+    QLabel* saved_ = nullptr; // what the last "Save picture..." wrote, and where
+    QString picture_;
     QTimer* animation_ = nullptr;
 };
 

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -172,15 +173,28 @@ private slots:
         QVERIFY(QFile::exists(config.filePath("vorlix/vorlix.conf")));
     }
 
+    // Written, the file's place and size are told in the preview itself.
     void savesTheFrameAsPng() {
         CALL(open("txtMSG", false));
         preview()->setClock([] { return 0.5; });
         const QString path = f->dir.filePath("spin");
-        preview()->setFileChooser([path](QWidget*) { return path; });
-        QTest::mouseClick(preview()->findChild<QAbstractButton*>("savePicture"), Qt::LeftButton);
+        QString suggested;
+        preview()->setFileChooser([&](QWidget*, const QString& start) {
+            suggested = start;
+            return path;
+        });
+        auto* save = preview()->findChild<QAbstractButton*>("savePicture");
+        QTest::mouseClick(save, Qt::LeftButton);
         const QImage saved(path + ".png", "png");
         QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), preview()->frame(saved.width()));
         QVERIFY(f->shown.isEmpty());
+        QCOMPARE(preview()->findChild<QLabel*>("saved")->text(),
+                 QString("Saved %1 x %1 pixels, %2 bytes, as %3")
+                     .arg(saved.width())
+                     .arg(QFile(path + ".png").size())
+                     .arg(QDir::toNativeSeparators(path + ".png")));
+        QTest::mouseClick(save, Qt::LeftButton); // the next starts where the last went
+        QCOMPARE(suggested, path + ".png");
     }
 };
 
