@@ -7,6 +7,7 @@
 #include "library/library_format.h"
 #include "table/firmware_request.h"
 #include "table/font_table.h"
+#include "ui/control_tips.h"
 #include "ui/stored_settings.h"
 
 #include <QCheckBox>
@@ -123,6 +124,7 @@ QLineEdit* FirmwareDialog::addFile(const char* name, const QString& caption, con
     connect(line, &QLineEdit::editingFinished, this, [line, use] { use(line->text()); });
     auto* browse = new QPushButton(tr("Browse..."), this);
     browse->setObjectName(QStringLiteral("browse"));
+    explain(browse, tr("Chooses the file in a file dialog."));
     form_->addRow(QString(), browse);
     connect(browse, &QPushButton::clicked, this, [this, line, use, choose] {
         if (const QString chosen = choose(fullPath(line->text())); !chosen.isEmpty()) {
@@ -144,7 +146,13 @@ QString FirmwareDialog::fullPath(const QString& typed) const {
         QDir(folder_.isEmpty() ? QDir::homePath() : folder_).absoluteFilePath(name));
 }
 
-void FirmwareDialog::finish(const QString& acceptCaption) {
+void FirmwareDialog::explainEach(std::initializer_list<std::pair<QWidget*, QString>> tips) {
+    for (const auto& [control, tip] : tips) {
+        explain(control, tip);
+    }
+}
+
+void FirmwareDialog::finish(const QString& acceptCaption, const QString& acceptTip) {
     preview_ = new QPlainTextEdit(this);
     preview_->setObjectName(QStringLiteral("preview"));
     preview_->setReadOnly(true);
@@ -165,6 +173,11 @@ void FirmwareDialog::finish(const QString& acceptCaption) {
     acceptButton_->setObjectName(QStringLiteral("accept"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     form_->addRow(buttons);
+    explainEach({{preview_, tr("The first lines of what the choices give.")},
+                 {status_, tr("What is wrong with the choices, or what they leave out.")},
+                 {acceptButton_, acceptTip},
+                 {buttons->button(QDialogButtonBox::Cancel),
+                  tr("Closes the dialog without writing anything.")}});
 }
 
 void FirmwareDialog::setPreview(const QString& text, const QString& status) {
@@ -196,7 +209,29 @@ FontExportDialog::FontExportDialog(Library library, QString libraryPath, DialogA
         return QFileDialog::getSaveFileName(this, tr("Export font table"), named, {}, nullptr,
                                             QFileDialog::DontConfirmOverwrite);
     });
-    finish(tr("Save"));
+    finish(tr("Save"), tr("Writes the table to the file, after asking before it replaces one, "
+                          "and says what was written."));
+    explainEach(
+        {{format_, tr("The form of the table: dt or retlw lines for a PIC, .db lines for an AVR, "
+                      ".byte lines for GNU as, a C or Arduino array, or the bare bytes (bin).")},
+         {characters_, tr("The characters to write, as code points and ranges such as 32-126: "
+                          "the table runs from the lowest to the highest, and those the library "
+                          "lacks are dark.")},
+         {label_, tr("The table's name in your source: a letter or _, then letters, digits or "
+                     "_.")},
+         {blank_, tr("Adds a blank column after each glyph's five.")},
+         {invert_, tr("A lit dot is a 1 bit, as with Invert Bits in the main window; unticked, "
+                      "it is a 0 bit.")},
+         {swap_, tr("The bottom row is the most significant bit, as with Swap MSB/ LSB in the "
+                    "main window.")},
+         {widths_, tr("Also writes a table of each glyph's width, from its first lit column to "
+                      "its last.")},
+         {proportional_, tr("Keeps only each glyph's lit columns, with a table of where each "
+                            "glyph starts (c and arduino only).")},
+         {reverse_, tr("For a stick that spins the other way: each glyph's columns in the "
+                       "opposite order.")},
+         {file_, tr("The file the table is written to; a bare name lies in the folder last "
+                    "used.")}});
     connect(acceptButton_, &QPushButton::clicked, this, [this] {
         if (save()) {
             accept();
@@ -338,7 +373,28 @@ TableImportDialog::TableImportDialog(DialogAsk ask, QWidget* parent)
         addCheck("reverse", tr("For a stick that spins the other way (mirrored)"), start.reverse);
     replace_ =
         addCheck("replace", tr("Replace characters the library holds already"), start.replace);
-    finish(tr("Import"));
+    finish(tr("Import"), tr("Adds the glyphs shown to the library, and says what changed."));
+    explainEach(
+        {{file_, tr("The firmware source that holds the table; a bare name lies in the folder "
+                    "last used.")},
+         {format_, tr("The form of the table, when the file alone does not say; bin takes the "
+                      "file's bytes as the table.")},
+         {label_, tr("The label the table follows in the file, needed when the file holds more "
+                     "than the table.")},
+         {characters_, tr("The characters of the table's glyphs in order, as code points and "
+                          "ranges such as 32-126.")},
+         {text_, tr("Or the characters of the table's glyphs typed out in order, such as "
+                    "0123456789; used when not empty.")},
+         {blank_, tr("The table has a blank column after each glyph's five, which is "
+                     "dropped.")},
+         {invert_, tr("The table was written with a lit dot as a 1 bit, as with Invert "
+                      "Bits.")},
+         {swap_, tr("The table was written with the bottom row as the most significant bit, as "
+                    "with Swap MSB/ LSB.")},
+         {reverse_, tr("The table was written for a stick that spins the other way, each "
+                       "glyph's columns in the opposite order.")},
+         {replace_, tr("Replaces the glyphs of characters the library holds already; unticked, "
+                       "only new characters are added.")}});
     connect(acceptButton_, &QPushButton::clicked, this, [this] {
         settings().save();
         accept();

@@ -12,6 +12,8 @@
 #include <QDialog>
 
 #include <functional>
+#include <initializer_list>
+#include <utility>
 
 class QCheckBox;
 class QComboBox;
@@ -80,8 +82,10 @@ protected:
                        const FileChooser& choose);
     QString fullPath(const QString& typed) const; // empty for empty
     // The preview and the status line, then the buttons: accept with the
-    // caption given, or close.
-    void finish(const QString& acceptCaption);
+    // caption and tooltip given, or close.
+    void finish(const QString& acceptCaption, const QString& acceptTip);
+    // Tooltips and accessible descriptions for the dialog's own controls.
+    static void explainEach(std::initializer_list<std::pair<QWidget*, QString>> tips);
     // A status of any length keeps the dialog's size: it is cut short.
     void setPreview(const QString& text, const QString& status);
 

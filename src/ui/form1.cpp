@@ -5,6 +5,7 @@
 #include "library/preview.h"
 #include "render/app_icon.h"
 #include "table/make_table.h"
+#include "ui/control_tips.h"
 #include "ui/font_list_model.h"
 #include "ui/pixel_button.h"
 #include "ui/pixel_grid.h"
@@ -108,6 +109,7 @@ Form1::Form1(LibraryLocation library, MessageBoxHandler showMessage, QWidget* pa
     buildGridTools();
     buildListMenu();
     buildSpinPreview();
+    explainMainWindow(this);
     Form_Load();
 }
 
@@ -347,7 +349,7 @@ void Form1::SAVEDATA() {
 QString Form1::LOADDATA() {
     fontLines_->setTable(nullptr); // the view lets go of the old table first
     const LibraryReload reload = session_.reload();
-    fraFONTS->setToolTip(words_.description());
+    explain(fraFONTS, words_.description()); // the library file, as it may change
     fontLines_->setTable(&session_.table());
     emit libraryLoaded();
     return words_.reloaded(reload);

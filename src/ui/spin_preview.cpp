@@ -3,6 +3,7 @@
 #include "render/app_icon.h"
 #include "render/png_file.h"
 #include "table/stick_columns.h"
+#include "ui/control_tips.h"
 #include "ui/stored_settings.h"
 
 #include <QCheckBox>
@@ -80,9 +81,11 @@ const Stored<SpinSettings> spinFields[] = {{"speed", &SpinSettings::speed},
                                            {"picture", &SpinSettings::picture}};
 
 template <typename Control>
-Control* named(Control* control, const char* name, const QString& accessibleName) {
+Control* named(Control* control, const char* name, const QString& accessibleName,
+               const QString& tip) {
     control->setObjectName(QLatin1String(name));
     control->setAccessibleName(accessibleName);
+    explain(control, tip);
     return control;
 }
 
@@ -106,9 +109,12 @@ SpinPreview::SpinPreview(ColumnsSource columns, MessageBoxHandler showMessage, Q
     clock_ = [this] { return started_.nsecsElapsed() / 1e9; };
 
     const SpinSettings start = SpinSettings::load();
-    ring_ = named(new RingView(this, this), "ring", tr("Spinning stick"));
+    ring_ = named(new RingView(this, this), "ring", tr("Spinning stick"),
+                  tr("The message as the eye sees it on the stick, turning at the speed and the "
+                     "way chosen."));
     stripPicture_ = new QLabel;
-    strip_ = named(new QScrollArea(this), "strip", tr("Strip view"));
+    strip_ = named(new QScrollArea(this), "strip", tr("Strip view"),
+                   tr("The message's columns side by side, in the order the stick lights them."));
     strip_->setWidget(stripPicture_);
     strip_->setFixedHeight(96 + 24);
     QPalette dark = strip_->viewport()->palette();
@@ -117,20 +123,27 @@ SpinPreview::SpinPreview(ColumnsSource columns, MessageBoxHandler showMessage, Q
     strip_->viewport()->setAutoFillBackground(true);
     strip_->setVisible(start.strip);
 
-    speed_ = named(new QSpinBox(this), "speed", tr("Speed"));
+    speed_ = named(new QSpinBox(this), "speed", tr("Speed"),
+                   tr("How fast the stick turns, in revolutions per minute."));
     speed_->setRange(10, 6000);
     speed_->setSingleStep(50);
     speed_->setValue(start.speed); // out of range, the nearest
     speed_->setSuffix(tr(" rpm"));
-    share_ = named(new QSpinBox(this), "share", tr("Text covers"));
+    share_ =
+        named(new QSpinBox(this), "share", tr("Text covers"),
+              tr("How much of each turn the message takes up; the rest of the circle stays dark."));
     share_->setRange(1, 100);
     share_->setValue(start.share);
     share_->setSuffix(tr(" % of the circle"));
-    columnTime_ = named(new QLabel(this), "columnTime", tr("Time per column"));
-    direction_ = named(new QComboBox(this), "direction", tr("Direction"));
+    columnTime_ = named(new QLabel(this), "columnTime", tr("Time per column"),
+                        tr("How long each column is lit, from the speed and the share: the time "
+                           "your firmware gives each column."));
+    direction_ = named(new QComboBox(this), "direction", tr("Direction"),
+                       tr("Which way the stick turns, as seen from the front."));
     direction_->addItems({tr("Clockwise"), tr("Counter-clockwise")});
     direction_->setCurrentIndex(start.counterClockwise ? 1 : 0);
-    colour_ = named(new QComboBox(this), "colour", tr("LED colour"));
+    colour_ = named(new QComboBox(this), "colour", tr("LED colour"),
+                    tr("The colour of the stick's LEDs."));
     for (const LedColour& led : ledColours) {
         colour_->addItem(tr(led.name), led.colour);
         if (start.colour == QLatin1String(led.name)) {
@@ -138,13 +151,19 @@ SpinPreview::SpinPreview(ColumnsSource columns, MessageBoxHandler showMessage, Q
         }
     }
     blank_ = named(new QCheckBox(tr("&Blank column after each character"), this), "blank",
-                   tr("Blank column after each character"));
-    showStrip_ = named(new QCheckBox(tr("S&trip view"), this), "showStrip", tr("Strip view"));
+                   tr("Blank column after each character"),
+                   tr("A dark column after each character, the same choice as the main window's "
+                      "Add blank Column after each Char."));
+    showStrip_ = named(new QCheckBox(tr("S&trip view"), this), "showStrip", tr("Strip view"),
+                       tr("Shows the message's columns side by side under the ring."));
     showStrip_->setChecked(start.strip);
     auto* save =
-        named(new QPushButton(tr("Save &picture..."), this), "savePicture", tr("Save picture"));
+        named(new QPushButton(tr("Save &picture..."), this), "savePicture", tr("Save picture"),
+              tr("Saves the ring as it is shown now as a PNG picture, asking before it replaces a "
+                 "file."));
     picture_ = start.picture;
-    saved_ = named(new QLabel(this), "saved", tr("Picture saved"));
+    saved_ = named(new QLabel(this), "saved", tr("Picture saved"),
+                   tr("What the last Save picture... wrote, and where."));
     saved_->setWordWrap(true);
     saved_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 

@@ -3,6 +3,7 @@
 // boxes.
 
 #include "gui/form_fixture.h"
+#include "ui/firmware_dialogs.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -21,8 +22,10 @@ class EditorTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<FormFixture> f;
+    QTemporaryDir config; // the spin preview's and the dialogs' settings
 
 private slots:
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit()); }
     void init() { CALL(f = std::make_unique<FormFixture>()); }
     void cleanup() { f.reset(); }
 
@@ -159,6 +162,59 @@ private slots:
         QTEST(f->editorDots(), "dots");
         CALL(f->act("Ctrl+Z"));
         QCOMPARE(f->editorDots(), before);
+    }
+
+    // Every control of the window, the spin preview and the firmware dialogs
+    // says what it does, to the eye and to screen readers alike.
+    void everyControlIsExplained() {
+        f->find("txtMSG")->setFocus();
+        CALL(f->act("F5"));
+        const vorlix::FontTable none;
+        const vorlix::FontExportDialog exporting([&]() -> const vorlix::FontTable& { return none; },
+                                                 {}, {});
+        const vorlix::TableImportDialog importing({});
+        QStringList seen;
+        QStringList unexplained;
+        const QWidget* windows[] = {f->form.get(), f->form->findChild<QWidget*>("SpinPreview"),
+                                    &exporting, &importing};
+        for (const QWidget* window : windows) {
+            for (const QWidget* control : window->findChildren<QWidget*>()) {
+                const QString name = control->objectName();
+                if (control->isWindow() || name.isEmpty() || name.startsWith("qt_") ||
+                    name == "editorRegion" || name == "Line1") {
+                    continue;
+                }
+                seen << name;
+                if (control->toolTip().isEmpty() ||
+                    control->accessibleDescription() != control->toolTip()) {
+                    unexplained << name;
+                }
+            }
+        }
+        QCOMPARE(unexplained.join(' '), QString());
+        for (const char* name : {"cmdPIX(39)", "Label2", "saved", "proportional", "replace"}) {
+            QVERIFY2(seen.contains(name), name);
+        }
+    }
+
+    // The check boxes' tips give an example; it holds.
+    void tipsExamplesHold_data() {
+        QTest::addColumn<QString>("dots");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        addRow("chkInvert", "2 3 4 5 6 7", "&H81", "&H7E");
+        addRow("chkMSB", "1", "&H7F", "&HFE");
+    }
+    void tipsExamplesHold() {
+        QFETCH(QString, dots);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        const QString box = QTest::currentDataTag();
+        QVERIFY(f->find(box)->toolTip().contains(before + " becomes " + after));
+        CALL(f->act(dots));
+        QCOMPARE(f->text("txtHEX(1)"), before);
+        CALL(f->act(box));
+        QCOMPARE(f->text("txtHEX(1)"), after);
     }
 
     void fontsListToggleCoversTheEditor() {
