@@ -26,7 +26,8 @@ void describe(QCommandLineParser& parser) {
         "  Import firmware table...\n"
         "Files: the library, FONTSDAT.txt beside the program or, installed,\n"
         "  $XDG_DATA_HOME/vorlix/FONTSDAT.txt (~/.local/share/vorlix); the dialogs'\n"
-        "  choices in ~/.config/vorlix/vorlix.conf. More in man vorlix."));
+        "  and the spin preview's choices in ~/.config/vorlix/vorlix.conf. More in\n"
+        "  man vorlix."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption({{"l", "library"},

@@ -72,6 +72,9 @@ bool PixelGrid::eventFilter(QObject* watched, QEvent* event) {
         return mouseEvent(*from, index, static_cast<QMouseEvent*>(event));
     case QEvent::KeyPress:
         return keyEvent(*from, index, static_cast<const QKeyEvent*>(event));
+    case QEvent::EnabledChange: // under the fonts list a pixel gets no release
+        endStroke();
+        return false;
     default:
         return false;
     }
@@ -79,17 +82,17 @@ bool PixelGrid::eventFilter(QObject* watched, QEvent* event) {
 
 bool PixelGrid::mouseEvent(PixelButton* pixel, int index, QMouseEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
-        if (event->button() != Qt::LeftButton) {
-            return false;
-        }
-        endStroke(); // one whose release never came
         // A click puts the focus on the grid, as in any editor, so that the
         // grid's shortcuts (undo, the tools) act on what was drawn.
         const auto stop = std::find_if(pixels_.begin(), pixels_.end(), [](PixelButton* each) {
             return each->focusPolicy() == Qt::TabFocus;
         });
         focusPixel(stop != pixels_.end() ? *stop : pixel, pixel);
-        stroke_ = Stroke{.pressed = index, .lit = !pixel->isLit(), .last = index, .indexes = {}};
+        if (event->button() == Qt::LeftButton) {
+            endStroke(); // one whose release never came
+            stroke_ =
+                Stroke{.pressed = index, .lit = !pixel->isLit(), .last = index, .indexes = {}};
+        }
         return false;
     }
     if (!stroke_ || pixel != pixels_[stroke_->pressed]) {
