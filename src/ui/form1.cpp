@@ -5,6 +5,7 @@
 #include "library/preview.h"
 #include "render/app_icon.h"
 #include "table/make_table.h"
+#include "ui/control_tips.h"
 #include "ui/font_list_model.h"
 #include "ui/one_line_box.h"
 #include "ui/pixel_button.h"
@@ -92,6 +93,7 @@ Form1::Form1(LibraryLocation library, MessageBoxHandler showMessage, QWidget* pa
     buildGridTools();
     buildListMenu();
     buildSpinPreview();
+    explainMainWindow(this);
     Form_Load();
 }
 
@@ -307,7 +309,7 @@ void Form1::SAVEDATA() {
 QString Form1::LOADDATA() {
     fontLines_->setTable(nullptr); // the view lets go of the old table first
     const LibraryReload reload = session_.reload();
-    fraFONTS->setToolTip(words_.description());
+    explain(fraFONTS, words_.description()); // the library file, as it may change
     fontLines_->setTable(&session_.table());
     emit libraryLoaded();
     return words_.reloaded(reload);

@@ -203,6 +203,11 @@ private slots:
                  qPrintable(preview));
         QCOMPARE(status, QString("Not in the library, so dark: 'C' (U+0043)."));
         QFile written(table);
+        QCOMPARE(f->messages().constLast(),
+                 QString("Information Ok Ok | Export font table | The font table, 3 characters "
+                         "in %1 bytes, was written to\r\n%2")
+                     .arg(written.size())
+                     .arg(QDir::toNativeSeparators(table)));
         QVERIFY(written.open(QIODevice::ReadOnly));
         QVERIFY(written.readAll().contains("{0x80, 0xB6, 0xB6, 0xB6, 0xC9}, /* 'B' */\n"
                                            "    {0x00, 0x00, 0x00, 0x00, 0x00}, /* 'C' not"));
@@ -217,15 +222,23 @@ private slots:
                  qPrintable(preview));
         QCOMPARE(status, QString("3 glyphs to import."));
         QVERIFY(f->library().endsWith("\"d\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\"\r\n"));
-        QVERIFY2(f->messages().constLast().contains("added 3, replaced 0, kept 0, refused 0"),
+        QVERIFY2(f->messages().constLast().contains(QDir::toNativeSeparators(table) + " into\r\n" +
+                                                    QDir::toNativeSeparators(f->libraryPath) +
+                                                    ":\r\nadded 3, replaced 0, kept 0, refused 0"),
                  qPrintable(f->messages().constLast()));
         const vorlix::FontTable none;
-        const vorlix::FontExportDialog again([&]() -> const vorlix::FontTable& { return none; }, {},
-                                             {});
+        vorlix::FontExportDialog again([&]() -> const vorlix::FontTable& { return none; }, {}, {});
         QCOMPARE(again.findChild<QComboBox*>("format")->currentText(), QString("c"));
         QCOMPARE(again.findChild<QLineEdit*>("characters")->text(), QString("65-67"));
         QVERIFY(again.findChild<QCheckBox*>("invert")->isChecked());
         QVERIFY(!again.findChild<QCheckBox*>("swap")->isChecked());
+        // A bare name lies in the folder last used, and is shown in full.
+        auto* file = again.findChild<QLineEdit*>("file");
+        QCOMPARE(file->text(), table);
+        file->clear();
+        QTest::keyClicks(file, "again.h");
+        QTest::keyClick(file, Qt::Key_Return);
+        QCOMPARE(file->text(), f->dir.filePath("again.h"));
     }
 
     void gridToolsChangeTheGlyphAndUndoTakesThemBack() {
