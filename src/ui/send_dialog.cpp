@@ -72,6 +72,7 @@ SendDialog::SendDialog(const QLineEdit* message, const QCheckBox* blank, Library
     port_->setEditable(true);
     port_->setInsertPolicy(QComboBox::NoInsert);
     port_->setMinimumContentsLength(24);
+    port_->lineEdit()->setPlaceholderText(tr("Choose or type a serial port"));
     port_->setCurrentText(start.port);
     baud_ = new QComboBox(this);
     baud_->setObjectName(QStringLiteral("baud"));
