@@ -149,7 +149,8 @@ SendDialog::SendDialog(const QLineEdit* message, const QCheckBox* blank, Library
     }
     connect(message_, &QLineEdit::textChanged, this, &SendDialog::messageChanged);
     connect(blank_, &QCheckBox::toggled, this, &SendDialog::messageChanged);
-    messageChanged(); // the ports are listed when it is shown
+    messageChanged();
+    // The ports are listed each time it is shown.
 }
 
 void SendDialog::setPortLister(PortLister ports) {
@@ -161,7 +162,7 @@ void SendDialog::listPorts() {
     const QString chosen = port_->currentText();
     port_->clear();
     for (const SerialPortEntry& entry : ports_()) {
-        port_->addItem(QDir::toNativeSeparators(entry.path));
+        port_->addItem(entry.path);
         port_->setItemData(port_->count() - 1, entry.description, Qt::ToolTipRole);
     }
     port_->setCurrentText(chosen);
@@ -173,9 +174,8 @@ void SendDialog::showEvent(QShowEvent* event) {
 }
 
 SendSettings SendDialog::settings() const {
-    return {QDir::fromNativeSeparators(port_->currentText().trimmed()),
-            baud_->currentText().toInt(), invert_->isChecked(), swap_->isChecked(),
-            reverse_->isChecked()};
+    return {port_->currentText().trimmed(), baud_->currentText().toInt(), invert_->isChecked(),
+            swap_->isChecked(), reverse_->isChecked()};
 }
 
 StickLoad SendDialog::load() const {
