@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QSerialPort>
 
 #include <cstdio>
@@ -98,17 +97,13 @@ int report(const Request& request, const StickLoad& load, const StickOutcome& ou
     case Result::cannotOpen:
         say(stderr, QStringLiteral("cannot open the serial port %1: %2").arg(port, outcome.detail));
         return exitUsage;
-    case Result::permissionDenied: {
-        const QString group = QFileInfo(request.sendPort).group();
+    case Result::permissionDenied:
         say(stderr,
             QStringLiteral("cannot open the serial port %1: permission denied; members of the "
                            "group '%2' may open it (on Debian: sudo adduser $USER %2, then log "
                            "in again)")
-                .arg(port, group.isEmpty() || group == QLatin1String("root")
-                               ? QStringLiteral("dialout")
-                               : group));
+                .arg(port, outcome.group));
         return exitUsage;
-    }
     case Result::portFailed:
         say(stderr,
             QStringLiteral("cannot write to the serial port %1: %2").arg(port, outcome.detail));
@@ -122,7 +117,9 @@ int report(const Request& request, const StickLoad& load, const StickOutcome& ou
         say(stderr, load.kind == stick::Kind::text
                         ? QStringLiteral("the stick holds no font to draw a text with; send the "
                                          "message without --as-text. Nothing was sent")
-                        : QStringLiteral("the stick takes no font; nothing was sent"));
+                    : load.kind == stick::Kind::font
+                        ? QStringLiteral("the stick takes no font; nothing was sent")
+                        : QStringLiteral("the stick takes no message columns; nothing was sent"));
         return exitRefused;
     case Result::optionsDiffer: {
         const stick::DeviceInfo& device = *outcome.device;

@@ -58,6 +58,12 @@ void StickSender::start() {
                              ? Result::permissionDenied
                              : Result::cannotOpen;
         outcome.detail = port_.errorString();
+        if (outcome.result == Result::permissionDenied) {
+            const QString group = file.group();
+            outcome.group = group.isEmpty() || group == QLatin1String("root")
+                                ? QStringLiteral("dialout")
+                                : group;
+        }
         finish(outcome);
         return;
     }

@@ -38,6 +38,9 @@ struct StickOutcome {
     std::size_t length = 0;
     std::size_t limit = 0;
     QString detail;
+    // permissionDenied: the group whose members may open the port (the port
+    // file's, or dialout, Debian's, where that is root or unknown).
+    QString group;
 };
 
 // Why a load cannot go to the device, if it cannot: the checks before sending.

@@ -44,4 +44,10 @@ void showCentred(QWidget* window) {
     window->installEventFilter(new FrameAwaiter(window));
 }
 
+void showOnTop(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 } // namespace vorlix

@@ -9,4 +9,8 @@ namespace vorlix {
 // once it is up, so the first centring goes by the inner size alone.
 void showCentred(QWidget* window);
 
+// Shows a window of the main window's, or brings it up again above the others
+// when it is open already.
+void showOnTop(QWidget* window);
+
 } // namespace vorlix

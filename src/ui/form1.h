@@ -33,6 +33,7 @@ namespace vorlix {
 
 class FontListModel;
 class PixelButton;
+class SendDialog;
 class SpinPreview;
 
 class Form1 : public QWidget {
@@ -86,9 +87,10 @@ private:
     void reloadAndTell();
     void refreshLibrary(); // reloads only when another program changed the file
 
-    // The spin preview (form1_spin.cpp).
+    // The spin preview and "Send to stick..." (form1_spin.cpp).
     void buildSpinPreview();
     void showSpinPreview();
+    void showSendDialog();
 
     // Reloads the table and the list; returns what went wrong, if anything.
     QString LOADDATA();
@@ -138,6 +140,7 @@ private:
     FontListModel* fontLines_ = nullptr;
     std::array<PixelButton*, 40> cmdPIX{};
     SpinPreview* spinPreview_ = nullptr;
+    SendDialog* sendDialog_ = nullptr;
 };
 
 } // namespace vorlix

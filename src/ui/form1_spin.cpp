@@ -1,35 +1,22 @@
 // The spin preview, opened with F5 or from the message's and the table's
-// context menus. It follows the message, the bit options, the blank column
-// and the library as they change here.
+// context menus, and "Send to stick...", from the message's menu and the
+// preview. Both follow the message and the blank column as they change here;
+// the preview follows the bit options and the library too.
 
 #include "ui/form1.h"
 
 #include "table/stick_columns.h"
+#include "ui/centred_window.h"
+#include "ui/context_menu.h"
+#include "ui/send_dialog.h"
 #include "ui/spin_preview.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPlainTextEdit>
 
 namespace vorlix {
-
-namespace {
-
-// The box's own menu, with the preview below.
-template <typename Box> void offerInContextMenu(Box* box, QAction* preview) {
-    box->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(box, &QWidget::customContextMenuRequested, box, [box, preview](QPoint at) {
-        QMenu* menu = box->createStandardContextMenu();
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->addSeparator();
-        menu->addAction(preview);
-        menu->popup(box->mapToGlobal(at));
-    });
-}
-
-} // namespace
 
 void Form1::buildSpinPreview() {
     auto* preview = new QAction(tr("Spin preview"), this);
@@ -37,8 +24,10 @@ void Form1::buildSpinPreview() {
     preview->setShortcut(QKeySequence(Qt::Key_F5));
     connect(preview, &QAction::triggered, this, &Form1::showSpinPreview);
     addAction(preview); // F5 anywhere in the window
-    offerInContextMenu(txtMSG, preview);
-    offerInContextMenu(txtDATA, preview);
+    auto* send = new QAction(tr("Send to stick..."), this);
+    connect(send, &QAction::triggered, this, &Form1::showSendDialog);
+    offerInContextMenu(txtMSG, {preview, send});
+    offerInContextMenu(txtDATA, {preview});
 }
 
 void Form1::showSpinPreview() {
@@ -56,10 +45,17 @@ void Form1::showSpinPreview() {
         connect(this, &Form1::libraryLoaded, spinPreview_, follow);
         connect(chkBLANK, &QCheckBox::toggled, spinPreview_, &SpinPreview::setBlank);
         connect(spinPreview_, &SpinPreview::blankToggled, chkBLANK, &QCheckBox::setChecked);
+        connect(spinPreview_, &SpinPreview::sendRequested, this, &Form1::showSendDialog);
     }
-    spinPreview_->show();
-    spinPreview_->raise();
-    spinPreview_->activateWindow();
+    showOnTop(spinPreview_);
+}
+
+void Form1::showSendDialog() {
+    if (!sendDialog_) {
+        sendDialog_ = new SendDialog(
+            txtMSG, chkBLANK, [this]() -> auto& { return session_.table(); }, this);
+    }
+    showOnTop(sendDialog_);
 }
 
 } // namespace vorlix

@@ -161,6 +161,9 @@ SpinPreview::SpinPreview(ColumnsSource columns, MessageBoxHandler showMessage, Q
         named(new QPushButton(tr("Save &picture..."), this), "savePicture", tr("Save picture"),
               tr("Saves the ring as it is shown now as a PNG picture, asking before it replaces a "
                  "file."));
+    auto* send =
+        named(new QPushButton(tr("Se&nd to stick..."), this), "sendToStick", tr("Send to stick"),
+              tr("Sends the message to a stick's firmware over a serial port."));
     picture_ = start.picture;
     saved_ = named(new QLabel(this), "saved", tr("Picture saved"),
                    tr("What the last Save picture... wrote, and where."));
@@ -176,6 +179,7 @@ SpinPreview::SpinPreview(ColumnsSource columns, MessageBoxHandler showMessage, Q
     controls->addRow(blank_);
     controls->addRow(showStrip_);
     controls->addRow(save);
+    controls->addRow(send);
     auto* pictures = new QVBoxLayout;
     pictures->addWidget(ring_, 1);
     pictures->addWidget(strip_);
@@ -204,6 +208,7 @@ SpinPreview::SpinPreview(ColumnsSource columns, MessageBoxHandler showMessage, Q
     });
     connect(showStrip_, &QCheckBox::toggled, strip_, &QWidget::setVisible);
     connect(save, &QPushButton::clicked, this, &SpinPreview::savePicture);
+    connect(send, &QPushButton::clicked, this, &SpinPreview::sendRequested);
 
     // It goes when the main window closes.
     mainWindow->installEventFilter(this);

@@ -64,6 +64,7 @@ public:
 
 signals:
     void blankToggled(bool blank);
+    void sendRequested(); // "Send to stick..."
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QListView>
+#include <QMenu>
 #include <QMetaEnum>
 
 FormFixture::FormFixture(const QByteArray& libraryBytes)
@@ -45,6 +46,20 @@ void FormFixture::act(const QString& steps) {
             QTest::keyClick(QApplication::focusWidget(), key[0].key(), key[0].keyboardModifiers());
         }
     }
+}
+
+bool FormFixture::chooseFromMenu(const QString& box, const QString& entry) const {
+    emit find(box)->customContextMenuRequested({5, 5});
+    for (auto* menu : find(box)->findChildren<QMenu*>()) {
+        for (QAction* action : menu->actions()) {
+            if (menu->isVisible() && action->text() == entry) {
+                action->trigger();
+                menu->close();
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 QString FormFixture::dots(const QString& pattern, int first) const {

@@ -39,6 +39,8 @@ public:
     // queue an answer, a button's name clicks it, and anything else is a key
     // ("Tab", "Shift+Tab") for whatever has focus.
     void act(const QString& steps);
+    // Opens the box's context menu and triggers its entry; false for none.
+    bool chooseFromMenu(const QString& box, const QString& entry) const;
     static QString focusName() {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
     }
