@@ -1,0 +1,255 @@
+#include "table/table_update.h"
+
+#include "editor/column_text.h"
+#include "table/font_index.h"
+#include "table/font_table.h"
+#include "table/table_reader.h"
+#include "table/table_rows.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <map>
+
+namespace vorlix {
+
+namespace {
+
+// The digits of value in a number's form: its base, at least its width
+// (but for decimal, where a leading 0 would make C read octal), in case.
+std::string digitsOf(unsigned value, const TableNumber& form, bool upper) {
+    char buffer[16];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, form.base).ptr;
+    std::string digits(buffer, end);
+    if (upper) {
+        std::ranges::transform(digits, digits.begin(), [](unsigned char c) {
+            return static_cast<char>(std::toupper(c));
+        });
+    }
+    if (form.base != 10 && digits.size() < form.digitsLength) {
+        digits.insert(0, form.digitsLength - digits.size(), '0');
+    }
+    if (form.digitFirst && std::isalpha(static_cast<unsigned char>(digits[0]))) {
+        digits.insert(0, 1, '0');
+    }
+    return digits;
+}
+
+// Whether the table writes hex letters in upper case: as its first one is.
+bool upperHex(std::string_view text, const std::vector<TableNumber>& numbers) {
+    for (const TableNumber& number : numbers) {
+        if (number.base != 16) {
+            continue;
+        }
+        for (const char c : text.substr(number.at + number.digitsAt, number.digitsLength)) {
+            if (std::isalpha(static_cast<unsigned char>(c))) {
+                return std::isupper(static_cast<unsigned char>(c)) != 0;
+            }
+        }
+    }
+    return true;
+}
+
+// New values by the place of their number in the text.
+using Edits = std::map<std::size_t, std::pair<const TableNumber*, ColumnByte>>;
+
+std::string applied(std::string_view text, const Edits& edits, bool upper) {
+    std::string out;
+    out.reserve(text.size() + edits.size());
+    std::size_t done = 0;
+    for (const auto& [at, edit] : edits) {
+        const TableNumber& number = *edit.first;
+        out.append(text.substr(done, number.at + number.digitsAt - done));
+        out += digitsOf(edit.second, number, upper);
+        done = number.at + number.digitsAt + number.digitsLength;
+    }
+    out.append(text.substr(done));
+    return out;
+}
+
+TableUpdate refused(int line, std::string what) {
+    TableUpdate out;
+    out.damage = Damage{line, std::move(what)};
+    return out;
+}
+
+// A companion table of one byte per glyph, when the text holds it.
+std::optional<TableBytes> companion(std::string_view text, const TableUpdateRequest& request,
+                                    const std::string& suffix) {
+    TableBytes bytes = readTableBytes(text, request.format, request.label + suffix);
+    if (bytes.damage && bytes.damage->line == 0) {
+        return std::nullopt; // not there
+    }
+    return bytes;
+}
+
+} // namespace
+
+TableUpdate updateTable(std::string_view text, const TableUpdateRequest& request,
+                        const FontTable& library) {
+    if (request.format == FirmwareFormat::bin) {
+        return refused(0, "a binary table has no layout to keep; write it anew");
+    }
+    const TableBytes table = readTableBytes(text, request.format, request.label);
+    if (table.damage) {
+        return refused(table.damage->line, table.damage->what);
+    }
+    if (companion(text, request, "_offset")) {
+        return refused(0, request.label + "_offset says the font is proportional: new glyphs of "
+                                          "other widths would change the size the firmware "
+                                          "fixed; write it anew with --font");
+    }
+    const TableShape shape = tableShape(table, request.characters, request.blank);
+    if (!shape.error.empty()) {
+        return refused(0, shape.error);
+    }
+    const std::u32string& characters = shape.characters;
+    std::optional<TableBytes> widths = companion(text, request, "_width");
+    if (widths && (widths->damage || widths->bytes.size() != characters.size())) {
+        return refused(widths->damage ? widths->damage->line : 0,
+                       request.label + "_width does not hold one width for each of the " +
+                           std::to_string(characters.size()) + " glyphs" +
+                           (widths->damage ? ": " + widths->damage->what : std::string()));
+    }
+
+    std::u32string looked = characters;
+    if (request.missing) {
+        looked += *request.missing;
+    }
+    const FontIndex index(library, looked);
+    const std::optional<std::size_t> substitute =
+        request.missing ? index.find(*request.missing) : std::nullopt;
+    TableUpdate out;
+    Edits edits;
+    const auto set = [&](const std::vector<TableNumber>& numbers, const std::vector<ColumnByte>& old,
+                         std::size_t k, ColumnByte value) {
+        if (old[k] != value) {
+            edits[numbers[k].at] = {&numbers[k], value};
+            return true;
+        }
+        return false;
+    };
+    for (std::size_t g = 0; g < characters.size(); ++g) {
+        const char32_t character = characters[g];
+        std::optional<std::size_t> found = index.find(character);
+        if (!found) {
+            out.lacked.push_back(character);
+            found = substitute;
+        }
+        if (!found) {
+            continue; // its bytes stay
+        }
+        TableRow row; // as stored, for its width
+        bool changed = false;
+        for (std::size_t c = 0; c < Glyph::columns; ++c) {
+            const std::size_t k = g * shape.per + columnPlace(c, shape.per, request.reverse);
+            const auto stored = columnByte(library.column(*found, static_cast<int>(c)));
+            if (!stored) {
+                if (out.partial.empty() || out.partial.back() != character) {
+                    out.partial.push_back(character);
+                }
+                row.append(TableRow::dark);
+                continue;
+            }
+            row.append(*stored);
+            changed = set(table.numbers, table.bytes, k, columnByteOf(*stored, request.options)) ||
+                      changed;
+        }
+        if (widths) {
+            set(widths->numbers, widths->bytes, g,
+                static_cast<ColumnByte>(glyphWidth(row, request.spaceWidth)));
+        }
+        if (changed) {
+            out.changed.push_back(character);
+        }
+    }
+    if (!out.lacked.empty() && request.strict) {
+        TableUpdate strict = refused(0, "the library lacks some of the table's characters");
+        strict.lacked = std::move(out.lacked);
+        return strict;
+    }
+    out.filled = substitute && !out.lacked.empty();
+    if (widths) {
+        out.companions.push_back(request.label + "_width");
+    }
+    out.text = applied(text, edits, upperHex(text, table.numbers));
+    return out;
+}
+
+namespace {
+
+struct Line {
+    std::string_view text; // without its end
+    bool ended = true;     // a line break follows
+};
+
+std::vector<Line> linesOf(std::string_view text) {
+    std::vector<Line> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) {
+            lines.push_back({text.substr(start), false});
+            break;
+        }
+        lines.push_back({text.substr(start, end - start), true});
+        start = end + 1;
+    }
+    return lines;
+}
+
+} // namespace
+
+std::string lineDiff(std::string_view before, std::string_view after, std::string_view name) {
+    const std::vector<Line> old = linesOf(before);
+    const std::vector<Line> now = linesOf(after);
+    if (before == after || old.size() != now.size()) {
+        return before == after ? std::string() : "the texts do not have the same lines\n";
+    }
+    std::vector<std::size_t> changed;
+    for (std::size_t k = 0; k < old.size(); ++k) {
+        if (old[k].text != now[k].text) {
+            changed.push_back(k);
+        }
+    }
+    constexpr std::size_t context = 3;
+    std::string out = "--- a/" + std::string(name) + "\n+++ b/" + std::string(name) + "\n";
+    const auto line = [&](char mark, const Line& l) {
+        out += mark;
+        out += l.text;
+        out += l.ended ? "\n" : "\n\\ No newline at end of file\n";
+    };
+    for (std::size_t h = 0; h < changed.size();) {
+        // One hunk: changes whose contexts touch.
+        std::size_t last = h;
+        while (last + 1 < changed.size() && changed[last + 1] - changed[last] <= 2 * context + 1) {
+            ++last;
+        }
+        const std::size_t from = changed[h] >= context ? changed[h] - context : 0;
+        const std::size_t to = std::min(old.size(), changed[last] + context + 1);
+        const std::string span = std::to_string(from + 1) +
+                                 (to - from == 1 ? std::string() : "," + std::to_string(to - from));
+        out += "@@ -" + span + " +" + span + " @@\n";
+        for (std::size_t k = from; k < to;) {
+            if (!std::ranges::binary_search(changed, k)) {
+                line(' ', old[k++]);
+                continue;
+            }
+            std::size_t end = k; // a run of changed lines: all old, then all new
+            while (end < to && std::ranges::binary_search(changed, end)) {
+                ++end;
+            }
+            for (std::size_t j = k; j < end; ++j) {
+                line('-', old[j]);
+            }
+            for (std::size_t j = k; j < end; ++j) {
+                line('+', now[j]);
+            }
+            k = end;
+        }
+        h = last + 1;
+    }
+    return out;
+}
+
+} // namespace vorlix
