@@ -361,7 +361,7 @@ TableBytes readAssembler(const Split& split, std::optional<FirmwareFormat> hint,
             out = TableBytes{};
             runs.clear();
             inRun = false;
-            from = lineAt + raw.size();
+            from = lineAt;
         } else if (!name.empty() && !label.empty() && !runs.empty()) {
             break; // another table begins
         }

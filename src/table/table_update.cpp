@@ -35,16 +35,21 @@ std::string digitsOf(unsigned value, const TableNumber& form, bool upper) {
     return digits;
 }
 
-// Whether the table writes hex letters in upper case: as its first one is.
+// Whether a number's hex letters are upper case: as its own are, else as
+// the table's first are.
+std::optional<bool> upperHex(std::string_view text, const TableNumber& number) {
+    for (const char c : text.substr(number.at + number.digitsAt, number.digitsLength)) {
+        if (number.base == 16 && std::isalpha(static_cast<unsigned char>(c))) {
+            return std::isupper(static_cast<unsigned char>(c)) != 0;
+        }
+    }
+    return std::nullopt;
+}
+
 bool upperHex(std::string_view text, const std::vector<TableNumber>& numbers) {
     for (const TableNumber& number : numbers) {
-        if (number.base != 16) {
-            continue;
-        }
-        for (const char c : text.substr(number.at + number.digitsAt, number.digitsLength)) {
-            if (std::isalpha(static_cast<unsigned char>(c))) {
-                return std::isupper(static_cast<unsigned char>(c)) != 0;
-            }
+        if (const auto upper = upperHex(text, number)) {
+            return *upper;
         }
     }
     return true;
@@ -60,7 +65,7 @@ std::string applied(std::string_view text, const Edits& edits, bool upper) {
     for (const auto& [at, edit] : edits) {
         const TableNumber& number = *edit.first;
         out.append(text.substr(done, number.at + number.digitsAt - done));
-        out += digitsOf(edit.second, number, upper);
+        out += digitsOf(edit.second, number, upperHex(text, number).value_or(upper));
         done = number.at + number.digitsAt + number.digitsLength;
     }
     out.append(text.substr(done));
