@@ -155,6 +155,16 @@ std::string cFont(FirmwareFormat format, const FirmwareRequest& request, const F
             offset += row.size;
         }
         text += "};\n";
+    } else if (font.flat) {
+        const std::string per = std::to_string(columnsPerCharacter(request.blank));
+        const std::string entry = font.byText ? name + "_index[c - " + name + "_INDEX_FIRST]"
+                                              : "(c - " + name + "_FIRST)";
+        const std::string column = name + "[" + entry + " * " + per + " + col]";
+        text += "/* column col of c: " + (arduino ? "pgm_read_byte(&" + column + ")" : column) +
+                " */\nconst uint8_t " + name + "[" + name + "_COUNT * " + per + "]" + placement +
+                " = {\n";
+        appendCLines(text, built.glyphs, request.options, false);
+        text += "};\n";
     } else {
         text += "const uint8_t " + name + "[" + name + "_COUNT][" +
                 std::to_string(columnsPerCharacter(request.blank)) + "]" + placement + " = {\n";
