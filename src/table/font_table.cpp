@@ -138,8 +138,7 @@ std::string cFont(FirmwareFormat format, const FirmwareRequest& request, const F
         text += "#define " + name + "_FIRST " + cNumber(font.characters.front()) +
                 " /* code point of entry 0 */\n";
     }
-    text +=
-        "#define " + name + "_COUNT " + cNumber(font.characters.size()) + " /* entries */\n";
+    text += "#define " + name + "_COUNT " + cNumber(font.characters.size()) + " /* entries */\n";
     if (request.proportional) {
         text += "const uint8_t " + name + "[]" + placement + " = {\n";
         appendCLines(text, built.glyphs, request.options, false);
@@ -208,8 +207,8 @@ std::string picFont(FirmwareFormat format, const FirmwareRequest& request, const
         text += name + "_width:" + (dt ? "" : end) + lines(built.widths, BitOptions{});
     }
     if (!built.index.empty()) {
-        text += name + "_INDEX_FIRST equ " + hexNumber(built.indexFirst) + end + name + "_index:" +
-                (dt ? "" : end) + lines(built.index, BitOptions{});
+        text += name + "_INDEX_FIRST equ " + hexNumber(built.indexFirst) + end + name +
+                "_index:" + (dt ? "" : end) + lines(built.index, BitOptions{});
     }
     return text;
 }

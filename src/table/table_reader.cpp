@@ -189,8 +189,7 @@ std::optional<std::pair<char32_t, std::size_t>> quotedName(std::string_view text
     char32_t character = 0;
     std::size_t end = 2;
     if (text[1] == '\\') {
-        static constexpr std::pair<char, std::size_t> escapes[] = {
-            {'x', 2}, {'u', 4}, {'U', 8}};
+        static constexpr std::pair<char, std::size_t> escapes[] = {{'x', 2}, {'u', 4}, {'U', 8}};
         const char kind = text.size() > 2 ? text[2] : 0;
         end = 3;
         if (kind == '\\' || kind == '\'' || kind == '"') {
@@ -198,7 +197,8 @@ std::optional<std::pair<char32_t, std::size_t>> quotedName(std::string_view text
         } else if (kind == 't' || kind == 'r' || kind == 'n') {
             character = kind == 't' ? U'\t' : kind == 'r' ? U'\r' : U'\n';
         } else {
-            const auto* found = std::ranges::find(escapes, kind, &std::pair<char, std::size_t>::first);
+            const auto* found =
+                std::ranges::find(escapes, kind, &std::pair<char, std::size_t>::first);
             if (found == std::end(escapes) || text.size() < 3 + found->second ||
                 !std::all_of(text.begin() + 3, text.begin() + 3 + found->second,
                              [](unsigned char d) { return std::isxdigit(d) != 0; })) {
@@ -486,8 +486,8 @@ TableBytes readC(const Split& split, std::string_view label) {
             continue;
         }
         if (token != std::string::npos && taking) {
-            if (auto problem =
-                    takeValue(code, std::string_view(code).substr(token, i - token), false, true, out)) {
+            if (auto problem = takeValue(code, std::string_view(code).substr(token, i - token),
+                                         false, true, out)) {
                 return failed(at(tokenLine, *problem));
             }
             if (runs.empty() || runArray != arrays) {
@@ -575,7 +575,7 @@ TableShape tableShape(const TableBytes& table, std::u32string_view given, bool b
                 per,
                 std::to_string(count) + " bytes do not make glyphs of " + std::to_string(per) +
                     " columns (" + std::to_string(count % per) + " left over)" +
-                    (!width.empty()          ? width
+                    (!width.empty()   ? width
                      : table.labelled ? std::string()
                                       : "; if the file holds more than the table, name it with "
                                         "--label")};
@@ -584,7 +584,8 @@ TableShape tableShape(const TableBytes& table, std::u32string_view given, bool b
     const std::u32string_view names = table.names;
     const bool named = names.size() == glyphs; // else the comments say something else
     if (given.empty() && !named) {
-        return {{}, per,
+        return {{},
+                per,
                 "the table's comments do not name its " + std::to_string(glyphs) +
                     " glyphs' characters; give them (--chars or --text)"};
     }

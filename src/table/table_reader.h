@@ -47,7 +47,7 @@ struct TableBytes {
     // The last .db line ends in a zero that made its length even: the pad
     // byte an AVR table may end with.
     bool mayEndWithPad = false;
-    bool labelled = false; // a label chose the table, rather than the whole file
+    bool labelled = false;        // a label chose the table, rather than the whole file
     std::optional<Damage> damage; // what could not be read, and where; bytes are then empty
 };
 

@@ -22,9 +22,8 @@ std::string digitsOf(unsigned value, const TableNumber& form, bool upper) {
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, form.base).ptr;
     std::string digits(buffer, end);
     if (upper) {
-        std::ranges::transform(digits, digits.begin(), [](unsigned char c) {
-            return static_cast<char>(std::toupper(c));
-        });
+        std::ranges::transform(digits, digits.begin(),
+                               [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     }
     if (form.base != 10 && digits.size() < form.digitsLength) {
         digits.insert(0, form.digitsLength - digits.size(), '0');
@@ -126,8 +125,8 @@ TableUpdate updateTable(std::string_view text, const TableUpdateRequest& request
         request.missing ? index.find(*request.missing) : std::nullopt;
     TableUpdate out;
     Edits edits;
-    const auto set = [&](const std::vector<TableNumber>& numbers, const std::vector<ColumnByte>& old,
-                         std::size_t k, ColumnByte value) {
+    const auto set = [&](const std::vector<TableNumber>& numbers,
+                         const std::vector<ColumnByte>& old, std::size_t k, ColumnByte value) {
         if (old[k] != value) {
             edits[numbers[k].at] = {&numbers[k], value};
             return true;

@@ -20,19 +20,19 @@
 namespace vorlix {
 
 struct TableUpdateRequest {
-    std::string label; // the table, found as readTableBytes finds it
+    std::string label;                    // the table, found as readTableBytes finds it
     std::optional<FirmwareFormat> format; // when the text alone does not say
-    std::u32string characters; // the glyphs' characters; empty: those the comments name
-    bool blank = false;        // the blank column keeps the bytes it has
+    std::u32string characters;            // the glyphs' characters; empty: those the comments name
+    bool blank = false;                   // the blank column keeps the bytes it has
     BitOptions options;
-    bool reverse = false; // each glyph mirrored, never reordered
+    bool reverse = false;            // each glyph mirrored, never reordered
     std::optional<char32_t> missing; // whose glyph a character the library lacks gets
     int spaceWidth = 3;              // NAME_width's entry for a glyph with no lit column
     bool strict = false;             // refuse when a character is lacked
 };
 
 struct TableUpdate {
-    std::string text; // the whole new text; the old one when nothing changes
+    std::string text;              // the whole new text; the old one when nothing changes
     std::vector<char32_t> changed; // the characters whose bytes differ, in table order
     // Not in the library: their bytes are kept (or, with missing, filled).
     std::vector<char32_t> lacked;

@@ -50,7 +50,7 @@ FontTable storable(const FontTable& read) {
 }
 
 TableUpdateRequest asked(std::string label, std::u32string characters = {}, bool blank = false,
-                        BitOptions options = {}, bool reverse = false) {
+                         BitOptions options = {}, bool reverse = false) {
     TableUpdateRequest request;
     request.label = std::move(label);
     request.characters = std::move(characters);
@@ -79,7 +79,8 @@ std::set<int> changedLines(const std::string& a, const std::string& b) {
 // Every form, every option, fonts (flat or not, with NAME_width and
 // NAME_index beside them) and messages, over generated libraries: read,
 // each glyph is its own; updated from what was read, the text is
-// unchanged; one glyph changed changes only the lines of its numbers (and of its width), and reads back as changed.
+// unchanged; one glyph changed changes only the lines of its numbers (and
+// of its width), and reads back as changed.
 TEST(TableUpdate, GivesBackWhatItReadAndChangesOnlyAChangedGlyph) {
     std::mt19937 random(25);
     const std::u32string pool = U"AB{}*/'\\\"\u00E9\u20AC!";
@@ -101,7 +102,8 @@ TEST(TableUpdate, GivesBackWhatItReadAndChangesOnlyAChangedGlyph) {
             std::u32string message; // the window's dt table cannot be read with a character lacked
             while (message.size() < 9) {
                 const char32_t c = pool[random() % pool.size()];
-                if (format != FirmwareFormat::dt || !GETFONT(generated, toUtf8({&c, 1})).CHAR.empty()) {
+                if (format != FirmwareFormat::dt ||
+                    !GETFONT(generated, toUtf8({&c, 1})).CHAR.empty()) {
                     message += c;
                 }
             }
@@ -110,7 +112,8 @@ TEST(TableUpdate, GivesBackWhatItReadAndChangesOnlyAChangedGlyph) {
             if (font) {
                 request.label = "font";
                 // Flat with inverted bits: each layout with half the settings.
-                const FontRequest characters{pool, true, std::nullopt, true, request.options.invert};
+                const FontRequest characters{pool, true, std::nullopt, true,
+                                             request.options.invert};
                 text = fontTable(format, request, characters, generated).text;
             } else {
                 text = firmwareTable(format, request, generated);
@@ -131,7 +134,8 @@ TEST(TableUpdate, GivesBackWhatItReadAndChangesOnlyAChangedGlyph) {
             const TableGlyphs read =
                 glyphsOfTable(bytes, given, request.blank, request.options, request.reverse);
             ASSERT_EQ(read.error, "") << context;
-            for (const FONTREC& record : read.records) { // each its own glyph, never its mirror partner's
+            for (const FONTREC& record :
+                 read.records) { // each its own glyph, never its mirror partner's
                 const FONTREC written = GETFONT(generated, record.CHAR);
                 EXPECT_TRUE(written.CHAR.empty() || record == written) << record.CHAR << context;
             }
@@ -231,13 +235,14 @@ TEST(TableUpdate, WritesEachNumberInItsOwnForm) {
     EXPECT_EQ(banner.lacked, std::vector<char32_t>{U'C'});
     const std::string avr = dataFile("avr_font.asm");
     const TableUpdate blank = updateTable(avr, asked("font", U"AB"), library);
-    EXPECT_NE(blank.text.find("font:   .db     $A0, 0b00001011, 9, 0x01, 0xC0, $A0  ; 'A', then 'B'\n"
-                              "        .DB     0x0B, 9, $01, 0xC0 "),
-              std::string::npos)
+    EXPECT_NE(
+        blank.text.find("font:   .db     $A0, 0b00001011, 9, 0x01, 0xC0, $A0  ; 'A', then 'B'\n"
+                        "        .DB     0x0B, 9, $01, 0xC0 "),
+        std::string::npos)
         << blank.text;
-    EXPECT_EQ(updateTable("t: .db 1, 2, 3, 4, 5, 0 ; 'A', then a pad byte\n", asked("t"), library)
-                  .text,
-              "t: .db 160, 11, 9, 1, 192, 0 ; 'A', then a pad byte\n");
+    EXPECT_EQ(
+        updateTable("t: .db 1, 2, 3, 4, 5, 0 ; 'A', then a pad byte\n", asked("t"), library).text,
+        "t: .db 160, 11, 9, 1, 192, 0 ; 'A', then a pad byte\n");
     // Mirrored with a blank column, which comes first and stays.
     EXPECT_EQ(updateTable("const char t[] = {0x6, 0xa, 0xb, 0x0c, 0X0D, 0xeU}; // 'B'",
                           asked("t", U"B", true, {}, true), library)
@@ -264,8 +269,9 @@ TEST(TableUpdate, RefusesWhatItCannotKeepTheSizeOf) {
     const std::string two = "t: .db 1, 2, 3, 4, 5, 6, 7, 8, 9, 10\n";
     EXPECT_EQ(error(two, asked("t", U"ABC")),
               "the table holds 2 glyphs of 5 columns, but 3 characters were given for them");
-    EXPECT_EQ(error(two, asked("t")), "the table's comments do not name its 2 glyphs' characters; give "
-                                 "them (--chars or --text)");
+    EXPECT_EQ(error(two, asked("t")),
+              "the table's comments do not name its 2 glyphs' characters; give "
+              "them (--chars or --text)");
     TableUpdateRequest strict = asked("t", U"AZ");
     strict.strict = true;
     EXPECT_EQ(error(two, strict), "the library lacks some of the table's characters");
@@ -323,7 +329,8 @@ TEST(TableUpdate, DiffsAsDiffDoes) {
 TEST(TableUpdate, LeavesTheFileAsItWasWhenItFails) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("font.c"));
-    const std::string text = "/* the font */\nconst unsigned char f[] = {1, 2, 3, 4, 5 /* 'A' */};\n";
+    const std::string text =
+        "/* the font */\nconst unsigned char f[] = {1, 2, 3, 4, 5 /* 'A' */};\n";
     const auto put = [&](const std::string& bytes) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
