@@ -2,6 +2,8 @@
 
 #include "common/utf8.h"
 #include "editor/glyph.h"
+#include "library/character_ranges.h"
+#include "library/library_format.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -251,6 +253,18 @@ std::string gasFont(const FirmwareRequest& request, const FontRequest& font, con
 }
 
 } // namespace
+
+std::string quoteAdvice(const FontRequest& font) {
+    std::u32string without = font.characters;
+    std::erase(without, U'"');
+    if (without.size() == font.characters.size()) {
+        return {};
+    }
+    return std::string(quoteNeverStored) +
+           "; give it another glyph with --missing, or leave it out" +
+           (font.byText || without.empty() ? std::string(" of the text")
+                                           : " with --chars " + rangesText(without));
+}
 
 int glyphWidth(const TableRow& row, int spaceWidth) {
     const auto lit = [&](std::size_t c) { return row.columns[c] != TableRow::dark; };

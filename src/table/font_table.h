@@ -55,6 +55,10 @@ FontOutput fontTable(FirmwareFormat format, const FirmwareRequest& request, cons
 std::u32string codePointSpan(const FontTable& table);
 std::u32string codePointSpan(const std::vector<char32_t>& characters);
 
+// For a font that lacks '"': why, and what to do instead (--missing, or
+// the characters without it); empty when characters hold no '"'.
+std::string quoteAdvice(const FontRequest& font);
+
 // What a glyph's width is for NAME_width: its columns from the first lit one
 // to the last, or spaceWidth for none.
 int glyphWidth(const TableRow& row, int spaceWidth);

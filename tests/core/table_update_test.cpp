@@ -290,6 +290,19 @@ TEST(TableUpdate, RefusesWhatItCannotKeepTheSizeOf) {
               std::string::npos);
 }
 
+// '"' is never in the library; a font that wants it is told why and what to do.
+TEST(TableUpdate, SaysWhyAQuoteIsNeverInTheLibrary) {
+    FontRequest font{U" !\"#$%&'()", false, std::nullopt, false};
+    EXPECT_EQ(quoteAdvice(font),
+              "'\"' (U+0022) is never in the library: its file quotes each field and has no escape "
+              "for a quote; give it another glyph with --missing, or leave it out with --chars "
+              "32-33,35-41");
+    font.characters = U"\"";
+    EXPECT_TRUE(quoteAdvice(font).ends_with("leave it out of the text"));
+    font.characters = U"AB";
+    EXPECT_EQ(quoteAdvice(font), "");
+}
+
 // The diff is the one diff -u makes of the two files.
 TEST(TableUpdate, DiffsAsDiffDoes) {
     if (QStandardPaths::findExecutable(QStringLiteral("diff")).isEmpty()) {
