@@ -26,6 +26,7 @@ QString modeName(Mode mode) {
            : mode == Mode::font      ? QStringLiteral("--font")
            : mode == Mode::readTable ? QStringLiteral("--read-table")
            : mode == Mode::convert   ? QStringLiteral("--convert")
+           : mode == Mode::update    ? QStringLiteral("--update")
            : mode == Mode::table     ? QStringLiteral("a message table")
                                      : QStringLiteral("--render");
 }
@@ -90,12 +91,14 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
         "Add the glyphs of a font (BDF, PCF, TrueType, OpenType, Type 1) to "
         "the library.",
         "font");
-    const QCommandLineOption chars(QStringLiteral("chars"),
-                                   "For --import: the code points to take, such as 32-126,160-255 "
-                                   "(default: every printable Windows-1252 character); for "
-                                   "--font, the entries (default: the library's lowest to "
-                                   "highest); for --read-table, the glyphs' characters.",
-                                   "ranges");
+    const QCommandLineOption chars(
+        QStringLiteral("chars"),
+        "For --import: the code points to take, such as 32-126,160-255 "
+        "(default: every printable Windows-1252 character); for "
+        "--font, the entries (default: the library's lowest to "
+        "highest); for --read-table and --update, the glyphs' characters (default: "
+        "those the table's comments name).",
+        "ranges");
     const QCommandLineOption baseline(QStringLiteral("baseline"),
                                       "For --import: the row (1 to 8 from the top) that letters "
                                       "without a descender end on (default: the font's own for "
@@ -112,8 +115,9 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                                   "of this text, in its order (--font adds NAME_index).",
                                   "text");
     const QCommandLineOption missing(QStringLiteral("missing"),
-                                     "For --font: give characters the library lacks the glyph of "
-                                     "this one (default: dark columns).",
+                                     "For --font and --update: give characters the library lacks "
+                                     "the glyph of this one (default: dark columns; --update "
+                                     "keeps their bytes).",
                                      "char");
     const QCommandLineOption widths(QStringLiteral("widths"),
                                     "For --font: add NAME_width, each glyph's columns from its "
@@ -133,6 +137,18 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                                        "Read the column bytes of a firmware's table (dt, retlw, "
                                        ".db, .byte lines or a C array) into the library.",
                                        "file");
+    const QCommandLineOption update(
+        QStringLiteral("update"),
+        "Rewrite the numbers of the table --label names in a firmware source from the library, "
+        "keeping everything else in the file as it is.",
+        "file");
+    const QCommandLineOption dryRun(QStringLiteral("dry-run"),
+                                    "For --update: print what would change as a unified diff, and "
+                                    "write nothing.");
+    const QCommandLineOption layout(QStringLiteral("layout"),
+                                    "For --font with c or arduino: 2d (default), NAME[COUNT][5]; "
+                                    "flat, one NAME[COUNT * 5].",
+                                    "layout");
     const QCommandLineOption convert(QStringLiteral("convert"),
                                      "Rewrite the library as utf-8 (with its mark) or, when every "
                                      "character fits, as windows-1252.",
@@ -143,7 +159,8 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     parser.addOptions({library, prefix,       blank,      output,  format,    label,   org,
                        guard,   strict,       check,      render,  invert,    swap,    round,
                        import,  chars,        baseline,   replace, font,      text,    missing,
-                       widths,  proportional, spaceWidth, reverse, readTable, convert, crop});
+                       widths,  proportional, spaceWidth, reverse, readTable, convert, crop,
+                       update,  dryRun,       layout});
     parser.addPositionalArgument(
         QStringLiteral("message"),
         QStringLiteral("The text to convert or draw, as one argument (not with --check). "
@@ -163,10 +180,10 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
 
     Request request;
     if (parser.isSet(check) + parser.isSet(render) + parser.isSet(import) + parser.isSet(font) +
-            parser.isSet(readTable) + parser.isSet(convert) >
+            parser.isSet(readTable) + parser.isSet(convert) + parser.isSet(update) >
         1) {
-        return usageError(QStringLiteral("--check, --render, --import, --font, --read-table and "
-                                         "--convert do not go together"));
+        return usageError(QStringLiteral("--check, --render, --import, --font, --read-table, "
+                                         "--convert and --update do not go together"));
     }
     request.mode = parser.isSet(check)       ? Mode::check
                    : parser.isSet(render)    ? Mode::render
@@ -174,6 +191,7 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                    : parser.isSet(font)      ? Mode::font
                    : parser.isSet(readTable) ? Mode::readTable
                    : parser.isSet(convert)   ? Mode::convert
+                   : parser.isSet(update)    ? Mode::update
                                              : Mode::table;
 
     struct Fit {
@@ -182,25 +200,30 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     };
     for (const Fit& fit :
          {Fit{prefix, {Mode::table}},
-          Fit{blank, {Mode::table, Mode::render, Mode::font, Mode::readTable}},
+          Fit{blank, {Mode::table, Mode::render, Mode::font, Mode::readTable, Mode::update}},
           Fit{output, {Mode::table, Mode::font}},
-          Fit{format, {Mode::table, Mode::font, Mode::readTable}},
-          Fit{label, {Mode::table, Mode::font, Mode::readTable}},
+          Fit{format, {Mode::table, Mode::font, Mode::readTable, Mode::update}},
+          Fit{label, {Mode::table, Mode::font, Mode::readTable, Mode::update}},
           Fit{org, {Mode::table, Mode::font}},
           Fit{guard, {Mode::table, Mode::font}},
-          Fit{strict, {Mode::table, Mode::render, Mode::import, Mode::font, Mode::readTable}},
-          Fit{invert, {Mode::table, Mode::render, Mode::import, Mode::font, Mode::readTable}},
-          Fit{swap, {Mode::table, Mode::render, Mode::import, Mode::font, Mode::readTable}},
+          Fit{strict,
+              {Mode::table, Mode::render, Mode::import, Mode::font, Mode::readTable, Mode::update}},
+          Fit{invert,
+              {Mode::table, Mode::render, Mode::import, Mode::font, Mode::readTable, Mode::update}},
+          Fit{swap,
+              {Mode::table, Mode::render, Mode::import, Mode::font, Mode::readTable, Mode::update}},
           Fit{round, {Mode::render}},
-          Fit{chars, {Mode::import, Mode::font, Mode::readTable}},
+          Fit{chars, {Mode::import, Mode::font, Mode::readTable, Mode::update}},
           Fit{baseline, {Mode::import}},
           Fit{replace, {Mode::import, Mode::readTable}},
-          Fit{text, {Mode::font, Mode::readTable}},
-          Fit{missing, {Mode::font}},
+          Fit{text, {Mode::font, Mode::readTable, Mode::update}},
+          Fit{missing, {Mode::font, Mode::update}},
           Fit{widths, {Mode::font}},
           Fit{proportional, {Mode::table, Mode::font}},
-          Fit{spaceWidth, {Mode::table, Mode::font}},
-          Fit{reverse, {Mode::table, Mode::render, Mode::font, Mode::readTable}},
+          Fit{spaceWidth, {Mode::table, Mode::font, Mode::update}},
+          Fit{reverse, {Mode::table, Mode::render, Mode::font, Mode::readTable, Mode::update}},
+          Fit{dryRun, {Mode::update}},
+          Fit{layout, {Mode::font}},
           Fit{crop, {Mode::import}}}) {
         if (!parser.isSet(fit.option) || std::ranges::count(fit.modes, request.mode) > 0) {
             continue;
@@ -212,7 +235,8 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                                     modeName(request.mode));
     }
 
-    for (const QCommandLineOption* given : {&library, &output, &render, &import, &readTable}) {
+    for (const QCommandLineOption* given :
+         {&library, &output, &render, &import, &readTable, &update}) {
         if (parser.isSet(*given) && parser.value(*given).isEmpty()) {
             return usageError(QStringLiteral("--%1 needs a file name, not an empty text")
                                   .arg(given->names().constLast()));
@@ -260,9 +284,9 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     if (request.mode == Mode::readTable && !parser.isSet(label)) {
         request.table.label.clear(); // the whole file is the table
     }
-    if (request.mode == Mode::readTable && !parser.isSet(chars) && !parser.isSet(text)) {
-        return usageError(QStringLiteral("--read-table needs --chars or --text: the characters "
-                                         "the table's glyphs are, in order"));
+    if (request.mode == Mode::update && !parser.isSet(label)) {
+        return usageError(QStringLiteral("--update needs --label: the table to rewrite, and "
+                                         "nothing else in the file"));
     }
     if ((parser.isSet(org) || parser.isSet(guard)) && !pic) {
         return usageError(QStringLiteral("--org and --guard go with --format dt or retlw only"));
@@ -275,7 +299,9 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                                   .arg(parser.value(label)));
         }
         request.table.label = parser.value(label).toStdString();
-        if (isReservedLabel(request.format, request.table.label)) {
+        // Reading and updating write no label: any name a firmware has is found.
+        const bool writesLabel = request.mode != Mode::readTable && request.mode != Mode::update;
+        if (writesLabel && isReservedLabel(request.format, request.table.label)) {
             return usageError(QStringLiteral("--label '%1' is a reserved word of the output's "
                                              "language; choose another name")
                                   .arg(parser.value(label)));
@@ -317,7 +343,15 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
         request.baselineRow = row;
     }
 
-    request.tablePath = parser.value(readTable);
+    request.tablePath = parser.value(request.mode == Mode::update ? update : readTable);
+    request.dryRun = parser.isSet(dryRun);
+    if (parser.isSet(layout)) {
+        const QString value = parser.value(layout);
+        if (value != QLatin1String("flat") && value != QLatin1String("2d")) {
+            return usageError(QStringLiteral("--layout is flat or 2d, not '%1'").arg(value));
+        }
+        request.flat = value == QLatin1String("flat");
+    }
     if (parser.isSet(convert)) {
         const QString encoding = parser.value(convert).toLower();
         if (encoding != QLatin1String("utf-8") && encoding != QLatin1String("windows-1252")) {
@@ -361,6 +395,11 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     if (request.mode == Mode::font && request.table.proportional && !cForm) {
         return usageError(QStringLiteral("--font --proportional goes with --format c or arduino, "
                                          "whose tables say where each glyph starts"));
+    }
+    if (parser.isSet(layout) && (!cForm || request.table.proportional)) {
+        return usageError(request.table.proportional
+                              ? QStringLiteral("--proportional is flat already; leave out --layout")
+                              : QStringLiteral("--layout goes with --format c or arduino"));
     }
     if (request.widths && request.format == FirmwareFormat::bin) {
         return usageError(QStringLiteral("--widths needs a second table, which --format bin "

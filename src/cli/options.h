@@ -18,7 +18,7 @@ namespace vorlix::cli {
 // --check); 2: the command could not be carried out as given (usage, files).
 enum ExitCode : int { exitOk = 0, exitContent = 1, exitUsage = 2 };
 
-enum class Mode { table, check, render, import, font, readTable, convert };
+enum class Mode { table, check, render, import, font, readTable, convert, update };
 
 struct Request {
     Mode mode = Mode::table;
@@ -44,8 +44,10 @@ struct Request {
     std::string text;                // --text: the entries' characters, UTF-8
     std::optional<char32_t> missing; // --missing
     bool widths = false;
-    QString tablePath;  // for Mode::readTable
-    bool toUtf8 = true; // for Mode::convert: else to Windows-1252
+    QString tablePath;   // for Mode::readTable and Mode::update
+    bool dryRun = false; // for Mode::update: print the diff, write nothing
+    bool flat = false;   // --layout flat, for --font
+    bool toUtf8 = true;  // for Mode::convert: else to Windows-1252
 };
 
 // Help, the version or a usage error: the text to print before exiting, on

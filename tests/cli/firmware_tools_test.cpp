@@ -130,6 +130,55 @@ TEST_P(FirmwareTools, BuildTheTableBytes) {
     }
 }
 
+// A font read into an empty library, one glyph changed there and the font
+// updated in place: the tool builds the changed glyph's bytes, --dry-run
+// shows the change as a diff and writes nothing, and a second update has
+// nothing to change.
+TEST_P(FirmwareTools, BuildTheUpdatedTable) {
+    const Tool& tool = GetParam();
+    if (QStandardPaths::findExecutable(tool.program).isEmpty() || tool.build == tools[6].build) {
+        GTEST_SKIP() << tool.program << " is not installed, or bin has no layout to keep";
+    }
+    QTemporaryDir dir;
+    const QString folder = withLibrary(dir);
+    const QStringList font{"-f", tool.format, "--label", "glyphs", "--chars", "64-66"};
+    ASSERT_EQ(
+        run(folder, VORLIX_TABLE, QStringList{"-l", "lib", "--font", "-o", "table"} << font).first,
+        0);
+    const auto [read, readSaid] =
+        run(folder, VORLIX_TABLE, {"-l", "new", "--read-table", "table", "--label", "glyphs"});
+    ASSERT_EQ(read, 0) << readSaid;
+    QFile library(dir.filePath("new"));
+    ASSERT_TRUE(library.open(QIODevice::ReadWrite));
+    QByteArray changed = library.readAll().replace("\"B\",\"&H7F\"", "\"B\",\"&H1\"");
+    library.resize(0);
+    library.write(changed);
+    library.close();
+    const QByteArray before = readAll(dir.filePath("table"));
+    const QStringList update{"-l", "new", "--update", "table", "--label", "glyphs"};
+    const auto [dry, diff] = run(folder, VORLIX_TABLE, QStringList(update) << "--dry-run");
+    EXPECT_EQ(dry, 0);
+    EXPECT_NE(diff.find("--- a/table\n+++ b/table\n@@ "), std::string::npos) << diff;
+    EXPECT_NE(diff.find("\n+"), std::string::npos) << diff;
+    EXPECT_EQ(readAll(dir.filePath("table")), before);
+    const auto [code, said] = run(folder, VORLIX_TABLE, update);
+    EXPECT_EQ(code, 0) << said;
+    EXPECT_NE(said.find("table: 'B' (U+0042) changed\n"), std::string::npos) << said;
+    EXPECT_NE(run(folder, VORLIX_TABLE, update).second.find("nothing to change"),
+              std::string::npos);
+    const auto [built, builtSaid] = run(folder, "sh", {"-c", tool.build.c_str(), "sh", "0"});
+    ASSERT_EQ(built, 0) << builtSaid;
+    QByteArray wanted;
+    const QByteArray hex = "FFFFFFFFFF7E0909097E01494949360000";
+    for (qsizetype i = 0; i < 30 + (tool.format == std::string("avr") ? 2 : 0); i += 2) {
+        wanted += hex.mid(i, 2) + (tool.build == pic ? "34" : "");
+    }
+    const QByteArray hexFile = readAll(dir.filePath("t.hex"));
+    const QByteArray bytes =
+        hexFile.isEmpty() ? readAll(dir.filePath("t.bin")) : intelHexData(hexFile);
+    EXPECT_TRUE(bytes.toHex().toUpper().startsWith(wanted)) << bytes.toHex().toStdString();
+}
+
 INSTANTIATE_TEST_SUITE_P(Forms, FirmwareTools, testing::ValuesIn(tools),
                          [](const testing::TestParamInfo<Tool>& info) {
                              return std::string(info.param.format);
@@ -156,8 +205,9 @@ TEST(FirmwareGuard, StopsTheAssemblerOnlyAcrossAPageBoundary) {
     }
 }
 
-// Firmware reads a font as font[c - font_FIRST][col], or proportionally
-// through font_offset and font_width: built by the C compiler, the entries
+// Firmware reads a font as font[c - font_FIRST][col], flat as
+// font[(c - font_FIRST) * 5 + col], or proportionally through font_offset
+// and font_width: built by the C compiler, the entries
 // for 32-126 are the library's bytes, dark (0xFF) for missing characters,
 // and each width is counted here from the bytes, not the dots.
 TEST(FontTable, ReadsBackInCAsTheLibraryHoldsIt) {
@@ -212,8 +262,10 @@ TEST(FontTable, ReadsBackInCAsTheLibraryHoldsIt) {
 int main(void) {
     for (int c = 32; c < 127; ++c) {
         const int i = c - font_FIRST;
-#if PROPORTIONAL
+#if LAYOUT == 1
         for (int k = 0; k < font_width[i]; ++k) printf("%02X", font[font_offset[i] + k]);
+#elif LAYOUT == 2
+        for (int k = 0; k < 5; ++k) printf("%02X", font[(c - font_FIRST) * 5 + k]);
 #else
         for (int k = 0; k < 5; ++k) printf("%02X", font[i][k]);
 #endif
@@ -222,16 +274,17 @@ int main(void) {
     return font_COUNT != 95;
 })");
     reader.close();
-    for (const auto& [more, define, wanted] :
-         {std::tuple{QStringList{}, "0", plain}, {{"--proportional"}, "1", proportional}}) {
+    for (const auto& [more, define, wanted] : {std::tuple{QStringList{}, "0", plain},
+                                               {{"--proportional"}, "1", proportional},
+                                               {{"--layout", "flat"}, "2", plain}}) {
         ASSERT_EQ(run(dir.path(), VORLIX_TABLE,
                       QStringList{"-l", "lib", "--font", "--chars", "32-126", "-f", "c", "--widths",
                                   "--label", "font", "-o", "table"}
                           << more)
                       .first,
                   0);
-        const std::string build = std::string("cc -std=c99 -Wall -Werror -DPROPORTIONAL=") +
-                                  define + " -o reader main.c && ./reader";
+        const std::string build = std::string("cc -std=c99 -Wall -Werror -DLAYOUT=") + define +
+                                  " -o reader main.c && ./reader";
         const auto [code, said] = run(dir.path(), "sh", {"-c", build.c_str()});
         EXPECT_EQ(code, 0) << said;
         EXPECT_EQ(said, wanted) << more.join(" ").toStdString();
