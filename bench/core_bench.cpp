@@ -70,7 +70,7 @@ void BM_ImportPlaneFont(benchmark::State& state) {
         }
         file.close();
         state.ResumeTiming();
-        const LibraryWrite merged = mergeGlyphs(path, font, replacing);
+        const LibraryWrite merged = mergeGlyphs(path, font, {.replaceExisting = replacing});
         if (!merged.error.isEmpty() || merged.added + merged.replaced < 65535) {
             state.SkipWithError("the import failed");
             return;

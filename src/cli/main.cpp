@@ -11,21 +11,21 @@
 #include "library/cp1252.h"
 #include "library/library_check.h"
 #include "library/library_format.h"
+#include "library/library_session.h"
 #include "library/library_store.h"
 #include "render/font_import.h"
+#include "render/png_file.h"
 #include "render/render.h"
 #include "table/firmware_file.h"
 #include "table/firmware_table.h"
 #include "table/font_table.h"
 #include "table/message_check.h"
 #include "table/stick_columns.h"
-#include "table/table_reader.h"
+#include "table/table_file.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QImageWriter>
 
 #include <cstdio>
 #include <string>
@@ -100,11 +100,10 @@ bool isTheLibrary(const QString& output, const QString& library) {
     return true;
 }
 
-int writeOutput(const QString& path, std::string_view bytes) {
-    const WriteResult written = writeFile(path, bytes);
-    if (written.status != WriteStatus::written) {
+int written(const QString& path, const WriteResult& result) {
+    if (result.status != WriteStatus::written) {
         complain(QStringLiteral("cannot write %1: %2")
-                     .arg(QDir::toNativeSeparators(path), written.error));
+                     .arg(QDir::toNativeSeparators(path), result.error));
         return exitUsage;
     }
     return exitOk;
@@ -119,7 +118,7 @@ int writeText(const QString& path, const std::string& text) {
         }
         return exitOk;
     }
-    return writeOutput(path, text);
+    return written(path, writeFile(path, text));
 }
 
 // False, with the reason said, when a computed goto at org cannot reach
@@ -237,16 +236,9 @@ int writePicture(const Request& request, const QString& path, const ParsedLibrar
     if (request.table.reverse) {
         reverseColumns(columns);
     }
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    if (!writer.write(request.round ? renderRound(columns) : renderStraight(columns))) {
-        complain(QStringLiteral("cannot draw %1: %2")
-                     .arg(QDir::toNativeSeparators(request.imagePath), writer.errorString()));
-        return exitUsage;
-    }
-    return writeOutput(request.imagePath, std::string_view(png.constData(), png.size()));
+    return written(request.imagePath,
+                   writePng(request.imagePath,
+                            request.round ? renderRound(columns) : renderStraight(columns)));
 }
 
 // The file is read once: a pipe gives its bytes only once.
@@ -284,8 +276,6 @@ int writeCheck(const QString& path) {
     return findings.empty() ? exitOk : exitContent;
 }
 
-// Names what a merge refused and, when a UTF-8 library would hold some of
-// them, how to keep them.
 // The old library kept beside it: unreadable in part, or replaced glyphs.
 void reportBackup(const LibraryWrite& written) {
     if (written.backupPath.isEmpty()) {
@@ -300,6 +290,8 @@ void reportBackup(const LibraryWrite& written) {
                  : QStringLiteral("the library as it was before is kept as %1").arg(backup));
 }
 
+// Names what a merge refused and, when a UTF-8 library would hold some of
+// them, how to keep them.
 void reportRefused(const std::vector<std::string>& refused) {
     if (refused.empty()) {
         return;
@@ -311,8 +303,8 @@ void reportRefused(const std::vector<std::string>& refused) {
         refused, [](const std::string& field) { return field.find('"') != std::string::npos; });
     complain(QStringLiteral("refused, since the library cannot store them: %1%2%3")
                  .arg(QString::fromStdString(fieldNames(refused)),
-                      quote ? QStringLiteral("; ") + QString::fromUtf8(quoteNeverStored.data(),
-                                                                       quoteNeverStored.size())
+                      quote ? QStringLiteral("; the library's file quotes each field and has no "
+                                             "escape for '\"'")
                             : QString(),
                       utf8Holds ? QStringLiteral("; to keep those outside Windows-1252, make the "
                                                  "library UTF-8 (--convert utf-8) and run this "
@@ -320,19 +312,43 @@ void reportRefused(const std::vector<std::string>& refused) {
                                 : QString()));
 }
 
-int writeConvert(const Request& request, const LibraryLocation& location) {
-    const QString path = QDir::toNativeSeparators(location.path);
+// A write that did not happen, in words, and its exit code; nullopt when it
+// went through.
+std::optional<int> writeFailed(const LibraryWrite& write, const QString& library,
+                               const QString& asked) {
+    const QString path = QDir::toNativeSeparators(library);
+    if (write.result == LibraryWrite::Result::damagedLibrary) {
+        complain(QStringLiteral("%1:%2: the library is damaged: %3")
+                     .arg(path)
+                     .arg(write.dropped.line)
+                     .arg(QString::fromStdString(write.dropped.what)));
+        complain(QStringLiteral("nothing was written, since %1 would lose the glyphs from that "
+                                "line on. '%2 --check' names every damaged line; mend them with "
+                                "a text editor, or let a save in the window write the library "
+                                "anew from what it can read (it keeps the old file as a backup).")
+                     .arg(asked, QCoreApplication::applicationName()));
+        return exitContent;
+    }
+    if (!write.ok()) {
+        complain(QStringLiteral("cannot write the library %1: %2").arg(path, write.error));
+        return exitUsage;
+    }
+    return std::nullopt;
+}
+
+int writeConvert(const Request& request, LibrarySession& library) {
+    const QString path = QDir::toNativeSeparators(library.location().path);
     const QString name = request.toUtf8 ? QStringLiteral("UTF-8") : QStringLiteral("Windows-1252");
-    const LibraryWrite outcome = convertLibrary(
-        location, request.toUtf8 ? TextEncoding::utf8WithMark : TextEncoding::windows1252);
+    const LibraryWrite outcome =
+        library.convert(request.toUtf8 ? TextEncoding::utf8WithMark : TextEncoding::windows1252);
     if (!outcome.refused.empty()) {
         complain(QStringLiteral("%1 cannot hold %2; the library stays as it is")
                      .arg(name, QString::fromStdString(fieldNames(outcome.refused))));
         return exitContent;
     }
-    if (!outcome.error.isEmpty()) {
-        complain(QStringLiteral("cannot write the library %1: %2").arg(path, outcome.error));
-        return exitUsage;
+    if (const auto failed =
+            writeFailed(outcome, library.location().path, QStringLiteral("--convert"))) {
+        return *failed;
     }
     reportBackup(outcome);
     printLine(stdout, outcome.result == LibraryWrite::Result::unchanged
@@ -341,78 +357,17 @@ int writeConvert(const Request& request, const LibraryLocation& location) {
     return exitOk;
 }
 
-int writeImport(const Request& request, const LibraryLocation& location) {
-    const QString& path = location.path;
-    ImportRequest import;
-    import.characters = request.characters.empty() ? printableCp1252() : request.characters;
-    import.options = request.table.options;
-    import.baselineRow = request.baselineRow;
-    import.replaceExisting = request.replace;
-    import.refuseClipped = request.strict;
-    import.crop = request.crop;
-    const ImportReport report = importFont(location, request.fontPath, import);
-    const QString font = QDir::toNativeSeparators(request.fontPath);
-    if (!report.font.error.isEmpty()) {
-        complain(QStringLiteral("cannot import %1: %2%3")
-                     .arg(font, report.font.error,
-                          report.font.tooLarge
-                              ? QStringLiteral("; --crop takes it, cut to the cell")
-                              : QString()));
-        return exitUsage;
-    }
-    if (!report.clipped.empty()) {
-        complain(QStringLiteral("%1: %2 do not fit the 5x8 cell and lose dots: %3")
-                     .arg(request.strict ? QStringLiteral("error") : QStringLiteral("warning"))
-                     .arg(report.clipped.size())
-                     .arg(QString::fromStdString(characterNames(report.clipped))));
-    }
-    if (request.strict && !report.clipped.empty()) {
-        complain(QStringLiteral("nothing was written (--strict)"));
-        return exitContent;
-    }
-    if (!report.merge.error.isEmpty()) {
-        complain(QStringLiteral("cannot write the library %1: %2")
-                     .arg(QDir::toNativeSeparators(path), report.merge.error));
-        return exitUsage;
-    }
-    reportRefused(report.merge.refused);
-    reportBackup(report.merge);
-    printLine(stdout,
-              QStringLiteral("%1: %2").arg(font, QString::fromStdString(importCounts(report))));
-    return exitOk;
-}
-
-int writeReadTable(const Request& request, const LibraryLocation& location) {
-    const QString table = QDir::toNativeSeparators(request.tablePath);
-    const FileRead file = readFile(request.tablePath, libraryByteLimit);
-    if (file.missing || !file.error.isEmpty()) {
-        complain(QStringLiteral("cannot read %1: %2")
-                     .arg(table, file.missing ? QStringLiteral("no such file") : file.error));
-        return exitUsage;
-    }
-    const TableBytes bytes = readTableBytes(
-        file.bytes, request.formatGiven ? std::optional(request.format) : std::nullopt,
-        request.table.label);
-    if (const auto& damage = bytes.damage) {
-        complain((damage->line > 0 ? at(request.tablePath, damage->line) : table) +
-                 QStringLiteral(": ") + QString::fromStdString(damage->what));
-        return exitContent;
-    }
-    const std::u32string characters =
-        request.text.empty() ? std::u32string(request.characters.begin(), request.characters.end())
-                             : toCodePoints(request.text);
-    const TableGlyphs glyphs = glyphsOfTable(bytes, characters, request.table.blank,
-                                             request.table.options, request.table.reverse);
-    if (!glyphs.error.empty()) {
-        complain(table + QStringLiteral(": ") + QString::fromStdString(glyphs.error));
-        return exitContent;
-    }
+// Merges what was read from source and says what it did.
+int mergeInto(LibrarySession& library, const Request& request, const QString& source,
+              const FontTable& records, std::optional<std::size_t> missing) {
+    // A font's import takes what the library can store even with --strict,
+    // which is about its dots; a table's reading takes all or nothing.
     const LibraryWrite merge =
-        mergeGlyphs(location, glyphs.records, request.replace, request.strict);
-    if (!merge.error.isEmpty()) {
-        complain(QStringLiteral("cannot write the library %1: %2")
-                     .arg(QDir::toNativeSeparators(location.path), merge.error));
-        return exitUsage;
+        library.merge(records, {request.replace, request.strict && request.mode == Mode::readTable,
+                                request.strict});
+    if (const auto failed =
+            writeFailed(merge, library.location().path, QStringLiteral("--strict"))) {
+        return *failed;
     }
     reportRefused(merge.refused);
     if (request.strict && !merge.refused.empty()) {
@@ -420,12 +375,8 @@ int writeReadTable(const Request& request, const LibraryLocation& location) {
         return exitContent;
     }
     reportBackup(merge);
-    printLine(stdout, QStringLiteral("%1: added %2, replaced %3, kept %4, refused %5")
-                          .arg(table)
-                          .arg(merge.added)
-                          .arg(merge.replaced)
-                          .arg(merge.kept)
-                          .arg(merge.refused.size()));
+    printLine(stdout, QStringLiteral("%1: %2").arg(
+                          source, QString::fromStdString(mergeCounts(merge, missing))));
     return exitOk;
 }
 
@@ -517,6 +468,72 @@ int writeUpdate(const Request& request, const QString& libraryPath, const Parsed
     return exitOk;
 }
 
+int writeImport(const Request& request, LibrarySession& library) {
+    const FontImport import = readFontImport(
+        request.fontPath, request.characters.empty() ? printableCp1252() : request.characters,
+        request.table.options, request.baselineRow, request.crop);
+    const QString font = QDir::toNativeSeparators(request.fontPath);
+    if (!import.font.error.isEmpty()) {
+        complain(QStringLiteral("cannot import %1: %2%3")
+                     .arg(font, import.font.error,
+                          import.font.tooLarge
+                              ? QStringLiteral("; --crop takes it, cut to the cell")
+                              : QString()));
+        return exitUsage;
+    }
+    if (!import.clipped.empty()) {
+        complain(QStringLiteral("%1: %2 do not fit the 5x8 cell and lose dots: %3")
+                     .arg(request.strict ? QStringLiteral("error") : QStringLiteral("warning"))
+                     .arg(import.clipped.size())
+                     .arg(QString::fromStdString(characterNames(import.clipped))));
+        if (request.strict) {
+            complain(QStringLiteral("nothing was written (--strict)"));
+            return exitContent;
+        }
+    }
+    return mergeInto(library, request, font, import.records, import.font.missing.size());
+}
+
+int writeReadTable(const Request& request, LibrarySession& library) {
+    const QString table = QDir::toNativeSeparators(request.tablePath);
+    TableReadRequest read;
+    read.format = request.formatGiven ? std::optional(request.format) : std::nullopt;
+    read.label = request.table.label;
+    read.characters = request.text.empty()
+                          ? std::u32string(request.characters.begin(), request.characters.end())
+                          : toCodePoints(request.text);
+    read.blank = request.table.blank;
+    read.options = request.table.options;
+    read.reverse = request.table.reverse;
+    const TableFileRead glyphs = readTableFile(request.tablePath, read, true);
+    using Failure = TableFileRead::Failure;
+    switch (glyphs.failure) {
+    case Failure::none:
+        break;
+    case Failure::missing:
+    case Failure::notPlain:
+    case Failure::unreadable:
+        complain(QStringLiteral("cannot read %1: %2")
+                     .arg(table, glyphs.failure == Failure::missing ? QStringLiteral("no such file")
+                                 : glyphs.failure == Failure::notPlain
+                                     ? QStringLiteral("it is a folder")
+                                     : glyphs.error));
+        return exitUsage;
+    case Failure::notTable:
+        complain((glyphs.damage->line > 0 ? at(request.tablePath, glyphs.damage->line) : table) +
+                 QStringLiteral(": ") + QString::fromStdString(glyphs.damage->what));
+        return exitContent;
+    case Failure::notGlyphs:
+        complain(table + QStringLiteral(": ") + QString::fromStdString(glyphs.glyphError) +
+                 (glyphs.labelWouldHelp
+                      ? QStringLiteral("; if the file holds more than the table, name it with "
+                                       "--label")
+                      : QString()));
+        return exitContent;
+    }
+    return mergeInto(library, request, table, glyphs.records, std::nullopt);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -532,14 +549,15 @@ int main(int argc, char* argv[]) {
     const Request& request = std::get<Request>(parsed);
     const LibraryLocation location = locateLibrary(
         request.libraryPath, QCoreApplication::applicationDirPath(), userLibraryFolder());
+    LibrarySession session(location);
     if (request.mode == Mode::import) {
-        return writeImport(request, location);
+        return writeImport(request, session);
     }
     if (request.mode == Mode::readTable) {
-        return writeReadTable(request, location);
+        return writeReadTable(request, session);
     }
     if (request.mode == Mode::convert) {
-        return writeConvert(request, location);
+        return writeConvert(request, session);
     }
     // What is read: the per-user library, or its installed starter until the
     // first save or import makes it.

@@ -2,10 +2,10 @@
 
 #include "common/utf8.h"
 #include "library/character_ranges.h"
+#include "table/firmware_request.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <initializer_list>
@@ -29,6 +29,69 @@ QString modeName(Mode mode) {
            : mode == Mode::update    ? QStringLiteral("--update")
            : mode == Mode::table     ? QStringLiteral("a message table")
                                      : QStringLiteral("--render");
+}
+
+QString askWords(AskProblem problem, const Request& request) {
+    switch (problem) {
+    case AskProblem::none:
+        break;
+    case AskProblem::labelNotIdentifier:
+        return QStringLiteral("--label must be an identifier (a letter or _, then letters, "
+                              "digits or _), not '%1'")
+            .arg(QString::fromStdString(request.table.label));
+    case AskProblem::labelReserved:
+        return QStringLiteral("--label '%1' is a reserved word of the output's language; choose "
+                              "another name")
+            .arg(QString::fromStdString(request.table.label));
+    case AskProblem::proportionalWithBlank:
+        return QStringLiteral("--proportional puts one dark column between characters itself; "
+                              "leave out --blank");
+    case AskProblem::proportionalFontNotC:
+        return QStringLiteral("--font --proportional goes with --format c or arduino, whose "
+                              "tables say where each glyph starts");
+    case AskProblem::widthsInBin:
+        return QStringLiteral("--widths needs a second table, which --format bin cannot hold");
+    case AskProblem::addressNotPic:
+        return QStringLiteral("--org and --guard go with --format dt or retlw only");
+    case AskProblem::prefixNotDt:
+        return QStringLiteral("--prefix goes with --format dt only");
+    case AskProblem::spaceWidthOutOfRange:
+        return QStringLiteral("--space-width is a column count from 1 to 5, not '%1'")
+            .arg(request.table.spaceWidth);
+    case AskProblem::lineBreakInPrefix:
+        return QStringLiteral("the prefix holds a line break, which would split the table's "
+                              "lines");
+    case AskProblem::lineBreakInMessage:
+        return QStringLiteral("the message holds a line break, which would end the table's "
+                              "comment line; use one line");
+    case AskProblem::emptyMessageGuarded:
+        return QStringLiteral("the message is empty: there is no table to guard");
+    case AskProblem::emptyMessageInC:
+        return QStringLiteral("the message is empty: C has no empty array");
+    }
+    return {};
+}
+
+// The rules of the table itself, asked of the core.
+std::optional<Stop> askStop(const Request& request, bool address, bool prefixGiven) {
+    if (request.mode != Mode::table && request.mode != Mode::font &&
+        request.mode != Mode::readTable && request.mode != Mode::update) {
+        return std::nullopt;
+    }
+    const TableAsk ask{request.mode == Mode::table ? TableJob::message
+                       : request.mode == Mode::font
+                           ? TableJob::font
+                           : TableJob::read, // --update too: no label written
+                       request.format,
+                       request.table,
+                       request.widths,
+                       address,
+                       prefixGiven};
+    const AskProblem problem = askProblem(ask);
+    if (problem == AskProblem::none) {
+        return std::nullopt;
+    }
+    return usageError(askWords(problem, request));
 }
 
 } // namespace
@@ -251,33 +314,24 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     request.round = parser.isSet(round);
     if (parser.isSet(prefix)) {
         request.table.prefix = parser.value(prefix).toStdString();
-        if (request.table.prefix.find_first_of("\r\n") != std::string::npos) {
-            return usageError(QStringLiteral("the prefix holds a line break, which would split "
-                                             "the table's lines"));
-        }
     }
     if (parser.isSet(format)) {
-        static const std::pair<const char*, FirmwareFormat> formats[] = {
-            {"dt", FirmwareFormat::dt},           {"asm", FirmwareFormat::dt},
-            {"retlw", FirmwareFormat::retlw},     {"avr", FirmwareFormat::avr},
-            {"gas", FirmwareFormat::gas},         {"c", FirmwareFormat::c},
-            {"arduino", FirmwareFormat::arduino}, {"bin", FirmwareFormat::bin}};
         const QString value = parser.value(format);
-        const auto* found = std::ranges::find_if(
-            formats, [&](const auto& known) { return value == QLatin1String(known.first); });
-        if (found == std::end(formats)) {
-            return usageError(QStringLiteral("--format is dt, asm, retlw, avr, gas, c, arduino or "
-                                             "bin, not '%1'")
-                                  .arg(value));
+        const auto named = firmwareFormatNamed(value.toStdString());
+        if (!named) {
+            QStringList names;
+            for (const std::string_view name : firmwareFormatNames(true)) {
+                names << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+            }
+            return usageError(QStringLiteral("--format is %1 or %2, not '%3'")
+                                  .arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")),
+                                       names.constLast(), value));
         }
-        request.format = found->second;
+        request.format = *named;
         request.formatGiven = true;
     }
     const bool pic =
         request.format == FirmwareFormat::dt || request.format == FirmwareFormat::retlw;
-    if (parser.isSet(prefix) && request.format != FirmwareFormat::dt) {
-        return usageError(QStringLiteral("--prefix goes with --format dt only"));
-    }
     if (request.mode == Mode::font && !parser.isSet(label)) {
         request.table.label = "vorlix_font";
     }
@@ -288,24 +342,8 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
         return usageError(QStringLiteral("--update needs --label: the table to rewrite, and "
                                          "nothing else in the file"));
     }
-    if ((parser.isSet(org) || parser.isSet(guard)) && !pic) {
-        return usageError(QStringLiteral("--org and --guard go with --format dt or retlw only"));
-    }
     if (parser.isSet(label)) {
-        static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
-        if (!identifier.match(parser.value(label)).hasMatch()) {
-            return usageError(QStringLiteral("--label must be an identifier (a letter or _, "
-                                             "then letters, digits or _), not '%1'")
-                                  .arg(parser.value(label)));
-        }
         request.table.label = parser.value(label).toStdString();
-        // Reading and updating write no label: any name a firmware has is found.
-        const bool writesLabel = request.mode != Mode::readTable && request.mode != Mode::update;
-        if (writesLabel && isReservedLabel(request.format, request.table.label)) {
-            return usageError(QStringLiteral("--label '%1' is a reserved word of the output's "
-                                             "language; choose another name")
-                                  .arg(parser.value(label)));
-        }
         request.table.labelLine = pic;
     }
     if (parser.isSet(org)) {
@@ -380,36 +418,28 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     if (parser.isSet(spaceWidth)) {
         bool ok = false;
         request.table.spaceWidth = parser.value(spaceWidth).toInt(&ok);
-        if (!ok || request.table.spaceWidth < 1 || request.table.spaceWidth > 5) {
+        if (!ok) {
             return usageError(
                 QStringLiteral("--space-width is a column count from 1 to 5, not '%1'")
                     .arg(parser.value(spaceWidth)));
         }
     }
-    if (request.table.proportional && request.table.blank) {
-        return usageError(QStringLiteral("--proportional puts one dark column between "
-                                         "characters itself; leave out --blank"));
-    }
     const bool cForm =
         request.format == FirmwareFormat::c || request.format == FirmwareFormat::arduino;
-    if (request.mode == Mode::font && request.table.proportional && !cForm) {
-        return usageError(QStringLiteral("--font --proportional goes with --format c or arduino, "
-                                         "whose tables say where each glyph starts"));
-    }
     if (parser.isSet(layout) && (!cForm || request.table.proportional)) {
         return usageError(request.table.proportional
                               ? QStringLiteral("--proportional is flat already; leave out --layout")
                               : QStringLiteral("--layout goes with --format c or arduino"));
     }
-    if (request.widths && request.format == FirmwareFormat::bin) {
-        return usageError(QStringLiteral("--widths needs a second table, which --format bin "
-                                         "cannot hold"));
-    }
 
+    const bool address = parser.isSet(org) || parser.isSet(guard);
     const QStringList messages = parser.positionalArguments();
     if (request.mode != Mode::table && request.mode != Mode::render) {
         if (!messages.isEmpty()) {
             return usageError(modeName(request.mode) + QStringLiteral(" takes no message"));
+        }
+        if (const auto stop = askStop(request, address, parser.isSet(prefix))) {
+            return *stop;
         }
         return request;
     }
@@ -421,22 +451,11 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                                     .arg(messages.size()));
     }
     request.table.message = messages.constFirst().toStdString();
-    // A line break would end the table's comment line and leave the rest of the
-    // message to the assembler as code.
-    if (request.mode == Mode::table && request.format != FirmwareFormat::bin &&
-        request.table.message.find_first_of("\r\n") != std::string::npos) {
-        return usageError(QStringLiteral("the message holds a line break, which would end the "
-                                         "table's comment line; use one line"));
+    if (const auto stop = askStop(request, address, parser.isSet(prefix))) {
+        return *stop;
     }
-    const bool cArray =
-        request.format == FirmwareFormat::c || request.format == FirmwareFormat::arduino;
-    if (request.table.message.empty() && request.table.guard) {
-        return usageError(QStringLiteral("the message is empty: there is no table to guard"));
-    }
-    if (request.table.message.empty() && (request.mode == Mode::render || cArray)) {
-        return usageError(request.mode == Mode::render
-                              ? QStringLiteral("the message is empty: there is nothing to draw")
-                              : QStringLiteral("the message is empty: C has no empty array"));
+    if (request.table.message.empty() && request.mode == Mode::render) {
+        return usageError(QStringLiteral("the message is empty: there is nothing to draw"));
     }
     return request;
 }

@@ -110,4 +110,24 @@ std::string toUtf8(std::u32string_view codePoints) {
     return out;
 }
 
+std::string escapedBytes(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    while (!bytes.empty()) {
+        const auto byte = static_cast<unsigned char>(bytes.front());
+        std::size_t length = byte < 0x80 ? 1 : utf8SequenceLength(bytes);
+        if (byte < 0x20 || byte == 0x7F || length == 0) {
+            static constexpr char digits[] = "0123456789abcdef";
+            out += "\\x";
+            out += digits[byte >> 4];
+            out += digits[byte & 0xF];
+            length = 1;
+        } else {
+            out.append(bytes.substr(0, length));
+        }
+        bytes.remove_prefix(length);
+    }
+    return out;
+}
+
 } // namespace vorlix

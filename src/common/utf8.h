@@ -16,6 +16,12 @@ void appendUtf8(std::string& out, char32_t codePoint);
 // The length of the well-formed UTF-8 sequence at the start of bytes, or 0.
 std::size_t utf8SequenceLength(std::string_view bytes);
 
+// Bytes of a file as they may be quoted to a terminal or a dialog: control
+// bytes (and DEL) and bytes that are not well-formed UTF-8 written as \xHH,
+// so that nothing quoted can stop the text short (NUL) or steer a terminal
+// (ESC).
+std::string escapedBytes(std::string_view bytes);
+
 // The code point of a text that is exactly one well-formed character.
 std::optional<char32_t> singleCodePoint(std::string_view utf8);
 

@@ -43,23 +43,4 @@ Glyph inverted(const Glyph& glyph) {
     return flipped;
 }
 
-void GlyphHistory::changed(const Glyph& before) {
-    undo_.push_back(before);
-    redo_.clear();
-}
-
-Glyph GlyphHistory::undo(const Glyph& current) {
-    redo_.push_back(current);
-    const Glyph before = undo_.back();
-    undo_.pop_back();
-    return before;
-}
-
-Glyph GlyphHistory::redo(const Glyph& current) {
-    undo_.push_back(current);
-    const Glyph after = redo_.back();
-    redo_.pop_back();
-    return after;
-}
-
 } // namespace vorlix

@@ -1,10 +1,8 @@
 #pragma once
-// The editor's grid tools, as pure functions of a glyph, and the history
-// that undoes and redoes every change of the grid.
+// The editor's grid tools, as pure functions of a glyph.
 
 #include "editor/glyph.h"
 
-#include <vector>
 
 namespace vorlix {
 
@@ -13,21 +11,5 @@ Glyph shifted(const Glyph& glyph, int columns, int rows);
 Glyph mirroredLeftRight(const Glyph& glyph);
 Glyph mirroredTopBottom(const Glyph& glyph);
 Glyph inverted(const Glyph& glyph);
-
-class GlyphHistory {
-public:
-    // Remembers the glyph as it was before a change; what was undone is
-    // forgotten.
-    void changed(const Glyph& before);
-    bool canUndo() const { return !undo_.empty(); }
-    bool canRedo() const { return !redo_.empty(); }
-    // The glyph to show instead of current. Only when canUndo / canRedo.
-    Glyph undo(const Glyph& current);
-    Glyph redo(const Glyph& current);
-
-private:
-    std::vector<Glyph> undo_;
-    std::vector<Glyph> redo_;
-};
 
 } // namespace vorlix

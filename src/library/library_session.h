@@ -1,20 +1,26 @@
 #pragma once
 // The library a front end works on: where it is, the table as last read, its
 // encoding, and the damage the user has been told of already. Every change of
-// the file goes through it and comes back as a LibraryWrite whose words the
-// front end shows as they are (nothing when they are empty); it decides
-// nothing itself.
+// the file goes through it and comes back as a LibraryWrite for the front end
+// to word; it decides nothing the user is asked.
 
 #include "library/font_record.h"
 #include "library/library_format.h"
 #include "library/library_store.h"
 
+#include <QDateTime>
 #include <QString>
 
 #include <functional>
 #include <optional>
 
 namespace vorlix {
+
+// What reading the library anew found that the user should hear of.
+struct LibraryReload {
+    QString error;                // the file exists but could not be read: the table is empty
+    std::optional<Damage> damage; // damage not reported before (each is reported once)
+};
 
 class LibrarySession {
 public:
@@ -24,36 +30,42 @@ public:
     const FontTable& table() const { return table_; }
     TextEncoding encoding() const { return encoding_; }
 
-    // What the fonts list says of the file it shows.
-    QString description() const;
-
-    // Reads the library anew. The words are a warning: the file could not be
-    // read, or holds damage that was not reported before (each damage once).
-    QString reload();
+    // Reads the library anew.
+    LibraryReload reload();
+    // Whether the file is no longer what was last read: its size or times
+    // changed, or it came or went (a save replaces it by a new file). Asked
+    // before every use of the table that another program may have changed
+    // meanwhile, so that the table is read anew first.
+    bool changedOnDisk() const;
 
     // Saves record under its character (see saveGlyph); a character the file
-    // cannot store is refused first.
+    // cannot store is refused first (refused, with the reason).
     LibraryWrite save(const FONTREC& record, bool invertColumns,
                       const std::function<bool()>& replaceConfirmed);
     // Deletes record k of the table.
     LibraryWrite remove(std::size_t k);
-
-    // What merging records would do now; words only when that cannot be told.
-    LibraryWrite planMerge(const QString& source, const FontTable& records) const;
-    // Merges the records read from source (see mergeGlyphs); missing counts
-    // the characters source has no glyph for, when it says.
-    LibraryWrite merge(const QString& source, const FontTable& records, bool replaceExisting,
-                       std::optional<std::size_t> missing = {});
-    // Words for a source that could not be read, so nothing was imported.
-    QString notImported(const QString& source, const QString& why) const;
+    // What merging records would do now, without writing.
+    LibraryWrite planMerge(const FontTable& records) const;
+    // Merges records (see mergeGlyphs).
+    LibraryWrite merge(const FontTable& records, MergeRules rules);
+    // Rewrites the library in encoding; damage stops it, as it would be lost.
+    LibraryWrite convert(TextEncoding encoding);
 
 private:
-    QString failedWords(const QString& what, const LibraryWrite& write) const;
+    struct Stamp {
+        bool exists = false;
+        qint64 size = 0;
+        QDateTime modified;
+        QDateTime changed;
+        bool operator==(const Stamp&) const = default;
+    };
+    Stamp stamp() const;
 
     const LibraryLocation location_;
     FontTable table_;
     TextEncoding encoding_ = TextEncoding::windows1252;
     std::optional<Damage> reportedDamage_;
+    Stamp read_;
 };
 
 } // namespace vorlix

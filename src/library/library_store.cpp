@@ -124,6 +124,16 @@ LibraryWrite failure(QString why) {
     return outcome;
 }
 
+LibraryWrite refusedForDamage(const Damage& damage) {
+    LibraryWrite outcome;
+    outcome.result = LibraryWrite::Result::damagedLibrary;
+    outcome.dropped = damage;
+    outcome.error = QStringLiteral("the library is damaged at line %1: %2")
+                        .arg(damage.line)
+                        .arg(QString::fromStdString(damage.what));
+    return outcome;
+}
+
 // What to do with the library as it is now: write rewrite, ask first, or
 // stop with error (nothing written, and no error for nothing to do).
 struct Decision {
@@ -355,20 +365,25 @@ Decision mergeDecision(const std::string& bytes, ParsedLibrary parsed, const Fon
 
 } // namespace
 
-LibraryWrite mergeGlyphs(const LibraryLocation& path, const FontTable& records,
-                         bool replaceExisting, bool allOrNothing) {
+LibraryWrite mergeGlyphs(const LibraryLocation& path, const FontTable& records, MergeRules rules) {
     LibraryWrite counts;
+    std::optional<Damage> damage;
     bool never = false;
     const Decide decide = [&](const std::string& bytes, ParsedLibrary parsed) {
+        damage = parsed.damage;
         Decision decision =
-            mergeDecision(bytes, std::move(parsed), records, replaceExisting, counts);
-        if (allOrNothing && !counts.refused.empty()) {
-            return Decision{}; // nothing written; refused says why
+            mergeDecision(bytes, std::move(parsed), records, rules.replaceExisting, counts);
+        if ((rules.refuseUnstorable && !counts.refused.empty()) || (rules.refuseDamage && damage)) {
+            return Decision{}; // nothing written; refused or damage says why
         }
         return decision;
     };
     LibraryWrite outcome = writeDecided(
         path, decide, [] { return true; }, never);
+    if (rules.refuseDamage && damage && outcome.result == LibraryWrite::Result::unchanged &&
+        !(rules.refuseUnstorable && !counts.refused.empty())) {
+        outcome = refusedForDamage(*damage);
+    }
     outcome.added = counts.added;
     outcome.replaced = counts.replaced;
     outcome.kept = counts.kept;
@@ -423,11 +438,17 @@ LibraryWrite deleteGlyph(const LibraryLocation& path, const FONTREC& record, std
 
 LibraryWrite convertLibrary(const LibraryLocation& library, TextEncoding encoding) {
     std::vector<std::string> refused;
+    std::optional<Damage> damage;
     bool never = false;
     const Decide decide = [&](const std::string& bytes, ParsedLibrary parsed) -> Decision {
         refused.clear();
+        damage.reset();
         if (parsed.encoding == encoding || bytes.empty()) {
             return {Step::done, {}, {}}; // nothing to do
+        }
+        if (parsed.damage) {
+            damage = parsed.damage; // a rewrite would leave out what follows it
+            return {Step::done, {}, {}};
         }
         for (const FONTREC& record : parsed.records) {
             if (unstorableField(record, encoding)) {
@@ -443,6 +464,9 @@ LibraryWrite convertLibrary(const LibraryLocation& library, TextEncoding encodin
     };
     LibraryWrite converted = writeDecided(
         library, decide, [] { return true; }, never);
+    if (damage && converted.result == LibraryWrite::Result::unchanged) {
+        return refusedForDamage(*damage);
+    }
     converted.refused = std::move(refused);
     return converted;
 }

@@ -69,6 +69,10 @@ struct LibraryWrite {
         declined, // the user said no to the question: nothing written
         failed,   // error says why; every file is as it was
         damaged,  // a write in place failed half-way (see WriteStatus::damaged)
+        refused,  // the record holds a character the file cannot store: nothing written
+        // The library holds damage (dropped says where) that the write would
+        // have to leave out, and it was asked to lose nothing: nothing written.
+        damagedLibrary,
     };
     Result result = Result::unchanged;
     QString error; // why, when failed or damaged
@@ -85,11 +89,11 @@ struct LibraryWrite {
     QString backupPath;
     Damage dropped;
 
-    // What the user is told of it, set by LibrarySession; nothing when empty.
-    QString words;
-
     // Nothing went wrong: written, unchanged or declined.
-    bool ok() const { return result != Result::failed && result != Result::damaged; }
+    bool ok() const {
+        return result == Result::unchanged || result == Result::written ||
+               result == Result::declined;
+    }
 };
 
 // Saves record under its character, deciding on the file as it is at the
@@ -106,16 +110,24 @@ LibraryWrite saveGlyph(const LibraryLocation& library, const FONTREC& record, bo
 // Adds every record whose character the library lacks, in one write under
 // the same rules as a save; a character stored already is replaced in place
 // with replaceExisting, else kept. A missing library is created, as UTF-8
-// when a character needs it. Time is linear in the records of both. With
-// allOrNothing, a record the file cannot store stops the merge before
-// anything is written (refused names them).
+// when a character needs it. Time is linear in the records of both. A record
+// the file cannot store is left out (refused names it), or stops the merge
+// before anything is written with refuseUnstorable; damage in the library
+// stops it with refuseDamage (damagedLibrary), else the library is written
+// anew from what could be read, the old file kept as a backup.
+struct MergeRules {
+    bool replaceExisting = false;
+    bool refuseUnstorable = false; // a record the file cannot store stops the merge
+    bool refuseDamage = false;     // so does damage in the library, which a rewrite would lose
+};
 LibraryWrite mergeGlyphs(const LibraryLocation& library, const FontTable& records,
-                         bool replaceExisting, bool allOrNothing = false);
+                         MergeRules rules);
 
 // Rewrites the library in the encoding (UTF-8 with its mark, or
 // Windows-1252 when every character fits), under the same rules as a save:
 // unchanged when the file is in that encoding already, or empty; failed,
-// with refused, when the encoding cannot hold every character.
+// with refused, when the encoding cannot hold every character;
+// damagedLibrary when the file holds damage, which the rewrite would lose.
 LibraryWrite convertLibrary(const LibraryLocation& library, TextEncoding encoding);
 
 // "added 3, replaced 0, kept 2, not in the font 1, refused 1": what a merge

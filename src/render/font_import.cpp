@@ -197,36 +197,20 @@ FontTable glyphRecords(const FontGlyphs& font, BitOptions options) {
     return records;
 }
 
-ImportReport importGlyphs(const LibraryLocation& library, FontGlyphs font,
-                          const ImportRequest& request) {
-    ImportReport report;
-    report.font = std::move(font);
-    if (!report.font.error.isEmpty()) {
-        return report;
+FontImport readFontImport(const QString& fontPath, const std::vector<char32_t>& characters,
+                          BitOptions options, std::optional<int> baselineRow, bool crop) {
+    FontImport import;
+    import.font = readFontGlyphs(fontPath, characters, baselineRow, crop);
+    if (!import.font.error.isEmpty()) {
+        return import;
     }
-    for (const ImportedGlyph& imported : report.font.glyphs) {
+    for (const ImportedGlyph& imported : import.font.glyphs) {
         if (imported.clipped) {
-            report.clipped.push_back(imported.character);
+            import.clipped.push_back(imported.character);
         }
     }
-    if (request.refuseClipped && !report.clipped.empty()) {
-        return report;
-    }
-    report.merge =
-        mergeGlyphs(library, glyphRecords(report.font, request.options), request.replaceExisting);
-    report.written = report.merge.ok();
-    return report;
-}
-
-ImportReport importFont(const LibraryLocation& library, const QString& fontPath,
-                        const ImportRequest& request) {
-    return importGlyphs(
-        library, readFontGlyphs(fontPath, request.characters, request.baselineRow, request.crop),
-        request);
-}
-
-std::string importCounts(const ImportReport& report) {
-    return mergeCounts(report.merge, report.font.missing.size());
+    import.records = glyphRecords(import.font, options);
+    return import;
 }
 
 } // namespace vorlix

@@ -13,7 +13,8 @@
 // outside the cell are lost, and the glyph says so.
 
 #include "editor/glyph.h"
-#include "library/library_store.h"
+#include "editor/bit_options.h"
+#include "library/font_record.h"
 
 #include <QString>
 
@@ -45,33 +46,17 @@ FontGlyphs readFontGlyphs(const QString& fontPath, const std::vector<char32_t>& 
 // options, in the font's order.
 FontTable glyphRecords(const FontGlyphs& font, BitOptions options);
 
-struct ImportRequest {
-    std::vector<char32_t> characters; // see printableCp1252 for the usual set
-    BitOptions options;               // as the editor's, when the glyph is drawn there
-    std::optional<int> baselineRow;
-    bool replaceExisting = false;
-    bool refuseClipped = false; // a glyph that loses dots stops the import
-    bool crop = false;          // a bitmap font larger than the cell is cut, not refused
-};
-
-struct ImportReport {
+// What importing a font would bring into the library: its glyphs, the
+// records the editor would store for the same dots with options (appended
+// without reversing the columns), and the characters that lose dots.
+struct FontImport {
     FontGlyphs font;
-    std::vector<char32_t> clipped; // imported all the same, unless refused
-    LibraryWrite merge;            // untouched when nothing was written
-    bool written = false;
+    FontTable records;
+    std::vector<char32_t> clipped;
 };
 
-// Adds the font's glyphs to the library under the library's rules (see
-// mergeGlyphs). The stored columns are what the editor stores for the same
-// dots with the same options, appended without reversing the columns.
-ImportReport importFont(const LibraryLocation& library, const QString& fontPath,
-                        const ImportRequest& request);
-// The same for a font read already (request's characters, baseline and crop
-// are then not used).
-ImportReport importGlyphs(const LibraryLocation& library, FontGlyphs font,
-                          const ImportRequest& request);
-
-// "added 3, replaced 0, kept 2, not in the font 1, refused 1"
-std::string importCounts(const ImportReport& report);
+FontImport readFontImport(const QString& fontPath, const std::vector<char32_t>& characters,
+                          BitOptions options, std::optional<int> baselineRow = {},
+                          bool crop = false);
 
 } // namespace vorlix

@@ -144,51 +144,6 @@ std::vector<TableRow> messageRows(const FirmwareRequest& request, const FontTabl
     return rowsOf(request, toCodePoints(request.message), table);
 }
 
-bool isReservedLabel(FirmwareFormat format, std::string_view name) {
-    // clang-format off
-    static constexpr std::string_view cWords[] = {
-        "alignas", "alignof", "and", "and_eq", "asm", "auto", "bitand", "bitor", "bool", "break",
-        "case", "catch", "char", "char8_t", "char16_t", "char32_t", "class", "compl", "concept",
-        "const", "const_cast", "consteval", "constexpr", "constinit", "continue", "co_await",
-        "co_return", "co_yield", "decltype", "default", "delete", "do", "double", "dynamic_cast",
-        "else", "enum", "explicit", "export", "extern", "false", "float", "for", "friend", "goto",
-        "if", "inline", "int", "long", "mutable", "namespace", "new", "noexcept", "not", "not_eq",
-        "nullptr", "operator", "or", "or_eq", "private", "protected", "public", "register",
-        "reinterpret_cast", "requires", "restrict", "return", "short", "signed", "sizeof",
-        "static", "static_assert", "static_cast", "struct", "switch", "template", "this",
-        "thread_local", "throw", "true", "try", "typedef", "typeid", "typename", "typeof",
-        "typeof_unqual", "union", "unsigned", "using", "virtual", "void", "volatile", "wchar_t",
-        "while", "xor", "xor_eq", "_Alignas", "_Alignof", "_Atomic", "_BitInt", "_Bool",
-        "_Complex", "_Decimal128", "_Decimal32", "_Decimal64", "_Generic", "_Imaginary",
-        "_Noreturn", "_Static_assert", "_Thread_local"};
-    // What gpasm takes for an instruction or a directive rather than a label.
-    static constexpr std::string_view picWords[] = {
-        "addwf", "andwf", "clrf", "clrw", "comf", "decf", "decfsz", "incf", "incfsz", "iorwf",
-        "movf", "movwf", "nop", "rlf", "rrf", "subwf", "swapf", "xorwf", "bcf", "bsf", "btfsc",
-        "btfss", "addlw", "andlw", "call", "clrwdt", "goto", "iorlw", "movlw", "retfie", "retlw",
-        "return", "sleep", "sublw", "xorlw", "option", "tris", "__config", "__idlocs", "__maxram",
-        "__badram", "banksel", "bankisel", "pagesel", "constant", "da", "data", "db", "de", "dt",
-        "dw", "else", "end", "endif", "endm", "endw", "equ", "error", "errorlevel", "exitm",
-        "expand", "extern", "fill", "global", "if", "ifdef", "ifndef", "include", "list", "local",
-        "macro", "messg", "noexpand", "nolist", "org", "page", "processor", "radix", "res", "set",
-        "space", "subtitle", "title", "udata", "variable", "while", "code", "idata"};
-    // clang-format on
-    switch (format) {
-    case FirmwareFormat::c:
-    case FirmwareFormat::arduino:
-        return std::ranges::find(cWords, name) != std::end(cWords);
-    case FirmwareFormat::dt:
-    case FirmwareFormat::retlw: {
-        std::string lower(name);
-        std::ranges::transform(lower, lower.begin(),
-                               [](unsigned char c) { return std::tolower(c); });
-        return std::ranges::find(picWords, lower) != std::end(picWords);
-    }
-    default:
-        return false;
-    }
-}
-
 std::string firmwareTable(FirmwareFormat format, const FirmwareRequest& request,
                           const FontTable& table) {
     const std::u32string characters = toCodePoints(request.message);

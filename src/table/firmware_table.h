@@ -62,11 +62,6 @@ struct FirmwareRequest {
 // reverse), in the order the table writes them.
 std::vector<TableRow> messageRows(const FirmwareRequest& request, const FontTable& table);
 
-// Whether name cannot be the table's label in the form's language: a C or C++
-// keyword for c and arduino, an instruction or directive of the PIC
-// assembler (in any case) for dt and retlw.
-bool isReservedLabel(FirmwareFormat format, std::string_view name);
-
 std::string firmwareTable(FirmwareFormat format, const FirmwareRequest& request,
                           const FontTable& table);
 

@@ -265,7 +265,7 @@ Damage at(int line, std::string what) {
 }
 
 std::string quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
+    return "'" + escapedBytes(text) + "'";
 }
 
 // Reads one value of a data line (a view into code) into out, or says why it is none.
@@ -574,11 +574,8 @@ TableShape tableShape(const TableBytes& table, std::u32string_view given, bool b
         return {{},
                 per,
                 std::to_string(count) + " bytes do not make glyphs of " + std::to_string(per) +
-                    " columns (" + std::to_string(count % per) + " left over)" +
-                    (!width.empty()   ? width
-                     : table.labelled ? std::string()
-                                      : "; if the file holds more than the table, name it with "
-                                        "--label")};
+                    " columns (" + std::to_string(count % per) + " left over)" + width,
+                width.empty() && !table.labelled};
     }
     const std::size_t glyphs = count / per;
     const std::u32string_view names = table.names;
@@ -595,7 +592,8 @@ TableShape tableShape(const TableBytes& table, std::u32string_view given, bool b
                 per,
                 "the table holds " + std::to_string(glyphs) + " glyphs of " + std::to_string(per) +
                     " columns, but " + std::to_string(characters.size()) +
-                    " characters were given for them"};
+                    " characters were given for them",
+                !table.labelled};
     }
     if (named) {
         const auto [name, character] = std::ranges::mismatch(names, characters);
@@ -616,7 +614,7 @@ TableGlyphs glyphsOfTable(const TableBytes& table, std::u32string_view character
                           BitOptions options, bool reverse) {
     const TableShape shape = tableShape(table, characters, blank);
     if (!shape.error.empty()) {
-        return {{}, shape.error};
+        return {{}, shape.error, shape.labelWouldHelp};
     }
     TableGlyphs out;
     for (std::size_t g = 0; g < shape.characters.size(); ++g) {

@@ -67,6 +67,8 @@ struct TableShape {
     std::u32string characters; // one for each glyph
     std::size_t per = Glyph::columns;
     std::string error; // the bytes do not make the glyphs; characters are then empty
+    // The count is wrong for a table read without a label: the file may hold more than it.
+    bool labelWouldHelp = false;
 };
 
 // The characters are those given or, when none are, those the comments
@@ -77,7 +79,8 @@ TableShape tableShape(const TableBytes& table, std::u32string_view given, bool b
 
 struct TableGlyphs {
     FontTable records;
-    std::string error; // when the bytes do not make the glyphs; records are then empty
+    std::string error;           // when the bytes do not make the glyphs; records are then empty
+    bool labelWouldHelp = false; // as for TableShape
 };
 
 // The glyphs of the bytes (see tableShape), the blank column dropped, and

@@ -5,36 +5,91 @@
 #include "library/character_name.h"
 #include "library/character_ranges.h"
 #include "library/library_format.h"
-#include "library/library_store.h"
+#include "table/firmware_request.h"
 #include "table/font_table.h"
-#include "table/table_reader.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSettings>
+
+#include <variant>
 
 namespace vorlix {
 
 namespace {
 
-const QStringList formats{"dt", "retlw", "avr", "gas", "c", "arduino", "bin"};
-constexpr FirmwareFormat formatValues[] = {
-    FirmwareFormat::dt, FirmwareFormat::retlw,   FirmwareFormat::avr, FirmwareFormat::gas,
-    FirmwareFormat::c,  FirmwareFormat::arduino, FirmwareFormat::bin};
 constexpr int previewLines = 14;
+// Past this a status says no more that the user could act on.
+constexpr int statusLength = 400;
 
 QSettings settings() {
     return QSettings(QSettings::UserScope, QStringLiteral("vorlix"), QStringLiteral("vorlix"));
+}
+
+// The settings' keys and the members they are kept in.
+template <typename Settings> struct Stored {
+    const char* key;
+    std::variant<QString Settings::*, bool Settings::*> member;
+};
+
+template <typename Settings, std::size_t N>
+Settings load(const char* group, const Stored<Settings> (&fields)[N]) {
+    QSettings stored = settings();
+    stored.beginGroup(QLatin1String(group));
+    Settings loaded;
+    for (const Stored<Settings>& field : fields) {
+        std::visit(
+            [&](auto member) {
+                using Value = std::remove_reference_t<decltype(loaded.*member)>;
+                loaded.*member =
+                    stored.value(QLatin1String(field.key), loaded.*member).template value<Value>();
+            },
+            field.member);
+    }
+    return loaded;
+}
+
+template <typename Settings, std::size_t N>
+void save(const Settings& chosen, const char* group, const Stored<Settings> (&fields)[N]) {
+    QSettings stored = settings();
+    stored.beginGroup(QLatin1String(group));
+    for (const Stored<Settings>& field : fields) {
+        std::visit([&](auto member) { stored.setValue(QLatin1String(field.key), chosen.*member); },
+                   field.member);
+    }
+}
+
+using Export = FontExportSettings;
+const Stored<Export> exportFields[] = {
+    {"format", &Export::format},   {"characters", &Export::characters},
+    {"label", &Export::label},     {"blank", &Export::blank},
+    {"invert", &Export::invert},   {"swap", &Export::swap},
+    {"widths", &Export::widths},   {"proportional", &Export::proportional},
+    {"reverse", &Export::reverse}, {"file", &Export::file}};
+
+using Import = TableImportSettings;
+const Stored<Import> importFields[] = {
+    {"file", &Import::file},       {"format", &Import::format},
+    {"label", &Import::label},     {"characters", &Import::characters},
+    {"text", &Import::text},       {"blank", &Import::blank},
+    {"invert", &Import::invert},   {"swap", &Import::swap},
+    {"reverse", &Import::reverse}, {"replace", &Import::replace}};
+
+QStringList formatNames() {
+    QStringList names;
+    for (const std::string_view name : firmwareFormatNames()) {
+        names << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    }
+    return names;
 }
 
 QString firstLines(const std::string& text) {
@@ -45,300 +100,361 @@ QString firstLines(const std::string& text) {
 
 } // namespace
 
-RememberingDialog::RememberingDialog(const QString& title, const QString& group, QWidget* parent)
-    : QDialog(parent), group_(group) {
-    setWindowTitle(title);
-    setLayout(new QFormLayout);
+FontExportSettings FontExportSettings::load() {
+    return vorlix::load("exportFont", exportFields);
 }
 
-QLineEdit* RememberingDialog::addLine(const QString& name, const QString& caption,
-                                      const QString& start) {
-    auto* line = new QLineEdit(settings().value(group_ + "/" + name, start).toString(), this);
-    line->setObjectName(name);
-    static_cast<QFormLayout*>(layout())->addRow(caption, line);
-    fields_[name] = line;
+void FontExportSettings::save() const {
+    vorlix::save(*this, "exportFont", exportFields);
+}
+
+TableImportSettings TableImportSettings::load() {
+    return vorlix::load("importTable", importFields);
+}
+
+void TableImportSettings::save() const {
+    vorlix::save(*this, "importTable", importFields);
+}
+
+FirmwareDialog::FirmwareDialog(const QString& title, DialogAsk ask, QWidget* parent)
+    : QDialog(parent), form_(new QFormLayout(this)), ask_(std::move(ask)) {
+    setWindowTitle(title);
+}
+
+QLineEdit* FirmwareDialog::addLine(const char* name, const QString& caption, const QString& value) {
+    auto* line = new QLineEdit(value, this);
+    line->setObjectName(QLatin1String(name));
+    form_->addRow(caption, line);
     return line;
 }
 
-QComboBox* RememberingDialog::addChoice(const QString& name, const QString& caption,
-                                        const QStringList& items) {
+QComboBox* FirmwareDialog::addChoice(const char* name, const QString& caption,
+                                     const QStringList& items, const QString& value) {
     auto* choice = new QComboBox(this);
-    choice->setObjectName(name);
+    choice->setObjectName(QLatin1String(name));
     choice->addItems(items);
-    choice->setCurrentText(settings().value(group_ + "/" + name, items.front()).toString());
-    static_cast<QFormLayout*>(layout())->addRow(caption, choice);
-    fields_[name] = choice;
+    choice->setCurrentIndex(std::max<int>(0, items.indexOf(value)));
+    form_->addRow(caption, choice);
     return choice;
 }
 
-QCheckBox* RememberingDialog::addCheck(const QString& name, const QString& caption) {
+QCheckBox* FirmwareDialog::addCheck(const char* name, const QString& caption, bool value) {
     auto* check = new QCheckBox(caption, this);
-    check->setObjectName(name);
-    check->setChecked(settings().value(group_ + "/" + name, false).toBool());
-    static_cast<QFormLayout*>(layout())->addRow(QString(), check);
-    fields_[name] = check;
+    check->setObjectName(QLatin1String(name));
+    check->setChecked(value);
+    form_->addRow(QString(), check);
     return check;
 }
 
-void RememberingDialog::finish(const QString& acceptCaption) {
-    auto* form = static_cast<QFormLayout*>(layout());
+void FirmwareDialog::finish(const QString& acceptCaption) {
     preview_ = new QPlainTextEdit(this);
     preview_->setObjectName(QStringLiteral("preview"));
     preview_->setReadOnly(true);
     preview_->setLineWrapMode(QPlainTextEdit::NoWrap);
     preview_->setFont(QFont(QStringLiteral("monospace")));
     preview_->setMinimumSize(460, 200);
-    form->addRow(QStringLiteral("Preview:"), preview_);
+    form_->addRow(tr("Preview:"), preview_);
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("status"));
     status_->setWordWrap(true);
+    // A long word would otherwise widen the dialog to fit it.
+    status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     status_->setMinimumHeight(status_->fontMetrics().lineSpacing() * 3); // ten names fit
     status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    form->addRow(status_);
+    form_->addRow(status_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     acceptButton_ = buttons->addButton(acceptCaption, QDialogButtonBox::AcceptRole);
     acceptButton_->setObjectName(QStringLiteral("accept"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    form->addRow(buttons);
+    form_->addRow(buttons);
 }
 
-void RememberingDialog::remember() const {
-    QSettings stored = settings();
-    for (const auto& [name, field] : fields_) {
-        const QString key = group_ + "/" + name;
-        if (const auto* line = qobject_cast<QLineEdit*>(field)) {
-            stored.setValue(key, line->text());
-        } else if (const auto* choice = qobject_cast<QComboBox*>(field)) {
-            stored.setValue(key, choice->currentText());
-        } else if (const auto* check = qobject_cast<QCheckBox*>(field)) {
-            stored.setValue(key, check->isChecked());
-        }
-    }
-}
-
-void RememberingDialog::setPreview(const QString& text, const QString& problem) {
+void FirmwareDialog::setPreview(const QString& text, const QString& status) {
     preview_->setPlainText(text);
-    status_->setText(problem);
+    status_->setText(status.size() > statusLength ? status.left(statusLength) + QChar(0x2026)
+                                                  : status);
 }
 
-FontExportDialog::FontExportDialog(FontTable library, QString libraryPath, QWidget* parent)
-    : RememberingDialog(QStringLiteral("Export font table"), QStringLiteral("exportFont"), parent),
-      library_(std::move(library)), libraryPath_(std::move(libraryPath)) {
-    QComboBox* format = addChoice(QStringLiteral("format"), QStringLiteral("Format:"), formats);
-    QLineEdit* characters =
-        addLine(QStringLiteral("characters"), QStringLiteral("Characters:"), "32-126");
-    QLineEdit* label = addLine(QStringLiteral("label"), QStringLiteral("Name:"), "vorlix_font");
-    std::vector<QCheckBox*> checks{
-        addCheck(QStringLiteral("blank"), QStringLiteral("A blank column after each glyph")),
-        addCheck(QStringLiteral("invert"), QStringLiteral("Invert Bits: a lit dot is a 1 bit")),
-        addCheck(QStringLiteral("swap"),
-                 QStringLiteral("Swap MSB/ LSB: the bottom row is the most significant bit")),
-        addCheck(QStringLiteral("widths"), QStringLiteral("A table of glyph widths")),
-        addCheck(QStringLiteral("proportional"),
-                 QStringLiteral("Lit columns only, with offsets (c and arduino)")),
-        addCheck(QStringLiteral("reverse"),
-                 QStringLiteral("For a stick that spins the other way (mirrored)"))};
-    QLineEdit* file = addLine(QStringLiteral("file"), QStringLiteral("Save to:"), QString());
-    auto* browse = new QPushButton(QStringLiteral("Browse..."), this);
-    static_cast<QFormLayout*>(layout())->addRow(QString(), browse);
-    connect(browse, &QPushButton::clicked, this, [this, file] {
+FontExportDialog::FontExportDialog(Library library, QString libraryPath, DialogAsk ask,
+                                   QWidget* parent)
+    : FirmwareDialog(tr("Export font table"), std::move(ask), parent), library_(std::move(library)),
+      libraryPath_(std::move(libraryPath)) {
+    const FontExportSettings start = FontExportSettings::load();
+    format_ = addChoice("format", tr("Format:"), formatNames(), start.format);
+    characters_ = addLine("characters", tr("Characters:"), start.characters);
+    label_ = addLine("label", tr("Name:"), start.label);
+    blank_ = addCheck("blank", tr("A blank column after each glyph"), start.blank);
+    invert_ = addCheck("invert", tr("Invert Bits: a lit dot is a 1 bit"), start.invert);
+    swap_ = addCheck("swap", tr("Swap MSB/ LSB: the bottom row is the most significant bit"),
+                     start.swap);
+    widths_ = addCheck("widths", tr("A table of glyph widths"), start.widths);
+    proportional_ = addCheck("proportional", tr("Lit columns only, with offsets (c and arduino)"),
+                             start.proportional);
+    reverse_ =
+        addCheck("reverse", tr("For a stick that spins the other way (mirrored)"), start.reverse);
+    file_ = addLine("file", tr("Save to:"), start.file);
+    auto* browse = new QPushButton(tr("Browse..."), this);
+    form_->addRow(QString(), browse);
+    connect(browse, &QPushButton::clicked, this, [this] {
+        // The file dialog asks before replacing, and so does save(): the
+        // name may be typed too.
         const QString chosen =
-            QFileDialog::getSaveFileName(this, QStringLiteral("Export font table"), file->text());
+            QFileDialog::getSaveFileName(this, tr("Export font table"), file_->text(), {}, nullptr,
+                                         QFileDialog::DontConfirmOverwrite);
         if (!chosen.isEmpty()) {
-            file->setText(chosen);
+            file_->setText(chosen);
         }
     });
-    finish(QStringLiteral("Save"));
+    finish(tr("Save"));
     connect(acceptButton_, &QPushButton::clicked, this, [this] {
         if (save()) {
             accept();
         }
     });
-    connect(format, &QComboBox::currentIndexChanged, this, &FontExportDialog::update);
-    for (QLineEdit* line : {characters, label, file}) {
+    connect(format_, &QComboBox::currentIndexChanged, this, &FontExportDialog::update);
+    for (QLineEdit* line : {characters_, label_, file_}) {
         connect(line, &QLineEdit::textChanged, this, &FontExportDialog::update);
     }
-    for (QCheckBox* check : checks) {
+    for (QCheckBox* check : {blank_, invert_, swap_, widths_, proportional_, reverse_}) {
         connect(check, &QCheckBox::toggled, this, &FontExportDialog::update);
     }
     update();
 }
 
-void FontExportDialog::update() {
-    const auto field = [this](const char* name) {
-        return findChild<QCheckBox*>(name)->isChecked();
-    };
-    const FirmwareFormat format =
-        formatValues[findChild<QComboBox*>(QStringLiteral("format"))->currentIndex()];
-    const bool cForm = format == FirmwareFormat::c || format == FirmwareFormat::arduino;
-    const QString label = findChild<QLineEdit*>(QStringLiteral("label"))->text();
-    const auto characters =
-        characterRanges(findChild<QLineEdit*>(QStringLiteral("characters"))->text().toStdString());
-    static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
-    QString problem;
-    if (!characters) {
-        problem = QStringLiteral("Characters are code points and ranges such as 32-126,160-255.");
-    } else if (!identifier.match(label).hasMatch()) {
-        problem = QStringLiteral("The name must be an identifier: a letter or _, then letters, "
-                                 "digits or _.");
-    } else if (field("proportional") && (!cForm || field("blank"))) {
-        problem = QStringLiteral("Lit columns only go with c or arduino, without a blank column.");
-    } else if (field("widths") && format == FirmwareFormat::bin) {
-        problem = QStringLiteral("A bin file holds one table: no widths.");
+FontExportSettings FontExportDialog::settings() const {
+    return {format_->currentText(), characters_->text(),        label_->text(),
+            blank_->isChecked(),    invert_->isChecked(),       swap_->isChecked(),
+            widths_->isChecked(),   proportional_->isChecked(), reverse_->isChecked(),
+            file_->text()};
+}
+
+// What is wrong with the choices, in the dialog's own words; empty for nothing.
+QString FontExportDialog::problem(const FontExportSettings& chosen) const {
+    if (!characterRanges(chosen.characters.toStdString())) {
+        return tr("Characters are code points and ranges such as 32-126,160-255.");
     }
+    TableAsk ask;
+    ask.job = TableJob::font;
+    ask.format = *firmwareFormatNamed(chosen.format.toStdString());
+    ask.request.label = chosen.label.toStdString();
+    ask.request.blank = chosen.blank;
+    ask.request.proportional = chosen.proportional;
+    ask.widths = chosen.widths;
+    switch (askProblem(ask)) {
+    case AskProblem::labelNotIdentifier:
+        return tr("The name must be an identifier: a letter or _, then letters, digits or _.");
+    case AskProblem::labelReserved:
+        return tr("\"%1\" is a word of the %2 language itself; choose another name.")
+            .arg(chosen.label, chosen.format);
+    case AskProblem::proportionalWithBlank:
+    case AskProblem::proportionalFontNotC:
+        return tr("Lit columns only go with c or arduino, without a blank column.");
+    case AskProblem::widthsInBin:
+        return tr("A bin file holds one table: no widths.");
+    default: // the rest concern messages and options the dialog does not offer
+        return {};
+    }
+}
+
+void FontExportDialog::update() {
+    const FontExportSettings chosen = settings();
     table_.clear();
-    if (!problem.isEmpty()) {
-        setPreview({}, problem);
+    if (const QString wrong = problem(chosen); !wrong.isEmpty()) {
+        setPreview({}, wrong);
         acceptButton_->setEnabled(false);
         return;
     }
+    const FirmwareFormat format = *firmwareFormatNamed(chosen.format.toStdString());
     FirmwareRequest request;
-    request.blank = field("blank");
-    request.options = {field("invert"), field("swap")};
-    request.label = label.toStdString();
-    request.proportional = field("proportional");
-    request.reverse = field("reverse");
+    request.blank = chosen.blank;
+    request.options = {chosen.invert, chosen.swap};
+    request.label = chosen.label.toStdString();
+    request.proportional = chosen.proportional;
+    request.reverse = chosen.reverse;
     FontRequest font;
-    font.characters = codePointSpan(*characters);
-    font.widths = field("widths");
-    const FontOutput output = fontTable(format, request, font, library_);
+    font.characters = codePointSpan(*characterRanges(chosen.characters.toStdString()));
+    font.widths = chosen.widths;
+    const FontOutput output = fontTable(format, request, font, library_());
     table_ = output.text;
-    if (format == FirmwareFormat::bin) {
-        setPreview(QString::fromLatin1(QByteArray::fromStdString(table_.substr(0, 60)).toHex(' ')),
-                   {});
-    } else {
-        setPreview(firstLines(table_), {});
-    }
+    const QString shown =
+        format == FirmwareFormat::bin
+            ? QString::fromLatin1(QByteArray::fromStdString(table_.substr(0, 60)).toHex(' '))
+            : firstLines(table_);
     if (!output.error.empty()) {
         setPreview({}, QString::fromStdString(output.error));
     } else if (!output.filled.empty()) {
-        setPreview(firstLines(table_),
-                   QStringLiteral("Not in the library, so dark: %1.")
-                       .arg(QString::fromStdString(characterNames(output.filled))));
+        setPreview(shown, tr("Not in the library, so dark: %1.")
+                              .arg(QString::fromStdString(characterNames(output.filled))));
+    } else {
+        setPreview(shown, {});
     }
-    acceptButton_->setEnabled(!table_.empty() &&
-                              !findChild<QLineEdit*>(QStringLiteral("file"))->text().isEmpty());
+    acceptButton_->setEnabled(!table_.empty() && !chosen.file.isEmpty());
 }
 
 bool FontExportDialog::save() {
-    const QString path = findChild<QLineEdit*>(QStringLiteral("file"))->text();
+    update(); // the library as it is now
+    if (table_.empty()) {
+        return false;
+    }
+    const QString path = file_->text();
+    const QString shown = QDir::toNativeSeparators(path);
     if (sameFile(path, libraryPath_)) {
-        setPreview(firstLines(table_),
-                   QStringLiteral("That is the library itself; choose another file."));
+        setPreview(firstLines(table_), tr("That is the library itself; choose another file."));
+        return false;
+    }
+    if (QFileInfo(path).isFile() &&
+        ask_({.title = windowTitle(),
+              .text = tr("%1 already exists.\r\nDo you want to replace it?").arg(shown),
+              .icon = QMessageBox::Question,
+              .buttons = QMessageBox::Yes | QMessageBox::No,
+              .defaultButton = QMessageBox::No}) != QMessageBox::Yes) {
         return false;
     }
     const WriteResult written = writeFile(path, table_);
     if (written.status != WriteStatus::written) {
-        setPreview(firstLines(table_), QStringLiteral("%1 could not be written: %2")
-                                           .arg(QDir::toNativeSeparators(path), written.error));
+        setPreview(firstLines(table_), tr("%1 could not be written: %2").arg(shown, written.error));
         return false;
     }
-    remember();
+    settings().save();
     return true;
 }
 
-TableImportDialog::TableImportDialog(QWidget* parent)
-    : RememberingDialog(QStringLiteral("Import firmware table"), QStringLiteral("importTable"),
-                        parent) {
-    QLineEdit* file = addLine(QStringLiteral("file"), QStringLiteral("Firmware file:"), QString());
-    auto* browse = new QPushButton(QStringLiteral("Browse..."), this);
-    static_cast<QFormLayout*>(layout())->addRow(QString(), browse);
-    connect(browse, &QPushButton::clicked, this, [this, file] {
+TableImportDialog::TableImportDialog(DialogAsk ask, QWidget* parent)
+    : FirmwareDialog(tr("Import firmware table"), std::move(ask), parent) {
+    const TableImportSettings start = TableImportSettings::load();
+    file_ = addLine("file", tr("Firmware file:"), start.file);
+    auto* browse = new QPushButton(tr("Browse..."), this);
+    form_->addRow(QString(), browse);
+    connect(browse, &QPushButton::clicked, this, [this] {
         const QString chosen = QFileDialog::getOpenFileName(
-            this, QStringLiteral("Import firmware table"), file->text(),
-            QStringLiteral("Firmware sources (*.asm *.inc *.s *.S *.c *.h *.ino);;All files (*)"));
+            this, tr("Import firmware table"), file_->text(),
+            tr("Firmware sources (*.asm *.inc *.s *.S *.c *.h *.ino);;All files (*)"));
         if (!chosen.isEmpty()) {
-            file->setText(chosen);
+            file_->setText(chosen);
         }
     });
-    QComboBox* format = addChoice(QStringLiteral("format"), QStringLiteral("Format:"),
-                                  QStringList{QStringLiteral("from the file")} + formats);
-    std::vector<QLineEdit*> lines{
-        file, addLine(QStringLiteral("label"), QStringLiteral("Table label:"), QString()),
-        addLine(QStringLiteral("characters"), QStringLiteral("Characters:"), "32-126"),
-        addLine(QStringLiteral("text"), QStringLiteral("or the characters of:"), QString())};
-    std::vector<QCheckBox*> checks{
-        addCheck(QStringLiteral("blank"), QStringLiteral("A blank column after each glyph")),
-        addCheck(QStringLiteral("invert"), QStringLiteral("Invert Bits: a lit dot is a 1 bit")),
-        addCheck(QStringLiteral("swap"),
-                 QStringLiteral("Swap MSB/ LSB: the bottom row is the most significant bit")),
-        addCheck(QStringLiteral("reverse"),
-                 QStringLiteral("For a stick that spins the other way (mirrored)")),
-        addCheck(QStringLiteral("replace"),
-                 QStringLiteral("Replace characters the library holds already"))};
-    finish(QStringLiteral("Import"));
+    format_ = addChoice("format", tr("Format:"), QStringList{tr("from the file")} + formatNames(),
+                        start.format);
+    label_ = addLine("label", tr("Table label:"), start.label);
+    characters_ = addLine("characters", tr("Characters:"), start.characters);
+    text_ = addLine("text", tr("or the characters of:"), start.text);
+    blank_ = addCheck("blank", tr("A blank column after each glyph"), start.blank);
+    invert_ = addCheck("invert", tr("Invert Bits: a lit dot is a 1 bit"), start.invert);
+    swap_ = addCheck("swap", tr("Swap MSB/ LSB: the bottom row is the most significant bit"),
+                     start.swap);
+    reverse_ =
+        addCheck("reverse", tr("For a stick that spins the other way (mirrored)"), start.reverse);
+    replace_ =
+        addCheck("replace", tr("Replace characters the library holds already"), start.replace);
+    finish(tr("Import"));
     connect(acceptButton_, &QPushButton::clicked, this, [this] {
-        remember();
+        settings().save();
         accept();
     });
-    connect(format, &QComboBox::currentIndexChanged, this, &TableImportDialog::update);
-    for (QLineEdit* line : lines) {
+    connect(format_, &QComboBox::currentIndexChanged, this, &TableImportDialog::update);
+    for (QLineEdit* line : {file_, label_, characters_, text_}) {
         connect(line, &QLineEdit::textChanged, this, &TableImportDialog::update);
     }
-    for (QCheckBox* check : checks) {
+    for (QCheckBox* check : {blank_, invert_, swap_, reverse_, replace_}) {
         connect(check, &QCheckBox::toggled, this, &TableImportDialog::update);
     }
     update();
 }
 
+TableImportSettings TableImportDialog::settings() const {
+    return {
+        file_->text(),         format_->currentIndex() == 0 ? QString() : format_->currentText(),
+        label_->text(),        characters_->text(),
+        text_->text(),         blank_->isChecked(),
+        invert_->isChecked(),  swap_->isChecked(),
+        reverse_->isChecked(), replace_->isChecked()};
+}
+
 bool TableImportDialog::replaceExisting() const {
-    return findChild<QCheckBox*>(QStringLiteral("replace"))->isChecked();
+    return replace_->isChecked();
 }
 
 QString TableImportDialog::file() const {
-    return findChild<QLineEdit*>(QStringLiteral("file"))->text();
+    return file_->text();
+}
+
+// Why the file gives no glyphs, in the dialog's words.
+QString TableImportDialog::problem(const TableFileRead& read) const {
+    using Failure = TableFileRead::Failure;
+    switch (read.failure) {
+    case Failure::none:
+        break;
+    case Failure::missing:
+        return tr("There is no such file.");
+    case Failure::notPlain:
+        return tr("That is no regular file (a folder, a pipe or a device); choose the "
+                  "firmware's source file.");
+    case Failure::unreadable:
+        return read.error;
+    case Failure::notTable:
+        return (read.damage->line > 0 ? tr("Line %1: ").arg(read.damage->line) : QString()) +
+               QString::fromStdString(read.damage->what) + QLatin1Char('.');
+    case Failure::notGlyphs:
+        return QString::fromStdString(read.glyphError) + QLatin1Char('.') +
+               (read.labelWouldHelp
+                    ? QLatin1Char(' ') + tr("If the file holds more than the table, name the "
+                                            "table's label.")
+                    : QString());
+    }
+    return {};
 }
 
 void TableImportDialog::update() {
-    const auto field = [this](const char* name) {
-        return findChild<QCheckBox*>(name)->isChecked();
-    };
     glyphs_ = {};
     acceptButton_->setEnabled(false);
-    if (file().isEmpty()) {
-        setPreview({}, QStringLiteral("Choose the firmware file that holds the table."));
+    const TableImportSettings chosen = settings();
+    if (chosen.file.isEmpty()) {
+        setPreview({}, tr("Choose the firmware file that holds the table."));
         return;
     }
-    const FileRead read = readFile(file(), libraryByteLimit);
-    if (read.missing || !read.error.isEmpty()) {
-        setPreview({}, read.missing ? QStringLiteral("There is no such file.") : read.error);
+    // Read again only when the file is another or has changed: a keystroke
+    // in another field costs no read.
+    const QFileInfo info(chosen.file);
+    if (chosen.file != source_.path || info.size() != source_.size ||
+        info.lastModified() != source_.modified) {
+        source_ = {chosen.file, info.size(), info.lastModified(), readFirmwareSource(chosen.file)};
+    }
+    if (source_.read.failure != TableFileRead::Failure::none) {
+        TableFileRead failed;
+        failed.failure = source_.read.failure;
+        failed.error = source_.read.error;
+        setPreview({}, problem(failed));
         return;
     }
-    const int form = findChild<QComboBox*>(QStringLiteral("format"))->currentIndex();
-    const std::string text = findChild<QLineEdit*>(QStringLiteral("text"))->text().toStdString();
-    const auto ranges =
-        characterRanges(findChild<QLineEdit*>(QStringLiteral("characters"))->text().toStdString());
-    if (text.empty() && !ranges) {
-        setPreview({}, QStringLiteral("Characters are code points and ranges such as 32-126."));
+    const auto ranges = characterRanges(chosen.characters.toStdString());
+    if (chosen.text.isEmpty() && !ranges) {
+        setPreview({}, tr("Characters are code points and ranges such as 32-126."));
         return;
     }
-    const TableBytes bytes =
-        readTableBytes(read.bytes, form == 0 ? std::nullopt : std::optional(formatValues[form - 1]),
-                       findChild<QLineEdit*>(QStringLiteral("label"))->text().toStdString());
-    if (bytes.damage) {
-        setPreview({}, (bytes.damage->line > 0 ? QStringLiteral("Line %1: ").arg(bytes.damage->line)
-                                               : QString()) +
-                           QString::fromStdString(bytes.damage->what) + QLatin1Char('.'));
+    TableReadRequest request;
+    if (!chosen.format.isEmpty()) {
+        request.format = firmwareFormatNamed(chosen.format.toStdString());
+    }
+    request.label = chosen.label.toStdString();
+    request.characters = chosen.text.isEmpty() ? std::u32string(ranges->begin(), ranges->end())
+                                               : toCodePoints(chosen.text.toStdString());
+    request.blank = chosen.blank;
+    request.options = {chosen.invert, chosen.swap};
+    request.reverse = chosen.reverse;
+    const TableFileRead read = tableGlyphs(source_.read.bytes, request);
+    if (!read.ok()) {
+        setPreview({}, problem(read));
         return;
     }
-    const std::u32string characters =
-        text.empty() ? std::u32string(ranges->begin(), ranges->end()) : toCodePoints(text);
-    const TableGlyphs glyphs = glyphsOfTable(bytes, characters, field("blank"),
-                                             {field("invert"), field("swap")}, field("reverse"));
-    if (!glyphs.error.empty()) {
-        setPreview({}, QString::fromStdString(glyphs.error) + QLatin1Char('.'));
-        return;
-    }
-    glyphs_ = glyphs.records;
+    glyphs_ = read.records;
     QStringList shown;
     for (std::size_t k = 0; k < glyphs_.size() && k < previewLines; ++k) {
         shown << QString::fromStdString(listLine(glyphs_[k]));
     }
     if (glyphs_.size() > previewLines) {
-        shown << QStringLiteral("... and %1 more").arg(glyphs_.size() - previewLines);
+        shown << tr("... and %1 more").arg(glyphs_.size() - previewLines);
     }
-    setPreview(shown.join(QLatin1Char('\n')),
-               QStringLiteral("%1 glyphs to import.").arg(glyphs_.size()));
+    setPreview(shown.join(QLatin1Char('\n')), tr("%1 glyphs to import.").arg(glyphs_.size()));
     acceptButton_->setEnabled(true);
 }
 

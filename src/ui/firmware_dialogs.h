@@ -1,74 +1,133 @@
 #pragma once
 // The fonts list's two firmware dialogs: a whole font written as a table
 // for firmware, and a firmware's table read back into glyphs. Both show a
-// preview of what the core makes of the choices, and remember them
-// (QSettings) for the next time.
+// preview of what the core makes of the choices, word the core's answers,
+// and remember the choices (QSettings) for the next time.
 
 #include "library/font_record.h"
+#include "table/table_file.h"
+#include "ui/message_box.h"
 
+#include <QDateTime>
 #include <QDialog>
 
-#include <map>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QSettings;
 
 namespace vorlix {
 
-// A dialog whose fields are remembered under one settings group.
-class RememberingDialog : public QDialog {
-public:
-    RememberingDialog(const QString& title, const QString& group, QWidget* parent);
+// A modal question or message put by a dialog; an empty title is the dialog's.
+using DialogAsk = std::function<QMessageBox::StandardButton(const MessageBoxRequest&)>;
 
+// What "Export font table..." remembers.
+struct FontExportSettings {
+    QString format = QStringLiteral("dt");
+    QString characters = QStringLiteral("32-126");
+    QString label = QStringLiteral("vorlix_font");
+    bool blank = false;
+    bool invert = false;
+    bool swap = false;
+    bool widths = false;
+    bool proportional = false;
+    bool reverse = false;
+    QString file;
+
+    static FontExportSettings load();
+    void save() const;
+};
+
+// What "Import firmware table..." remembers.
+struct TableImportSettings {
+    QString file;
+    QString format; // empty: from the file
+    QString label;
+    QString characters = QStringLiteral("32-126");
+    QString text;
+    bool blank = false;
+    bool invert = false;
+    bool swap = false;
+    bool reverse = false;
+    bool replace = false;
+
+    static TableImportSettings load();
+    void save() const;
+};
+
+// The form, the preview and its status line, and the buttons that both
+// dialogs share.
+class FirmwareDialog : public QDialog {
+    Q_OBJECT
 protected:
-    QLineEdit* addLine(const QString& name, const QString& caption, const QString& start);
-    QComboBox* addChoice(const QString& name, const QString& caption, const QStringList& items);
-    QCheckBox* addCheck(const QString& name, const QString& caption);
+    FirmwareDialog(const QString& title, DialogAsk ask, QWidget* parent);
+
+    QLineEdit* addLine(const char* name, const QString& caption, const QString& value);
+    QComboBox* addChoice(const char* name, const QString& caption, const QStringList& items,
+                         const QString& value);
+    QCheckBox* addCheck(const char* name, const QString& caption, bool value);
     // The preview and the status line, then the buttons: accept with the
     // caption given, or close.
     void finish(const QString& acceptCaption);
-    void remember() const;
-    void setPreview(const QString& text, const QString& problem);
+    // A status of any length keeps the dialog's size: it is cut short.
+    void setPreview(const QString& text, const QString& status);
 
+    QFormLayout* form_ = nullptr;
     QPushButton* acceptButton_ = nullptr;
+    DialogAsk ask_;
 
 private:
-    QString group_;
-    std::map<QString, QWidget*> fields_;
     QPlainTextEdit* preview_ = nullptr;
     QLabel* status_ = nullptr;
 };
 
 // "Export font table...": format, characters, name and options; Save writes
-// the table to the file named.
-class FontExportDialog : public RememberingDialog {
+// the table to the file named, after asking before it replaces one.
+class FontExportDialog : public FirmwareDialog {
     Q_OBJECT
 public:
-    // libraryPath: the file the table must never be written over.
-    FontExportDialog(FontTable library, QString libraryPath, QWidget* parent = nullptr);
+    // library gives the glyphs as they are on disk now; libraryPath is the
+    // file the table must never be written over.
+    using Library = std::function<const FontTable&()>;
+    FontExportDialog(Library library, QString libraryPath, DialogAsk ask,
+                     QWidget* parent = nullptr);
 
-    // Writes the table; false, with the reason shown, when it cannot.
+    // Writes the table; false, with the reason shown, when it is not written.
     bool save();
 
 private:
     void update();
+    FontExportSettings settings() const;
+    QString problem(const FontExportSettings& chosen) const;
 
-    FontTable library_;
+    Library library_;
     QString libraryPath_;
     std::string table_;
+
+    QComboBox* format_ = nullptr;
+    QLineEdit* characters_ = nullptr;
+    QLineEdit* label_ = nullptr;
+    QCheckBox* blank_ = nullptr;
+    QCheckBox* invert_ = nullptr;
+    QCheckBox* swap_ = nullptr;
+    QCheckBox* widths_ = nullptr;
+    QCheckBox* proportional_ = nullptr;
+    QCheckBox* reverse_ = nullptr;
+    QLineEdit* file_ = nullptr;
 };
 
 // "Import firmware table...": the file, its form, label and characters, and
-// how the bytes were turned; the glyphs are then merged by the window.
-class TableImportDialog : public RememberingDialog {
+// how the bytes were turned; the glyphs are then merged by the window. The
+// file is read again only when its name, size or time changes.
+class TableImportDialog : public FirmwareDialog {
     Q_OBJECT
 public:
-    explicit TableImportDialog(QWidget* parent = nullptr);
+    explicit TableImportDialog(DialogAsk ask, QWidget* parent = nullptr);
 
     const FontTable& glyphs() const { return glyphs_; }
     bool replaceExisting() const;
@@ -76,8 +135,27 @@ public:
 
 private:
     void update();
+    TableImportSettings settings() const;
+    QString problem(const TableFileRead& read) const;
 
     FontTable glyphs_;
+    struct Source {
+        QString path;
+        qint64 size = -1;
+        QDateTime modified;
+        FirmwareSource read;
+    } source_;
+
+    QLineEdit* file_ = nullptr;
+    QComboBox* format_ = nullptr;
+    QLineEdit* label_ = nullptr;
+    QLineEdit* characters_ = nullptr;
+    QLineEdit* text_ = nullptr;
+    QCheckBox* blank_ = nullptr;
+    QCheckBox* invert_ = nullptr;
+    QCheckBox* swap_ = nullptr;
+    QCheckBox* reverse_ = nullptr;
+    QCheckBox* replace_ = nullptr;
 };
 
 } // namespace vorlix

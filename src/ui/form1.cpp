@@ -28,8 +28,6 @@ namespace vorlix {
 
 namespace {
 
-const QString windowCaption = QStringLiteral("Propeller Vorlix Generator");
-
 QString indexed(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
@@ -99,7 +97,7 @@ QString forDisplay(const std::string& text) {
 Form1::Form1(LibraryLocation library, MessageBoxHandler showMessage, QWidget* parent)
     : QWidget(parent), session_(std::move(library)), showMessage_(std::move(showMessage)) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(windowCaption);
+    setWindowTitle(tr("Propeller Vorlix Generator"));
     setWindowIcon(appIcon());
     setFont(dialogFont());
     setFixedSize(twipsToPixels(7350), twipsToPixels(6525));
@@ -119,7 +117,7 @@ void Form1::buildEditor() {
         place(new QWidget(this), QStringLiteral("editorRegion"), twipRect(0, 0, 7215, 2775));
     QWidget* region = editorRegion_;
 
-    fraFont0 = place(new QGroupBox(QStringLiteral("5x8 Font"), region), indexed("fraFont", 0),
+    fraFont0 = place(new QGroupBox(tr("5x8 Font"), region), indexed("fraFont", 0),
                      twipRect(120, 120, 1410, 2250));
     for (int i = 0; i < 40; ++i) {
         auto* pixel =
@@ -130,12 +128,12 @@ void Form1::buildEditor() {
     }
     new PixelGrid(cmdPixel, this); // owned by the window
 
-    Label1[0] = place(new QLabel(QStringLiteral("lsb  Binary  msb"), region), indexed("Label1", 0),
+    Label1[0] = place(new QLabel(tr("lsb  Binary  msb"), region), indexed("Label1", 0),
                       twipRect(1920, 0, 1095, 195));
-    Label1[1] = place(new QLabel(QStringLiteral("Hex"), region), indexed("Label1", 1),
-                      twipRect(3720, 0, 285, 195));
-    Label1[2] = place(new QLabel(QStringLiteral("Dec"), region), indexed("Label1", 2),
-                      twipRect(4800, 0, 300, 195));
+    Label1[1] =
+        place(new QLabel(tr("Hex"), region), indexed("Label1", 1), twipRect(3720, 0, 285, 195));
+    Label1[2] =
+        place(new QLabel(tr("Dec"), region), indexed("Label1", 2), twipRect(4800, 0, 300, 195));
     for (int k = 0; k < 5; ++k) {
         const int top = 240 + 360 * k;
         col[k] = centredBox(region, indexed("col", k + 1), twipRect(1560, top, 1695, 285));
@@ -143,25 +141,20 @@ void Form1::buildEditor() {
         txtDec[k] = centredBox(region, indexed("txtDec", k + 1), twipRect(4560, top, 735, 285));
     }
 
-    chkInvert = checkBox(region, "chkInvert", QStringLiteral("Invert &Bits"),
-                         twipRect(5520, 240, 1575, 255));
-    chkINVCOLS = checkBox(region, "chkINVCOLS", QStringLiteral("Invert Columns in &file"),
+    chkInvert = checkBox(region, "chkInvert", tr("Invert &Bits"), twipRect(5520, 240, 1575, 255));
+    chkINVCOLS = checkBox(region, "chkINVCOLS", tr("Invert Columns in &file"),
                           twipRect(5520, 600, 1575, 375));
-    chkMSB = checkBox(region, "chkMSB", QStringLiteral("&Swap MSB/ LSB"),
-                      twipRect(5520, 1080, 1575, 375));
+    chkMSB = checkBox(region, "chkMSB", tr("&Swap MSB/ LSB"), twipRect(5520, 1080, 1575, 375));
     connect(chkInvert, &QCheckBox::clicked, this, &Form1::chkInvert_Click);
     connect(chkMSB, &QCheckBox::clicked, this, &Form1::chkMSB_Click);
 
-    QLabel* charCaption =
-        label(region, "Label2", QStringLiteral("CHAR:"), twipRect(360, 2400, 495, 195));
+    QLabel* charCaption = label(region, "Label2", tr("CHAR:"), twipRect(360, 2400, 495, 195));
     txtABC = place(new QLineEdit(region), QStringLiteral("txtABC"), twipRect(960, 2400, 495, 285));
     // A box is named to screen readers by the label whose buddy it is.
     charCaption->setBuddy(txtABC);
-    txtABC->setToolTip(QStringLiteral("Enter Char here that represents the font data created."));
-    cmdSAVE = button(region, "cmdSAVE", QStringLiteral("&Append to file"),
-                     twipRect(1560, 2400, 3735, 255));
-    Command2 = button(region, "Command2", QStringLiteral("&Clear Font Data"),
-                      twipRect(5400, 2400, 1695, 255));
+    txtABC->setToolTip(tr("Enter Char here that represents the font data created."));
+    cmdSAVE = button(region, "cmdSAVE", tr("&Append to file"), twipRect(1560, 2400, 3735, 255));
+    Command2 = button(region, "Command2", tr("&Clear Font Data"), twipRect(5400, 2400, 1695, 255));
     connect(cmdSAVE, &QPushButton::clicked, this, &Form1::cmdSAVE_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
 }
@@ -173,9 +166,8 @@ void Form1::buildMessageArea() {
     line->setFrameShadow(QFrame::Plain);
 
     QLabel* messageCaption =
-        label(this, "Label4", QStringLiteral("Message Editor"), twipRect(120, 2880, 1095, 195));
-    cmdLIST =
-        button(this, "cmdLIST", QStringLiteral("View Font &List"), twipRect(5400, 2880, 1815, 255));
+        label(this, "Label4", tr("Message Editor"), twipRect(120, 2880, 1095, 195));
+    cmdLIST = button(this, "cmdLIST", tr("View Font &List"), twipRect(5400, 2880, 1815, 255));
     txtMSG = place(new QLineEdit(QStringLiteral("Hello World!"), this), QStringLiteral("txtMSG"),
                    twipRect(120, 3120, 5175, 375));
     txtMSG->setMaxLength(42);
@@ -187,26 +179,24 @@ void Form1::buildMessageArea() {
     txtDATA->setLineWrapMode(QPlainTextEdit::NoWrap);
     // The table has no use for tab characters; Tab moves on as in every box.
     txtDATA->setTabChangesFocus(true);
-    chkBLANK = checkBox(this, "chkBLANK", QStringLiteral("Add blank Column after each Char."),
+    chkBLANK = checkBox(this, "chkBLANK", tr("Add blank Column after each Char."),
                         twipRect(5400, 3600, 1815, 495));
-    QLabel* prefixCaption =
-        label(this, "Label3", QStringLiteral("Hex Prefix"), twipRect(5400, 4200, 720, 195));
+    QLabel* prefixCaption = label(this, "Label3", tr("Hex Prefix"), twipRect(5400, 4200, 720, 195));
     txtPrefix = place(new QLineEdit(QStringLiteral("0x"), this), QStringLiteral("txtPrefix"),
                       twipRect(6240, 4200, 375, 285));
     txtPrefix->setMaxLength(2);
     keepOnOneLine(txtPrefix);
     prefixCaption->setBuddy(txtPrefix);
-    cmdTABLE =
-        button(this, "cmdTABLE", QStringLiteral("Convert &Text"), twipRect(5400, 5520, 1815, 255));
-    Command1 = button(this, "Command1", QStringLiteral("Copy Data to Clipboard"),
-                      twipRect(5400, 5880, 1815, 255));
+    cmdTABLE = button(this, "cmdTABLE", tr("Convert &Text"), twipRect(5400, 5520, 1815, 255));
+    Command1 =
+        button(this, "Command1", tr("Copy Data to Clipboard"), twipRect(5400, 5880, 1815, 255));
     connect(cmdLIST, &QPushButton::clicked, this, &Form1::cmdLIST_Click);
     connect(cmdTABLE, &QPushButton::clicked, this, &Form1::cmdTABLE_Click);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
 }
 
 void Form1::buildFontsList() {
-    fraFONTS = place(new QGroupBox(QStringLiteral("Fonts List"), this), QStringLiteral("fraFONTS"),
+    fraFONTS = place(new QGroupBox(tr("Fonts List"), this), QStringLiteral("fraFONTS"),
                      twipRect(0, 0, 7215, 2775));
     fraFONTS->setAutoFillBackground(true);
     fraFONTS->hide();
@@ -222,8 +212,8 @@ void Form1::buildFontsList() {
     connect(lstFONTS->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &Form1::lstFONTS_Click);
 
-    auto* preview = place(new QGroupBox(QStringLiteral("Font Preview"), fraFONTS),
-                          indexed("fraFont", 1), twipRect(5640, 240, 1410, 2250));
+    auto* preview = place(new QGroupBox(tr("Font Preview"), fraFONTS), indexed("fraFont", 1),
+                          twipRect(5640, 240, 1410, 2250));
     for (int i = 0; i < 40; ++i) {
         cmdPIX[i] = place(new PixelButton(preview), indexed("cmdPIX", i), pixelGeometry(i));
         cmdPIX[i]->setFocusPolicy(Qt::NoFocus);
@@ -309,43 +299,32 @@ void Form1::chkInvert_Click() {
 }
 
 void Form1::chkMSB_Click() {
-    Label1[0]->setText(chkMSB->isChecked() ? QStringLiteral("msb  Binary   lsb")
-                                           : QStringLiteral("lsb  Binary   msb"));
+    Label1[0]->setText(chkMSB->isChecked() ? tr("msb  Binary   lsb") : tr("lsb  Binary   msb"));
     CONVERT();
 }
 
 void Form1::Command2_Click() {
     // Undoable, but converted only by the next change, as before.
-    history_.changed(glyph_);
-    glyph_ = {};
-    showGlyph();
-    for (int c = 0; c < 5; ++c) {
-        col[c]->clear();
-        txtHEX[c]->clear();
-        txtDec[c]->clear();
-    }
-    txtABC->clear();
+    changeGlyph({}, [this] {
+        for (int c = 0; c < 5; ++c) {
+            col[c]->clear();
+            txtHEX[c]->clear();
+            txtDec[c]->clear();
+        }
+        txtABC->clear();
+    });
 }
 
 void Form1::cmdSAVE_Click() {
     if (txtABC->text().isEmpty()) {
-        message(QStringLiteral("You must enter a char representing the data you entered!"),
+        message(tr("You must enter a char representing the data you entered!"),
                 QMessageBox::Critical);
         txtABC->setFocus();
         return;
     }
     CONVERT();
     SAVEDATA();
-    const QString problem = LOADDATA();
-    if (!problem.isEmpty()) {
-        message(problem, QMessageBox::Warning);
-    }
-}
-
-void Form1::tell(const LibraryWrite& write) {
-    if (!write.words.isEmpty()) {
-        message(write.words, write.ok() ? QMessageBox::Information : QMessageBox::Critical);
-    }
+    reloadAndTell();
 }
 
 void Form1::SAVEDATA() {
@@ -354,21 +333,67 @@ void Form1::SAVEDATA() {
         record.HEX[c] = txtHEX[c]->text().toStdString();
     }
     const auto replaceConfirmed = [this] {
-        return message(QStringLiteral("The font data is already in the list. \r\nWould you like to "
-                                      "replace it?"),
+        return message(tr("The font data is already in the list. \r\nWould you like to "
+                          "replace it?"),
                        QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
-                       QStringLiteral("Replace Font Data?")) == QMessageBox::Yes;
+                       tr("Replace Font Data?")) == QMessageBox::Yes;
     };
-    tell(session_.save(record, chkINVCOLS->isChecked(), replaceConfirmed));
+    const LibraryWrite saved = session_.save(record, chkINVCOLS->isChecked(), replaceConfirmed);
+    if (const QString words = words_.saved(saved, record); !words.isEmpty()) {
+        message(words, saved.ok() ? QMessageBox::Information : QMessageBox::Critical);
+    }
 }
 
 QString Form1::LOADDATA() {
     fontLines_->setTable(nullptr); // the view lets go of the old table first
-    const QString problem = session_.reload();
-    fraFONTS->setToolTip(session_.description());
+    const LibraryReload reload = session_.reload();
+    fraFONTS->setToolTip(words_.description());
     fontLines_->setTable(&session_.table());
     emit libraryLoaded();
-    return problem;
+    return words_.reloaded(reload);
+}
+
+void Form1::reloadAndTell() {
+    const QString problem = LOADDATA();
+    if (!problem.isEmpty()) {
+        message(problem, QMessageBox::Warning);
+    }
+}
+
+void Form1::refreshLibrary() {
+    if (session_.changedOnDisk()) {
+        reloadAndTell();
+    }
+}
+
+void Form1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // Back from another program, which may have changed the library: the list
+    // shows the file as it is. Never while a question is open, as the window
+    // is not active then.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        refreshLibrary();
+    }
+}
+
+void Form1::buildListMenu() {
+    FontsListMenu::Window window;
+    window.widget = this;
+    window.ask = [this](const MessageBoxRequest& request) {
+        return message(request.text, request.icon, request.buttons, request.title,
+                       request.defaultButton, request.drawing);
+    };
+    window.bitOptions = [this] { return bitOptions(); };
+    window.reload = [this] { reloadAndTell(); };
+    window.refresh = [this] { refreshLibrary(); };
+    window.edit = [this](const Glyph& glyph, const QString& character) {
+        changeGlyph(glyph);
+        txtABC->setText(character);
+        if (fraFONTS->isVisible()) {
+            cmdLIST_Click(); // as "Hide fonts list" hides it, so the editor can be reached
+        }
+    };
+    listMenu_ = new FontsListMenu(lstFONTS, session_, std::move(window));
 }
 
 void Form1::lstFONTS_Click(const QItemSelection& selected) {
@@ -399,8 +424,8 @@ void Form1::cmdTABLE_Click() {
 void Form1::Command1_Click() {
     const QString shown = txtDATA->toPlainText();
     if (shown.isEmpty()) {
-        message(QStringLiteral("You must convert the typed text first,\r\nBefore you can copy it "
-                               "to the system clipboard."),
+        message(tr("You must convert the typed text first,\r\nBefore you can copy it to the "
+                   "system clipboard."),
                 QMessageBox::Information);
         return;
     }
@@ -414,18 +439,17 @@ void Form1::Command1_Click() {
     clipboard->clear();
     clipboard->setText(text);
     if (clipboard->text() != text) {
-        message(QStringLiteral("The system clipboard could not be written; another program may "
-                               "be holding it.\r\nPlease try again."),
+        message(tr("The system clipboard could not be written; another program may be holding "
+                   "it.\r\nPlease try again."),
                 QMessageBox::Warning);
         return;
     }
-    message(QStringLiteral("The data has been copied to the system clipboard."),
-            QMessageBox::NoIcon);
+    message(tr("The data has been copied to the system clipboard."), QMessageBox::NoIcon);
 }
 
 void Form1::cmdLIST_Click() {
     const bool show = fraFONTS->isHidden();
-    cmdLIST->setText(show ? QStringLiteral("Hide fonts list") : QStringLiteral("View fonts list"));
+    cmdLIST->setText(show ? tr("Hide fonts list") : tr("View fonts list"));
     fraFONTS->setVisible(show);
     editorRegion_->setEnabled(!show);
 }

@@ -8,6 +8,8 @@
 #include "library/font_record.h"
 #include "library/library_format.h"
 #include "library/library_session.h"
+#include "ui/fonts_list_menu.h"
+#include "ui/library_words.h"
 #include "ui/message_box.h"
 
 #include <QWidget>
@@ -25,6 +27,7 @@ class QLineEdit;
 class QListView;
 class QPlainTextEdit;
 class QPushButton;
+class QUndoStack;
 
 namespace vorlix {
 
@@ -46,14 +49,16 @@ public:
 
     // Chooses the font that "Import font..." reads; empty when cancelled.
     // A file dialog unless replaced (the tests answer it).
-    using FontChooser = std::function<QString(QWidget* parent)>;
-    void setFontChooser(FontChooser chooser) { chooseFont_ = std::move(chooser); }
+    void setFontChooser(FontsListMenu::FontChooser chooser) {
+        listMenu_->setFontChooser(std::move(chooser));
+    }
 
 signals:
     void libraryLoaded(); // the table holds the library as read anew
 
 protected:
     void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void centre();
@@ -77,19 +82,15 @@ private:
 
     // The grid tools and their undo (form1_grid_tools.cpp).
     void buildGridTools();
-    void changeGlyph(const Glyph& changed); // remembered for undo, shown and converted
-    void undoGlyph();
-    void redoGlyph();
+    // One undo step: the glyph shown and converted, or shown and then
+    // shownInstead run in place of the conversion.
+    void changeGlyph(const Glyph& changed, const std::function<void()>& shownInstead = {});
+    void setGlyph(const Glyph& glyph); // shown and converted, as undo and redo do
 
-    // The fonts list's menu: edit, delete, import (form1_list_menu.cpp,
-    // form1_import.cpp).
+    // The fonts list's menu (fonts_list_menu.cpp) and what it asks of the window.
     void buildListMenu();
-    void editListedGlyph(int row);
-    void deleteListedGlyph(int row);
-    void importFontFile();
-    void exportFontTable();
-    void importFirmwareTable();
     void reloadAndTell();
+    void refreshLibrary(); // reloads only when another program changed the file
 
     // The spin preview (form1_spin.cpp).
     void buildSpinPreview();
@@ -99,8 +100,6 @@ private:
     QString LOADDATA();
     // The bit options the window is using: its check boxes.
     BitOptions bitOptions() const;
-    // Shows a write's words, if it has any.
-    void tell(const LibraryWrite& write);
 
     QMessageBox::StandardButton
     message(const QString& text, QMessageBox::Icon icon,
@@ -109,11 +108,12 @@ private:
             const QString& drawing = {});
 
     LibrarySession session_;
+    LibraryWords words_{session_};
     const MessageBoxHandler showMessage_;
 
     Glyph glyph_; // the glyph being edited; the pixel buttons show it
-    GlyphHistory history_;
-    FontChooser chooseFont_;
+    QUndoStack* undo_ = nullptr;
+    FontsListMenu* listMenu_ = nullptr;
     bool frameAwaited_ = false;
     BINREC BinDigits;
     std::string tableText_;

@@ -7,72 +7,88 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QUndoStack>
 
 namespace vorlix {
 
+namespace {
+
+// One change of the grid: its undo and redo show the glyph before and after.
+class GlyphChange : public QUndoCommand {
+public:
+    GlyphChange(std::function<void()> redo, std::function<void()> undo)
+        : redo_(std::move(redo)), undo_(std::move(undo)) {}
+    void redo() override { redo_(); }
+    void undo() override { undo_(); }
+
+private:
+    std::function<void()> redo_;
+    std::function<void()> undo_;
+};
+
+} // namespace
+
 void Form1::buildGridTools() {
-    struct Tool {
-        QString text;
-        QKeySequence keys;
-        std::function<void()> run;
-    };
+    undo_ = new QUndoStack(this);
     const auto apply = [this](Glyph (*tool)(const Glyph&)) {
         return [this, tool] { changeGlyph(tool(glyph_)); };
     };
     const auto shift = [this](int columns, int rows) {
         return [this, columns, rows] { changeGlyph(shifted(glyph_, columns, rows)); };
     };
-    const Tool tools[] = {
-        {QStringLiteral("Shift Up"), QKeySequence(Qt::CTRL | Qt::Key_Up), shift(0, -1)},
-        {QStringLiteral("Shift Down"), QKeySequence(Qt::CTRL | Qt::Key_Down), shift(0, 1)},
-        {QStringLiteral("Shift Left"), QKeySequence(Qt::CTRL | Qt::Key_Left), shift(-1, 0)},
-        {QStringLiteral("Shift Right"), QKeySequence(Qt::CTRL | Qt::Key_Right), shift(1, 0)},
-        {QStringLiteral("Mirror Left to Right"), QKeySequence(Qt::CTRL | Qt::Key_M),
-         apply(mirroredLeftRight)},
-        {QStringLiteral("Mirror Top to Bottom"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M),
-         apply(mirroredTopBottom)},
-        {QStringLiteral("Invert Dots"), QKeySequence(Qt::CTRL | Qt::Key_I), apply(inverted)},
-        {QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { undoGlyph(); }},
-        {QStringLiteral("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-         [this] { redoGlyph(); }},
+    const auto tool = [this](const char* name, const QString& text, QKeySequence keys,
+                             std::function<void()> run) {
+        auto* action = new QAction(text, fraFont0);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, std::move(run));
+        return action;
     };
+    QAction* actions[] = {
+        tool("Shift Up", tr("Shift Up"), QKeySequence(Qt::CTRL | Qt::Key_Up), shift(0, -1)),
+        tool("Shift Down", tr("Shift Down"), QKeySequence(Qt::CTRL | Qt::Key_Down), shift(0, 1)),
+        tool("Shift Left", tr("Shift Left"), QKeySequence(Qt::CTRL | Qt::Key_Left), shift(-1, 0)),
+        tool("Shift Right", tr("Shift Right"), QKeySequence(Qt::CTRL | Qt::Key_Right), shift(1, 0)),
+        tool("Mirror Left to Right", tr("Mirror Left to Right"), QKeySequence(Qt::CTRL | Qt::Key_M),
+             apply(mirroredLeftRight)),
+        tool("Mirror Top to Bottom", tr("Mirror Top to Bottom"),
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M), apply(mirroredTopBottom)),
+        tool("Invert Dots", tr("Invert Dots"), QKeySequence(Qt::CTRL | Qt::Key_I), apply(inverted)),
+        new QAction(fraFont0),
+        undo_->createUndoAction(fraFont0, tr("Undo")),
+        undo_->createRedoAction(fraFont0, tr("Redo")),
+    };
+    actions[7]->setSeparator(true);
+    actions[8]->setObjectName(QStringLiteral("Undo"));
+    actions[8]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    actions[9]->setObjectName(QStringLiteral("Redo"));
+    actions[9]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     fraFont0->setContextMenuPolicy(Qt::ActionsContextMenu);
-    for (const Tool& tool : tools) {
-        auto* action = new QAction(tool.text, fraFont0);
-        action->setObjectName(tool.text);
-        action->setShortcut(tool.keys);
+    for (QAction* action : actions) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        connect(action, &QAction::triggered, this, tool.run);
         fraFont0->addAction(action);
-        if (tool.text == QStringLiteral("Invert Dots")) {
-            auto* separator = new QAction(fraFont0);
-            separator->setSeparator(true);
-            fraFont0->addAction(separator);
-        }
     }
 }
 
-void Form1::changeGlyph(const Glyph& changed) {
-    history_.changed(glyph_);
-    glyph_ = changed;
+void Form1::setGlyph(const Glyph& glyph) {
+    glyph_ = glyph;
     showGlyph();
     CONVERT();
 }
 
-void Form1::undoGlyph() {
-    if (history_.canUndo()) {
-        glyph_ = history_.undo(glyph_);
-        showGlyph();
-        CONVERT();
-    }
-}
-
-void Form1::redoGlyph() {
-    if (history_.canRedo()) {
-        glyph_ = history_.redo(glyph_);
-        showGlyph();
-        CONVERT();
-    }
+void Form1::changeGlyph(const Glyph& changed, const std::function<void()>& shownInstead) {
+    const Glyph before = glyph_;
+    undo_->push(new GlyphChange(
+        [this, changed, shownInstead] {
+            if (shownInstead) {
+                glyph_ = changed;
+                showGlyph();
+                shownInstead();
+            } else {
+                setGlyph(changed);
+            }
+        },
+        [this, before] { setGlyph(before); }));
 }
 
 } // namespace vorlix

@@ -10,10 +10,23 @@
 namespace {
 
 void describe(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        QStringLiteral("Draws 5x8 character fonts for a spinning LED stick, keeps them in "
-                       "FONTSDAT.txt beside the program, and writes the column table of a "
-                       "message."));
+    // In brief what man vorlix says: the keys, the menus, the files.
+    parser.setApplicationDescription(QStringLiteral(
+        "Draws 5x8 character fonts for a spinning LED stick, keeps them in a font\n"
+        "library, and writes the column table of a message.\n"
+        "\n"
+        "Grid: a click or Space toggles a dot, the arrow keys move; right-click for\n"
+        "  Shift (Ctrl+arrow), Mirror (Ctrl+M, Ctrl+Shift+M), Invert Dots (Ctrl+I),\n"
+        "  Undo (Ctrl+Z) and Redo (Ctrl+Shift+Z).\n"
+        "F5, or Spin preview in the message's and the table's context menus: the\n"
+        "  message on a spinning stick, with Save picture...\n"
+        "Fonts list (View Font List): a double click or Edit loads a glyph, the\n"
+        "  Delete key or Delete removes it; its context menu also has Import font...\n"
+        "  and two dialogs that remember their choices, Export font table... and\n"
+        "  Import firmware table...\n"
+        "Files: the library, FONTSDAT.txt beside the program or, installed,\n"
+        "  $XDG_DATA_HOME/vorlix/FONTSDAT.txt (~/.local/share/vorlix); the dialogs'\n"
+        "  choices in ~/.config/vorlix/vorlix.conf. More in man vorlix."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption({{"l", "library"},

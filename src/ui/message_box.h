@@ -10,12 +10,12 @@
 namespace vorlix {
 
 struct MessageBoxRequest {
-    QString title;
-    QString text; // lines may be separated by CR LF
+    QString title{};
+    QString text{}; // lines may be separated by CR LF
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-    QString drawing; // lines in a fixed-width font under the text, such as glyphs in '#'
+    QString drawing{}; // lines in a fixed-width font under the text, such as glyphs in '#'
 };
 
 using MessageBoxHandler =

@@ -1,10 +1,9 @@
 #include "ui/spin_preview.h"
 
-#include "common/file_io.h"
 #include "render/app_icon.h"
+#include "render/png_file.h"
 #include "table/stick_columns.h"
 
-#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -13,7 +12,6 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QImageWriter>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -29,24 +27,24 @@ namespace vorlix {
 
 namespace {
 
-const QString windowCaption = QStringLiteral("Spin preview");
-
 constexpr int framesPerSecond = 60;
 
 struct LedColour {
     const char* name;
     QColor colour;
 };
-const LedColour ledColours[] = {{"Red", QColor(255, 0, 0)},
-                                {"Green", QColor(0, 255, 0)},
-                                {"Blue", QColor(40, 80, 255)},
-                                {"Yellow", QColor(255, 200, 0)},
-                                {"White", QColor(255, 255, 255)}};
+const LedColour ledColours[] = {
+    {QT_TRANSLATE_NOOP("vorlix::SpinPreview", "Red"), QColor(255, 0, 0)},
+    {QT_TRANSLATE_NOOP("vorlix::SpinPreview", "Green"), QColor(0, 255, 0)},
+    {QT_TRANSLATE_NOOP("vorlix::SpinPreview", "Blue"), QColor(40, 80, 255)},
+    {QT_TRANSLATE_NOOP("vorlix::SpinPreview", "Yellow"), QColor(255, 200, 0)},
+    {QT_TRANSLATE_NOOP("vorlix::SpinPreview", "White"), QColor(255, 255, 255)}};
 
 QString choosePictureFile(QWidget* parent) {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save picture"),
-                                        QDir::home().filePath(QStringLiteral("spin.png")),
-                                        QStringLiteral("PNG pictures (*.png)"));
+    // The preview asks before replacing, on the name with .png added.
+    return QFileDialog::getSaveFileName(
+        parent, SpinPreview::tr("Save picture"), QDir::home().filePath(QStringLiteral("spin.png")),
+        SpinPreview::tr("PNG pictures (*.png)"), nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
 // The ring, as large as its room allows, on black.
@@ -86,14 +84,14 @@ SpinPreview::SpinPreview(ColumnsSource columns, MessageBoxHandler showMessage, Q
     : QWidget(mainWindow, Qt::Window), columnsOf_(std::move(columns)),
       showMessage_(std::move(showMessage)), chooseFile_(choosePictureFile) {
     setObjectName(QStringLiteral("SpinPreview"));
-    setWindowTitle(windowCaption);
+    setWindowTitle(tr("Spin preview"));
     setWindowIcon(appIcon());
     started_.start();
     clock_ = [this] { return started_.nsecsElapsed() / 1e9; };
 
-    ring_ = named(new RingView(this, this), "ring", QStringLiteral("Spinning stick"));
+    ring_ = named(new RingView(this, this), "ring", tr("Spinning stick"));
     stripPicture_ = new QLabel;
-    strip_ = named(new QScrollArea(this), "strip", QStringLiteral("Strip view"));
+    strip_ = named(new QScrollArea(this), "strip", tr("Strip view"));
     strip_->setWidget(stripPicture_);
     strip_->setFixedHeight(96 + 24);
     QPalette dark = strip_->viewport()->palette();
@@ -102,35 +100,34 @@ SpinPreview::SpinPreview(ColumnsSource columns, MessageBoxHandler showMessage, Q
     strip_->viewport()->setAutoFillBackground(true);
     strip_->hide();
 
-    speed_ = named(new QSpinBox(this), "speed", QStringLiteral("Speed"));
+    speed_ = named(new QSpinBox(this), "speed", tr("Speed"));
     speed_->setRange(10, 6000);
     speed_->setSingleStep(50);
     speed_->setValue(1500);
-    speed_->setSuffix(QStringLiteral(" rpm"));
-    share_ = named(new QSpinBox(this), "share", QStringLiteral("Text covers"));
+    speed_->setSuffix(tr(" rpm"));
+    share_ = named(new QSpinBox(this), "share", tr("Text covers"));
     share_->setRange(1, 100);
     share_->setValue(100);
-    share_->setSuffix(QStringLiteral(" % of the circle"));
-    columnTime_ = named(new QLabel(this), "columnTime", QStringLiteral("Time per column"));
-    direction_ = named(new QComboBox(this), "direction", QStringLiteral("Direction"));
-    direction_->addItems({QStringLiteral("Clockwise"), QStringLiteral("Counter-clockwise")});
-    colour_ = named(new QComboBox(this), "colour", QStringLiteral("LED colour"));
+    share_->setSuffix(tr(" % of the circle"));
+    columnTime_ = named(new QLabel(this), "columnTime", tr("Time per column"));
+    direction_ = named(new QComboBox(this), "direction", tr("Direction"));
+    direction_->addItems({tr("Clockwise"), tr("Counter-clockwise")});
+    colour_ = named(new QComboBox(this), "colour", tr("LED colour"));
     for (const LedColour& led : ledColours) {
-        colour_->addItem(QString::fromLatin1(led.name), led.colour);
+        colour_->addItem(tr(led.name), led.colour);
     }
-    blank_ = named(new QCheckBox(QStringLiteral("&Blank column after each character"), this),
-                   "blank", QStringLiteral("Blank column after each character"));
-    showStrip_ = named(new QCheckBox(QStringLiteral("S&trip view"), this), "showStrip",
-                       QStringLiteral("Strip view"));
-    auto* save = named(new QPushButton(QStringLiteral("Save &picture..."), this), "savePicture",
-                       QStringLiteral("Save picture"));
+    blank_ = named(new QCheckBox(tr("&Blank column after each character"), this), "blank",
+                   tr("Blank column after each character"));
+    showStrip_ = named(new QCheckBox(tr("S&trip view"), this), "showStrip", tr("Strip view"));
+    auto* save =
+        named(new QPushButton(tr("Save &picture..."), this), "savePicture", tr("Save picture"));
 
     auto* controls = new QFormLayout;
-    controls->addRow(QStringLiteral("&Speed:"), speed_);
-    controls->addRow(QStringLiteral("Text &covers:"), share_);
-    controls->addRow(QStringLiteral("Each column:"), columnTime_);
-    controls->addRow(QStringLiteral("&Direction:"), direction_);
-    controls->addRow(QStringLiteral("LED c&olour:"), colour_);
+    controls->addRow(tr("&Speed:"), speed_);
+    controls->addRow(tr("Text &covers:"), share_);
+    controls->addRow(tr("Each column:"), columnTime_);
+    controls->addRow(tr("&Direction:"), direction_);
+    controls->addRow(tr("LED c&olour:"), colour_);
     controls->addRow(blank_);
     controls->addRow(showStrip_);
     controls->addRow(save);
@@ -181,7 +178,7 @@ void SpinPreview::columnsChanged() {
 void SpinPreview::settingsChanged() {
     stick_.reset();
     const Spin now = spin(static_cast<int>(columns_.size()));
-    columnTime_->setText(QStringLiteral("%1 µs").arg(now.columnSeconds * 1e6, 0, 'f', 1));
+    columnTime_->setText(tr("%1 µs").arg(now.columnSeconds * 1e6, 0, 'f', 1));
     std::vector<ColumnDots> swept = columns_;
     if (now.counterClockwise) {
         reverseColumns(swept);
@@ -248,33 +245,29 @@ bool SpinPreview::eventFilter(QObject* watched, QEvent* event) {
 
 void SpinPreview::savePicture() {
     const QImage shown = frame(ringSide());
-    QString path = chooseFile_(this);
-    if (path.isEmpty()) {
+    const QString typed = chooseFile_(this);
+    if (typed.isEmpty()) {
         return;
     }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".png");
+    // The question names the file that will really be written.
+    const QString path = pngFileName(typed);
+    const QString name = QDir::toNativeSeparators(path);
+    if (QFileInfo(path).isFile() &&
+        showMessage_(this,
+                     {.title = windowTitle(),
+                      .text = tr("%1 already exists.\r\nDo you want to replace it?").arg(name),
+                      .icon = QMessageBox::Question,
+                      .buttons = QMessageBox::Yes | QMessageBox::No,
+                      .defaultButton = QMessageBox::No}) != QMessageBox::Yes) {
+        return;
     }
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    QString error;
-    if (!writer.write(shown)) {
-        error = writer.errorString();
-    } else if (const WriteResult written =
-                   writeFile(path, {png.constData(), std::size_t(png.size())});
-               written.status != WriteStatus::written) {
-        error = written.error;
-    }
-    if (!error.isEmpty()) {
-        showMessage_(this, {windowCaption,
-                            QStringLiteral("The picture could not be saved to\r\n%1\r\n\r\n%2")
-                                .arg(QDir::toNativeSeparators(path), error),
-                            QMessageBox::Critical,
-                            QMessageBox::Ok,
-                            QMessageBox::Ok,
-                            {}});
+    if (const WriteResult written = writePng(path, shown); written.status != WriteStatus::written) {
+        showMessage_(
+            this,
+            {.title = windowTitle(),
+             .text =
+                 tr("The picture could not be saved to\r\n%1\r\n\r\n%2").arg(name, written.error),
+             .icon = QMessageBox::Critical});
     }
 }
 

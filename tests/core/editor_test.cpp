@@ -107,15 +107,5 @@ TEST(GlyphTools, MoveFlipAndInvertEveryDot) {
     EXPECT_EQ(inverted(corner), picture("..XXX .XXXX XXXXX XXXXX XXXXX XXXXX XXXXX XXXX."));
 }
 
-// Undo and redo in turn are the window's grid tools test; this is what it leaves out.
-TEST(GlyphTools, ChangeForgetsWhatWasUndone) {
-    GlyphHistory history;
-    history.changed(corner);
-    EXPECT_EQ(history.undo(Glyph{}), corner);
-    EXPECT_TRUE(history.canRedo());
-    history.changed(corner);
-    EXPECT_FALSE(history.canRedo());
-}
-
 } // namespace
 } // namespace vorlix

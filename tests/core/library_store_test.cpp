@@ -273,8 +273,8 @@ TEST_F(LibraryStore, BackupIsMadeOnlyBySaveThatGoesAhead) {
     write(lineA);
     const FONTREC b{"b", newA.HEX};
     const QByteArray lineb = "\"b\"" + newLineA.mid(3);
-    EXPECT_EQ(mergeGlyphs(path, {newA, b, b}, false).backupPath, "");
-    const LibraryWrite merged = mergeGlyphs(path, {newA, b}, true);
+    EXPECT_EQ(mergeGlyphs(path, {newA, b, b}, {}).backupPath, "");
+    const LibraryWrite merged = mergeGlyphs(path, {newA, b}, {.replaceExisting = true});
     EXPECT_EQ(std::tuple(merged.added, merged.replaced, merged.kept, merged.dropped.line),
               std::tuple(0, 1, 1, 0));
     EXPECT_EQ(merged.backupPath, path + ".bak.3");

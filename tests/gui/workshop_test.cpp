@@ -219,7 +219,9 @@ private slots:
         QVERIFY(f->library().endsWith("\"d\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\"\r\n"));
         QVERIFY2(f->messages().constLast().contains("added 3, replaced 0, kept 0, refused 0"),
                  qPrintable(f->messages().constLast()));
-        const vorlix::FontExportDialog again({}, {});
+        const vorlix::FontTable none;
+        const vorlix::FontExportDialog again([&]() -> const vorlix::FontTable& { return none; }, {},
+                                             {});
         QCOMPARE(again.findChild<QComboBox*>("format")->currentText(), QString("c"));
         QCOMPARE(again.findChild<QLineEdit*>("characters")->text(), QString("65-67"));
         QVERIFY(again.findChild<QCheckBox*>("invert")->isChecked());

@@ -2,6 +2,7 @@
 // library then holds what the editor would store for the same dots.
 
 #include "editor/column_encoding.h"
+#include "library/library_store.h"
 #include "render/font_import.h"
 
 #include <gtest/gtest.h>
@@ -53,10 +54,10 @@ TEST(FontImport, StoresWhatTheEditorStoresForTheSameDots) {
                                      BitOptions{true, false}, BitOptions{true, true}}) {
         QTemporaryDir dir;
         const QString library = dir.filePath(QStringLiteral("FONTSDAT.txt"));
-        const ImportReport report =
-            importFont(library, tiny, {{U'"', U'A', U'g', U'z'}, options, {}, false, false});
-        ASSERT_TRUE(report.written);
-        EXPECT_EQ(importCounts(report),
+        const FontImport import = readFontImport(tiny, {U'"', U'A', U'g', U'z'}, options);
+        const LibraryWrite merged = mergeGlyphs(library, import.records, {});
+        ASSERT_EQ(merged.result, LibraryWrite::Result::written);
+        EXPECT_EQ(mergeCounts(merged, import.font.missing.size()),
                   "added 2, replaced 0, kept 0, not in the font 1, refused 1");
         const LibraryLoad load = loadLibrary(library);
         ASSERT_EQ(load.parsed.records.size(), 2u);
