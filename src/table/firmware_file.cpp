@@ -1,8 +1,6 @@
 #include "table/firmware_file.h"
 
-#include "library/library_store.h"
-
-#include <QFileInfo>
+#include "table/table_file.h"
 
 namespace vorlix {
 
@@ -10,20 +8,20 @@ FirmwareFileUpdate updateFirmwareFile(const QString& path, const TableUpdateRequ
                                       const FontTable& library, bool write,
                                       const BeforeCommit& beforeCommit) {
     FirmwareFileUpdate out;
-    // Checked before reading: a pipe would wait for a writer, and give its bytes once.
-    if (!QFileInfo(path).isFile() || !isPlainFile(path)) {
-        out.error = QFileInfo::exists(path)
-                        ? QStringLiteral("it is not a regular file (a device, a pipe or an open "
-                                         "stream), so it is not updated")
-                        : QStringLiteral("there is no such file");
+    // A stream reached through a link (/dev/stdout) would be appended to, not replaced.
+    FirmwareSource source = isPlainFile(path)
+                                ? readFirmwareSource(path)
+                                : FirmwareSource{TableFileRead::Failure::notPlain, {}, {}};
+    using Failure = TableFileRead::Failure;
+    if (source.failure != Failure::none) {
+        out.error = source.failure == Failure::missing ? QStringLiteral("there is no such file")
+                    : source.failure == Failure::notPlain
+                        ? QStringLiteral("it is not a regular file (a folder, a device, a pipe or "
+                                         "an open stream), so it is not updated")
+                        : source.error;
         return out;
     }
-    FileRead file = readFile(path, libraryByteLimit);
-    if (!file.error.isEmpty() || file.missing) {
-        out.error = file.missing ? QStringLiteral("there is no such file") : file.error;
-        return out;
-    }
-    out.before = std::move(file.bytes);
+    out.before = std::move(source.bytes);
     out.update = updateTable(out.before, request, library);
     if (out.update.damage) {
         out.result = FirmwareFileUpdate::Result::refused;
@@ -44,7 +42,7 @@ FirmwareFileUpdate updateFirmwareFile(const QString& path, const TableUpdateRequ
             }
         }
         // An editor may have saved it meanwhile.
-        const FileRead now = readFile(path, libraryByteLimit);
+        const FileRead now = readFile(path, firmwareSourceByteLimit);
         if (now.missing || !now.error.isEmpty() || now.bytes != out.before) {
             return QStringLiteral("it changed while it was being updated; nothing was written, "
                                   "run the update again");
