@@ -73,6 +73,19 @@ std::optional<Number> parseNumber(std::string_view token, bool hexRadix, bool c)
     if (v.starts_with("0x") || v.starts_with("&h")) {
         return digits(2, v.size(), 16);
     }
+    const bool leadingDigit = !v.empty() && std::isdigit(static_cast<unsigned char>(v[0]));
+    if (leadingDigit && v.size() > 1 && v.ends_with("h")) { // 0B7h is hex, whatever it starts with
+        return digits(0, v.size() - 1, 16, true);
+    }
+    // Bare hex as gpasm reads it in dt and retlw lines, 0B1 too; a longer
+    // 0b01001001 is binary, as no byte is that much hex.
+    if (hexRadix && leadingDigit &&
+        std::ranges::all_of(v, [](unsigned char d) { return std::isxdigit(d) != 0; })) {
+        if (auto hex = digits(0, v.size(), 16, true);
+            hex && (!v.starts_with("0b") || hex->value < 256)) {
+            return hex;
+        }
+    }
     if (v.starts_with("0b")) {
         return digits(2, v.size(), 2);
     }
@@ -93,11 +106,8 @@ std::optional<Number> parseNumber(std::string_view token, bool hexRadix, bool c)
     if (v.starts_with(".")) { // an explicit decimal in PIC assemblers
         return digits(1, v.size(), 10);
     }
-    if (v.empty() || !std::isdigit(static_cast<unsigned char>(v[0]))) {
+    if (!leadingDigit) {
         return std::nullopt;
-    }
-    if (v.ends_with("h")) {
-        return digits(0, v.size() - 1, 16, true);
     }
     if (c && v.size() > 1 && v[0] == '0') {
         return digits(1, v.size(), 8);

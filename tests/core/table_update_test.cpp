@@ -192,9 +192,9 @@ TEST(TableUpdate, ReadsAndKeepsHandWrittenSources) {
         std::string first;    // the first glyph read, as the library would hold it
     };
     for (const Source& source :
-         {Source{"clock_face.cpp", "digits", U"", "\"0\",\"&H3E\",\"&H51\",\"&H49\",\"&H45\""},
+         {Source{"clock_face.cpp", "data", U"", "\"0\",\"&H3E\",\"&H51\",\"&H49\",\"&H45\""},
           {"clock_face.cpp", "marks", U":", "\":\",\"&H7E\",\"&H81\",\"&H81\",\"&H81\",\"&H7E\""},
-          {"banner.inc", "data", U"", "\"A\",\"&H7E\",\"&H9\",\"&H9\",\"&H9\",\"&H7E\""},
+          {"banner.inc", "banner", U"", "\"A\",\"&H7E\",\"&H9\",\"&H9\",\"&H9\",\"&H7E\""},
           {"avr_font.asm", "font", U"", "\"A\",\"&H7E\",\"&H9\",\"&H9\",\"&H9\",\"&H7E\""},
           {"pic_clock.asm", "digits", U"", "\"A\",\"&H7E\",\"&H9\",\"&H9\",\"&H9\",\"&H7E\""},
           {"pic_clock.asm", "decimal", U"AB", "\"A\",\"&H7E\",\"&H9\",\"&H9\",\"&H9\",\"&H7E\""},
@@ -211,7 +211,7 @@ TEST(TableUpdate, ReadsAndKeepsHandWrittenSources) {
     // Without a label, the two arrays lie apart; given, the characters must
     // be the ones the comments name.
     EXPECT_NE(readTableBytes(dataFile("clock_face.cpp"), std::nullopt, "").damage, std::nullopt);
-    EXPECT_EQ(glyphsOfTable(readTableBytes(dataFile("banner.inc"), std::nullopt, "data"), U"A[C",
+    EXPECT_EQ(glyphsOfTable(readTableBytes(dataFile("banner.inc"), std::nullopt, "banner"), U"A[C",
                             false, {}, false)
                   .error,
               "glyph 2 is '{' (U+007B) by the table's comments, but '[' (U+005B) was given for it "
@@ -225,13 +225,20 @@ TEST(TableUpdate, WritesEachNumberInItsOwnForm) {
     const FontTable library{{"A", {"&HA0", "&HB", "&H9", "&H1", "&HC0"}},
                             {"{", {"&HFE", "&HA0", "&H5", "&H0", "&HB1"}},
                             {"B", {"&HA0", "&HB", "&H9", "&H1", "&HC0"}}};
-    const TableUpdate banner = updateTable(dataFile("banner.inc"), asked("data"), library);
+    const TableUpdate banner = updateTable(dataFile("banner.inc"), asked("banner"), library);
     EXPECT_EQ(banner.text.substr(banner.text.find("        dt ")),
               "        dt      0A0h, 0B, 9, 0x01, 0C0      ; 'A'\r\n"
               "        DT      H'FE', 0A0h, .5, b'00000000', 0B1   ; '{' (a wide one)\r\n"
-              "        dt      $3E, 41, 41, 41, 22       ; 'C'\r\n"
+              "        dt      h'3e', 41, 41, 41, 22       ; 'C'\r\n"
               "end_of  return\r\n");
     EXPECT_EQ(banner.changed, (std::vector<char32_t>{U'A', U'{'}));
+    // As gpasm reads them: 0B and 0B1 are hex in a dt line.
+    const FontTable reread =
+        glyphsOfTable(readTableBytes(banner.text, std::nullopt, "banner"), U"", false, {}, false)
+            .records;
+    ASSERT_EQ(reread.size(), 3u);
+    EXPECT_EQ(reread[0], library[0]);
+    EXPECT_EQ(reread[1], library[1]);
     EXPECT_EQ(banner.lacked, std::vector<char32_t>{U'C'});
     const std::string avr = dataFile("avr_font.asm");
     const TableUpdate blank = updateTable(avr, asked("font", U"AB"), library);

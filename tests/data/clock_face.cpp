@@ -5,7 +5,7 @@
 
 namespace face {
 extern "C" {
-static const uint8_t digits[] = {
+static const uint8_t data[] = {
     // '0'
     0b00111110,
     0b01010001,
@@ -24,5 +24,5 @@ static const uint8_t digits[] = {
 
 uint8_t column(int digit, int col) {
     static const unsigned char marks[] = { 0x7eU, 0X81, 0x81, 0x81, 0x7E }; // ':'
-    return col < 0 ? marks[-col] : face::digits[digit * 5 + col];
+    return col < 0 ? marks[-col] : face::data[digit * 5 + col];
 }
