@@ -179,6 +179,59 @@ TEST_P(FirmwareTools, BuildTheUpdatedTable) {
     EXPECT_TRUE(bytes.toHex().toUpper().startsWith(wanted)) << bytes.toHex().toStdString();
 }
 
+// Hand-written sources, updated in place, still build, to the library's
+// bytes: a PIC banner with a byte-order mark and numbers in six forms
+// (gpasm), and a C++ font in a namespace and extern "C" block (c++).
+TEST(FirmwareUpdate, HandWrittenSourcesStillBuild) {
+    QTemporaryDir dir;
+    const QString folder = withLibrary(dir);
+    QFile library(dir.filePath("lib"));
+    ASSERT_TRUE(library.open(QIODevice::Append));
+    library.write("\"{\",\"&H1\",\"&HA0\",\"&HB1\",\"&H0\",\"&HC\"\r\n"
+                  "\"0\",\"&HF0\",\"&HE\",\"&H3\",\"&H80\",\"&H7\"\r\n");
+    library.close();
+    struct Source {
+        const char* file;
+        const char* label;
+        const char* program;
+        std::string build;
+        QByteArray bytes;
+    };
+    for (const Source& source :
+         {Source{"banner.inc", "banner", "gpasm",
+                 R"((printf ' processor 16f84a\n org 0\n'; cat banner.inc; printf '\n end\n'))"
+                 " > t.asm && gpasm -o t.hex t.asm",
+                 // addwf, then A, {, and C's bytes kept: the library lacks C
+                 "8207"
+                 "7E34093409340934"
+                 "7E34"
+                 "0134A034B1340034"
+                 "0C34"
+                 "3E3441344134413422340800"},
+          {"clock_face.cpp", "data", "c++",
+           "printf '#include <cstdio>\nint main() { for (int i = 0; i < 10; ++i) "
+           "std::putchar(column(i / 5, i %% 5)); }\n' | cat clock_face.cpp - > t.cpp && "
+           "c++ -std=c++17 -Wall -Werror -o t t.cpp && ./t > t.bin",
+           "F00E0380070042"
+           "7F4000"}}) {
+        if (QStandardPaths::findExecutable(source.program).isEmpty()) {
+            continue;
+        }
+        QFile::remove(dir.filePath("t.hex"));
+        QFile::copy(QString(VORLIX_TEST_DATA "/") + source.file, dir.filePath(source.file));
+        QFile::setPermissions(dir.filePath(source.file), QFile::ReadOwner | QFile::WriteOwner);
+        const auto [code, said] = run(
+            folder, VORLIX_TABLE, {"-l", "lib", "--update", source.file, "--label", source.label});
+        EXPECT_EQ(code, 0) << said;
+        const auto [built, builtSaid] = run(folder, "sh", {"-c", source.build.c_str()});
+        ASSERT_EQ(built, 0) << builtSaid;
+        const QByteArray hexFile = readAll(dir.filePath("t.hex"));
+        const QByteArray bytes =
+            hexFile.isEmpty() ? readAll(dir.filePath("t.bin")) : intelHexData(hexFile);
+        EXPECT_EQ(bytes.toHex().toUpper(), source.bytes) << source.file;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Forms, FirmwareTools, testing::ValuesIn(tools),
                          [](const testing::TestParamInfo<Tool>& info) {
                              return std::string(info.param.format);
