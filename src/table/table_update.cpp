@@ -10,6 +10,7 @@
 #include <cctype>
 #include <charconv>
 #include <map>
+#include <unordered_set>
 
 namespace vorlix {
 
@@ -125,6 +126,8 @@ TableUpdate updateTable(std::string_view text, const TableUpdateRequest& request
         request.missing ? index.find(*request.missing) : std::nullopt;
     TableUpdate out;
     Edits edits;
+    std::unordered_set<char32_t> reported; // a message may hold a character more than once
+    std::unordered_set<char32_t> lackedOnce;
     const auto set = [&](const std::vector<TableNumber>& numbers,
                          const std::vector<ColumnByte>& old, std::size_t k, ColumnByte value) {
         if (old[k] != value) {
@@ -137,7 +140,9 @@ TableUpdate updateTable(std::string_view text, const TableUpdateRequest& request
         const char32_t character = characters[g];
         std::optional<std::size_t> found = index.find(character);
         if (!found) {
-            out.lacked.push_back(character);
+            if (lackedOnce.insert(character).second) {
+                out.lacked.push_back(character);
+            }
             found = substitute;
         }
         if (!found) {
@@ -149,7 +154,7 @@ TableUpdate updateTable(std::string_view text, const TableUpdateRequest& request
             const std::size_t k = g * shape.per + columnPlace(c, shape.per, request.reverse);
             const auto stored = columnByte(library.column(*found, static_cast<int>(c)));
             if (!stored) {
-                if (out.partial.empty() || out.partial.back() != character) {
+                if (std::ranges::count(out.partial, character) == 0) {
                     out.partial.push_back(character);
                 }
                 row.append(TableRow::dark);
@@ -163,7 +168,7 @@ TableUpdate updateTable(std::string_view text, const TableUpdateRequest& request
             set(widths->numbers, widths->bytes, g,
                 static_cast<ColumnByte>(glyphWidth(row, request.spaceWidth)));
         }
-        if (changed) {
+        if (changed && reported.insert(character).second) {
             out.changed.push_back(character);
         }
     }

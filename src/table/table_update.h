@@ -33,7 +33,7 @@ struct TableUpdateRequest {
 
 struct TableUpdate {
     std::string text;              // the whole new text; the old one when nothing changes
-    std::vector<char32_t> changed; // the characters whose bytes differ, in table order
+    std::vector<char32_t> changed; // the characters whose bytes differ, in table order, once each
     // Not in the library: their bytes are kept (or, with missing, filled).
     std::vector<char32_t> lacked;
     bool filled = false; // the lacked got the missing character's glyph
