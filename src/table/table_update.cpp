@@ -178,9 +178,6 @@ TableUpdate updateTable(std::string_view text, const TableUpdateRequest& request
         return strict;
     }
     out.filled = substitute && !out.lacked.empty();
-    if (widths) {
-        out.companions.push_back(request.label + "_width");
-    }
     out.text = applied(text, edits, upperHex(text, table.numbers));
     return out;
 }

@@ -39,7 +39,6 @@ struct TableUpdate {
     bool filled = false; // the lacked got the missing character's glyph
     // In the library, but with a column whose text is no byte: that column keeps its byte.
     std::vector<char32_t> partial;
-    std::vector<std::string> companions; // NAME_width and the like, rewritten with the table
     std::optional<Damage> damage; // why nothing can be written (line 0: no line in particular)
 
     bool unchanged(std::string_view old) const { return !damage && text == old; }
