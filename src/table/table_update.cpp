@@ -110,7 +110,11 @@ TableUpdate updateTable(std::string_view text, const TableUpdateRequest& request
     }
     const std::u32string& characters = shape.characters;
     std::optional<TableBytes> widths = companion(text, request, "_width");
-    if (widths && (widths->damage || widths->bytes.size() != characters.size())) {
+    const auto oneEach = [&](const TableBytes& bytes) { // an AVR pad byte after them or not
+        return bytes.bytes.size() == characters.size() ||
+               (bytes.mayEndWithPad && bytes.bytes.size() == characters.size() + 1);
+    };
+    if (widths && (widths->damage || !oneEach(*widths))) {
         return refused(widths->damage ? widths->damage->line : 0,
                        request.label + "_width does not hold one width for each of the " +
                            std::to_string(characters.size()) + " glyphs" +
