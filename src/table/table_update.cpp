@@ -1,6 +1,7 @@
 #include "table/table_update.h"
 
 #include "editor/column_text.h"
+#include "library/character_name.h"
 #include "table/font_index.h"
 #include "table/font_table.h"
 #include "table/table_reader.h"
@@ -90,6 +91,50 @@ std::optional<TableBytes> companion(std::string_view text, const TableUpdateRequ
 
 } // namespace
 
+namespace {
+
+// Where each glyph's numbers stand in the table: fixed, per columns each,
+// or proportional, as long as NAME_width says each glyph is.
+struct Places {
+    std::u32string characters;
+    std::size_t per = 0;             // fixed glyphs' columns; 0 for proportional
+    std::vector<std::size_t> starts; // proportional: each glyph's first number
+    std::vector<ColumnByte> widths;  // proportional: each glyph's column count
+    std::optional<Damage> damage;
+};
+
+Places proportionalPlaces(const TableBytes& table, const std::optional<TableBytes>& widths,
+                          const TableUpdateRequest& request) {
+    Places out;
+    const auto refuse = [&](std::string what) {
+        out.damage = Damage{0, request.label + " is proportional (" + request.label +
+                                   "_offset): " + std::move(what) +
+                                   "; write it anew with --font --proportional --widths"};
+        return out;
+    };
+    if (!widths || widths->damage) {
+        return refuse("without " + request.label + "_width its glyphs' widths are not known");
+    }
+    out.characters = request.characters.empty() ? table.names : request.characters;
+    if (out.characters.size() != widths->bytes.size()) {
+        return refuse(request.label + "_width holds " + std::to_string(widths->bytes.size()) +
+                      " widths for " + std::to_string(out.characters.size()) + " characters");
+    }
+    std::size_t start = 0;
+    for (const ColumnByte width : widths->bytes) {
+        out.starts.push_back(start);
+        start += width;
+    }
+    if (start != table.bytes.size()) {
+        return refuse("its widths add up to " + std::to_string(start) + " columns, not the " +
+                      std::to_string(table.bytes.size()) + " it holds");
+    }
+    out.widths = widths->bytes;
+    return out;
+}
+
+} // namespace
+
 TableUpdate updateTable(std::string_view text, const TableUpdateRequest& request,
                         const FontTable& library) {
     if (request.format == FirmwareFormat::bin) {
@@ -99,17 +144,20 @@ TableUpdate updateTable(std::string_view text, const TableUpdateRequest& request
     if (table.damage) {
         return refused(table.damage->line, table.damage->what);
     }
+    const std::optional<TableBytes> widths = companion(text, request, "_width");
+    Places places;
     if (companion(text, request, "_offset")) {
-        return refused(0, request.label + "_offset says the font is proportional: new glyphs of "
-                                          "other widths would change the size the firmware "
-                                          "fixed; write it anew with --font");
+        places = proportionalPlaces(table, widths, request);
+    } else {
+        const TableShape shape = tableShape(table, request.characters, request.blank);
+        places.characters = shape.characters;
+        places.per = shape.per;
+        places.damage = shape.error.empty() ? std::nullopt : std::optional(Damage{0, shape.error});
     }
-    const TableShape shape = tableShape(table, request.characters, request.blank);
-    if (!shape.error.empty()) {
-        return refused(0, shape.error);
+    if (places.damage) {
+        return refused(places.damage->line, places.damage->what);
     }
-    const std::u32string& characters = shape.characters;
-    std::optional<TableBytes> widths = companion(text, request, "_width");
+    const std::u32string& characters = places.characters;
     const auto oneEach = [&](const TableBytes& bytes) { // an AVR pad byte after them or not
         return bytes.bytes.size() == characters.size() ||
                (bytes.mayEndWithPad && bytes.bytes.size() == characters.size() + 1);
@@ -152,21 +200,42 @@ TableUpdate updateTable(std::string_view text, const TableUpdateRequest& request
         if (!found) {
             continue; // its bytes stay
         }
-        TableRow row; // as stored, for its width
+        TableRow row; // as stored; a column that is no byte is known not
+        for (int c = 0; c < Glyph::columns; ++c) {
+            const auto stored = columnByte(library.column(*found, c));
+            row.append(stored.value_or(TableRow::dark), stored.has_value());
+        }
+        const bool whole = std::all_of(row.known.begin(), row.known.begin() + Glyph::columns,
+                                       [](bool known) { return known; });
+        if (!whole && std::ranges::count(out.partial, character) == 0) {
+            out.partial.push_back(character);
+        }
         bool changed = false;
-        for (std::size_t c = 0; c < Glyph::columns; ++c) {
-            const std::size_t k = g * shape.per + columnPlace(c, shape.per, request.reverse);
-            const auto stored = columnByte(library.column(*found, static_cast<int>(c)));
-            if (!stored) {
-                if (std::ranges::count(out.partial, character) == 0) {
-                    out.partial.push_back(character);
-                }
-                row.append(TableRow::dark);
-                continue;
+        if (places.per > 0) {
+            for (std::size_t c = 0; c < Glyph::columns; ++c) {
+                const std::size_t k = g * places.per + columnPlace(c, places.per, request.reverse);
+                changed = (row.known[c] && set(table.numbers, table.bytes, k,
+                                               columnByteOf(row.columns[c], request.options))) ||
+                          changed;
             }
-            row.append(*stored);
-            changed = set(table.numbers, table.bytes, k, columnByteOf(*stored, request.options)) ||
-                      changed;
+        } else {
+            TableRow lit = row;
+            trimToLit(lit, request.spaceWidth);
+            if (request.reverse) {
+                mirror(lit);
+            }
+            if (lit.size != places.widths[g]) {
+                return refused(0, characterName(character) + " is " + std::to_string(lit.size) +
+                                      " columns wide in the library but " +
+                                      std::to_string(places.widths[g]) + " in " + request.label +
+                                      ", a proportional font whose size the firmware fixed; "
+                                      "write it anew with --font --proportional --widths");
+            }
+            for (std::size_t c = 0; c < lit.size; ++c) {
+                changed = set(table.numbers, table.bytes, places.starts[g] + c,
+                              columnByteOf(lit.columns[c], request.options)) ||
+                          changed;
+            }
         }
         if (widths) {
             set(widths->numbers, widths->bytes, g,

@@ -6,6 +6,11 @@
 // other code and tables, the declaration, comments, blank lines, line ends.
 // Reading a table into an empty library and updating it with the same
 // options gives the text back unchanged.
+//
+// A font's NAME_width beside it is rewritten with it. A proportional font
+// (NAME_offset beside it) is placed by its NAME_width, and a glyph whose
+// width would change is refused: the firmware fixed the table's size.
+// Nothing is ever resized.
 
 #include "editor/bit_options.h"
 #include "library/font_record.h"

@@ -289,12 +289,29 @@ TEST(TableUpdate, RefusesWhatItCannotKeepTheSizeOf) {
     EXPECT_EQ(filled.text, "t: .db 1, 2, 3, 4, 5, 1, 2, 3, 4, 5\n");
     EXPECT_TRUE(filled.filled);
     EXPECT_EQ(filled.lacked, std::vector<char32_t>{U'Z'});
+    // A proportional font: a glyph of the same width is rewritten in place,
+    // one of another width refused, as is a font without its widths.
     FirmwareRequest proportional;
     proportional.label = "p";
     proportional.proportional = true;
+    proportional.reverse = true;
+    const FontTable narrow{{"A", {"&HFF", "&H1", "&H2", "&H3", "&HFF"}}, library[0]};
     const std::string font =
-        fontTable(FirmwareFormat::c, proportional, {U"A", false, std::nullopt, true}, library).text;
-    EXPECT_NE(error(font, asked("p", U"A")).find("p_offset says the font is proportional"),
+        fontTable(FirmwareFormat::c, proportional, {U"AB", true, std::nullopt, true}, narrow).text;
+    TableUpdateRequest mirrored = asked("p", U"", false, {}, true);
+    EXPECT_EQ(updateTable(font, mirrored, narrow).text, font);
+    const std::string changed =
+        updateTable(font, mirrored, {{"A", {"&H4", "&H5", "&H6", "&HFF", "&HFF"}}}).text;
+    EXPECT_EQ(changedLines(font, changed).size(), 1u);
+    EXPECT_NE(changed.find("    0x06, 0x05, 0x04, /* 'A' */\n"), std::string::npos) << changed;
+    EXPECT_EQ(updateTable(font, mirrored, {{"A", {"&H4", "&H5", "&H6", "&H7", "&HFF"}}})
+                  .damage->what,
+              "'A' (U+0041) is 4 columns wide in the library but 3 in p, a proportional font "
+              "whose size the firmware fixed; write it anew with --font --proportional --widths");
+    const std::string bare =
+        fontTable(FirmwareFormat::c, proportional, {U"AB", false, std::nullopt, false}, narrow)
+            .text;
+    EXPECT_NE(error(bare, mirrored).find("without p_width its glyphs' widths are not known"),
               std::string::npos);
 }
 
