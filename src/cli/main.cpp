@@ -455,10 +455,11 @@ int writeUpdate(const Request& request, const QString& libraryPath, const Parsed
     printLine(request.dryRun ? stderr : stdout,
               done.result == Result::unchanged
                   ? QStringLiteral("%1: nothing to change; the file is left as it is").arg(file)
-                  : QStringLiteral("%1: %2 %3 characters%4")
+                  : QStringLiteral("%1: %2 %3 character%4%5")
                         .arg(file, request.dryRun ? QStringLiteral("would change")
                                                   : QStringLiteral("changed"))
                         .arg(update.changed.size())
+                        .arg(update.changed.size() == 1 ? QString() : QStringLiteral("s"))
                         .arg(request.dryRun ? QStringLiteral(" (--dry-run: nothing written)")
                                             : QString()));
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
