@@ -2,6 +2,7 @@
 // Everything here is I/O; the outputs themselves come from pure functions.
 
 #include "cli/options.h"
+#include "cli/send.h"
 #include "common/file_io.h"
 #include "common/utf8.h"
 #include "editor/column_text.h"
@@ -124,25 +125,17 @@ int writeText(const QString& path, const std::string& text) {
 // False, with the reason said, when a computed goto at org cannot reach
 // every word of the table.
 bool fitsItsPage(const Request& request, const std::vector<TableRow>& rows) {
-    if (!request.org) {
+    const auto crossing = request.org ? pageCrossing(*request.org, rows) : std::nullopt;
+    if (!crossing) {
         return true;
-    }
-    const auto entry = firstPageCrossing(*request.org, columnTotal(rows));
-    if (!entry) {
-        return true;
-    }
-    std::size_t row = 0;
-    std::size_t column = *entry;
-    while (column >= rows[row].size) {
-        column -= rows[row++].size;
     }
     complain(QStringLiteral("entry %1 of the table (%2, column %3) would be at 0x%4, past "
                             "the 256-word page that the table starts in at 0x%5: a "
                             "computed goto cannot reach it")
-                 .arg(*entry)
-                 .arg(QString::fromStdString(characterName(rows[row].character)))
-                 .arg(column + 1)
-                 .arg(QString::number(*request.org + *entry, 16).toUpper())
+                 .arg(crossing->entry)
+                 .arg(QString::fromStdString(characterName(crossing->character)))
+                 .arg(crossing->column + 1)
+                 .arg(QString::number(*request.org + crossing->entry, 16).toUpper())
                  .arg(QString::number(*request.org, 16).toUpper()));
     return false;
 }
@@ -170,16 +163,7 @@ int writeFont(const Request& request, const QString& path, const ParsedLibrary& 
     }
     FontRequest font;
     font.byText = !request.text.empty();
-    if (font.byText) {
-        for (const char32_t c : toCodePoints(request.text)) {
-            if (font.characters.find(c) == std::u32string::npos) {
-                font.characters += c;
-            }
-        }
-    } else {
-        font.characters = request.characters.empty() ? codePointSpan(library.records)
-                                                     : codePointSpan(request.characters);
-    }
+    font.characters = fontEntries(toCodePoints(request.text), request.characters, library.records);
     font.missing = request.missing;
     font.widths = request.widths;
     font.flat = request.flat;
@@ -322,10 +306,11 @@ std::optional<int> writeFailed(const LibraryWrite& write, const QString& library
                      .arg(path)
                      .arg(write.dropped.line)
                      .arg(QString::fromStdString(write.dropped.what)));
-        complain(QStringLiteral("nothing was written, since %1 would lose the glyphs from that "
-                                "line on. '%2 --check' names every damaged line; mend them with "
-                                "a text editor, or let a save in the window write the library "
-                                "anew from what it can read (it keeps the old file as a backup).")
+        complain(QStringLiteral("nothing was written (%1): writing would drop the glyphs from "
+                                "that line on. '%2 --check' names every damaged line; mend them "
+                                "with a text editor, or let a save in the window write the "
+                                "library anew from what it can read (it keeps the old file as a "
+                                "backup).")
                      .arg(asked, QCoreApplication::applicationName()));
         return exitContent;
     }
@@ -572,6 +557,11 @@ int main(int argc, char* argv[]) {
         return exitUsage;
     }
     const LibraryLoad& load = std::get<LibraryLoad>(library);
+    if (!request.sendPort.isEmpty()) {
+        return reportShortfalls(request, path, load.parsed)
+                   ? exitContent
+                   : sendToStick(request, load.parsed.records);
+    }
     switch (request.mode) {
     case Mode::render:
         return writePicture(request, path, load.parsed);

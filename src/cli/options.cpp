@@ -101,8 +101,12 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     parser.setApplicationDescription(
         QStringLiteral("Writes the column table of a message for the 5x8 LED stick, as the "
                        "window's Convert Text does, checks a font library, draws a "
-                       "message as the stick shows it, or imports a font's glyphs into the "
-                       "library."));
+                       "message as the stick shows it, imports a font's glyphs into the "
+                       "library, or sends a message or a font to a stick (--send).\n\nExit "
+                       "status: 0 success; 1 the content falls short (--strict, --check); 2 "
+                       "the command cannot be carried out as given (usage, files, a serial "
+                       "port); with --send, 3 the stick refused or cannot take it, 4 no "
+                       "answer came."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
 
@@ -214,16 +218,28 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                                     "layout");
     const QCommandLineOption convert(QStringLiteral("convert"),
                                      "Rewrite the library as utf-8 (with its mark) or, when every "
-                                     "character fits, as windows-1252.",
+                                     "character fits, as windows-1252; never a damaged one.",
                                      "encoding");
     const QCommandLineOption crop(QStringLiteral("crop"),
                                   "For --import: take a bitmap font larger than 5x8, its glyphs "
                                   "cut at the cell's edges (default: refuse it).");
+    const QCommandLineOption send(
+        QStringLiteral("send"),
+        "Send the message's columns (with --font, a font of --chars) to a stick over this "
+        "serial port instead of writing a table, as docs/protocol.md says; succeed only once "
+        "the stick has stored it. Give the stick's --invert, --swap and --reverse.",
+        "port");
+    const QCommandLineOption baud(QStringLiteral("baud"),
+                                  "For --send: the serial line's bits a second (default 9600).",
+                                  "rate");
+    const QCommandLineOption asText(QStringLiteral("as-text"),
+                                    "For --send: send the message as text, for firmware that "
+                                    "draws it through a font of its own.");
     parser.addOptions({library, prefix,       blank,      output,  format,    label,   org,
                        guard,   strict,       check,      render,  invert,    swap,    round,
                        import,  chars,        baseline,   replace, font,      text,    missing,
                        widths,  proportional, spaceWidth, reverse, readTable, convert, crop,
-                       update,  dryRun,       layout});
+                       update,  dryRun,       layout,     send,    baud,      asText});
     parser.addPositionalArgument(
         QStringLiteral("message"),
         QStringLiteral("The text to convert or draw, as one argument (not with --check). "
@@ -296,6 +312,51 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                               ? name + QStringLiteral(" needs ") + modeName(fit.modes.begin()[0])
                               : name + QStringLiteral(" does not go with ") +
                                     modeName(request.mode));
+    }
+
+    if (parser.isSet(send)) {
+        if (request.mode != Mode::table && request.mode != Mode::font) {
+            return usageError(QStringLiteral("--send does not go with ") + modeName(request.mode));
+        }
+        for (const QCommandLineOption* unfit :
+             {&output, &format, &label, &org, &guard, &prefix, &widths, &text, &missing}) {
+            if (parser.isSet(*unfit)) {
+                return usageError(QStringLiteral("--%1 does not go with --send, which sends the "
+                                                 "bytes of --format bin")
+                                      .arg(unfit->names().constLast()));
+            }
+        }
+        if (request.mode == Mode::font && parser.isSet(proportional)) {
+            return usageError(QStringLiteral("--send sends a font of five columns an entry; "
+                                             "leave out --proportional"));
+        }
+        for (const QCommandLineOption* unfit :
+             {&font, &blank, &proportional, &spaceWidth, &invert, &swap, &reverse}) {
+            if (parser.isSet(asText) && parser.isSet(*unfit)) {
+                return usageError(QStringLiteral("--as-text sends the characters, which the "
+                                                 "stick draws through its own font; --%1 does "
+                                                 "not go with it")
+                                      .arg(unfit->names().constLast()));
+            }
+        }
+        request.sendPort = parser.value(send);
+        request.asText = parser.isSet(asText);
+        request.format = FirmwareFormat::bin;
+        if (request.sendPort.isEmpty()) {
+            return usageError(QStringLiteral("--send needs a serial port, such as /dev/ttyUSB0"));
+        }
+    } else if (parser.isSet(baud) || parser.isSet(asText)) {
+        return usageError(
+            QStringLiteral("--%1 needs --send")
+                .arg(parser.isSet(baud) ? QStringLiteral("baud") : QStringLiteral("as-text")));
+    }
+    if (parser.isSet(baud)) {
+        bool ok = false;
+        request.baud = parser.value(baud).toInt(&ok);
+        if (!ok || request.baud <= 0) {
+            return usageError(QStringLiteral("--baud is a rate such as 9600 or 38400, not '%1'")
+                                  .arg(parser.value(baud)));
+        }
     }
 
     for (const QCommandLineOption* given :
@@ -456,6 +517,9 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     }
     if (request.table.message.empty() && request.mode == Mode::render) {
         return usageError(QStringLiteral("the message is empty: there is nothing to draw"));
+    }
+    if (request.table.message.empty() && !request.sendPort.isEmpty()) {
+        return usageError(QStringLiteral("the message is empty: there is nothing to send"));
     }
     return request;
 }

@@ -15,8 +15,16 @@
 namespace vorlix::cli {
 
 // 1: the content falls short (a character missing under --strict, findings of
-// --check); 2: the command could not be carried out as given (usage, files).
-enum ExitCode : int { exitOk = 0, exitContent = 1, exitUsage = 2 };
+// --check); 2: the command could not be carried out as given (usage, files,
+// a serial port); for --send, 3: the stick refused, or cannot take it (too
+// long, other bit options), and 4: no answer came.
+enum ExitCode : int {
+    exitOk = 0,
+    exitContent = 1,
+    exitUsage = 2,
+    exitRefused = 3,
+    exitNoAnswer = 4
+};
 
 enum class Mode { table, check, render, import, font, readTable, convert, update };
 
@@ -48,6 +56,11 @@ struct Request {
     bool dryRun = false; // for Mode::update: print the diff, write nothing
     bool flat = false;   // --layout flat, for --font
     bool toUtf8 = true;  // for Mode::convert: else to Windows-1252
+    // --send: the message's columns (Mode::table), a font (Mode::font) or,
+    // asText, the message as a text go to the stick on this serial port.
+    QString sendPort;
+    int baud = 9600;
+    bool asText = false;
 };
 
 // Help, the version or a usage error: the text to print before exiting, on

@@ -174,9 +174,17 @@ std::string firmwareTable(FirmwareFormat format, const FirmwareRequest& request,
     return rawBytes(rows, request.options);
 }
 
-std::optional<std::size_t> firstPageCrossing(unsigned org, std::size_t entries) {
+std::optional<PageCrossing> pageCrossing(unsigned org, const std::vector<TableRow>& rows) {
     const std::size_t room = 256 - org % 256; // entries left in the first one's page
-    return entries > room ? std::optional<std::size_t>(room) : std::nullopt;
+    if (columnTotal(rows) <= room) {
+        return std::nullopt;
+    }
+    std::size_t row = 0;
+    std::size_t column = room;
+    while (column >= rows[row].size) {
+        column -= rows[row++].size;
+    }
+    return PageCrossing{room, rows[row].character, column};
 }
 
 } // namespace vorlix

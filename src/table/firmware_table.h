@@ -65,10 +65,15 @@ std::vector<TableRow> messageRows(const FirmwareRequest& request, const FontTabl
 std::string firmwareTable(FirmwareFormat format, const FirmwareRequest& request,
                           const FontTable& table);
 
-// The index (from 0) of the first table entry, one word each, that does not
-// share the 256-word page of the first entry when that one is at org: a
-// computed goto (addwf PCL) would land in the wrong page there.
-std::optional<std::size_t> firstPageCrossing(unsigned org, std::size_t entries);
+// The first table entry, one word each, that does not share the 256-word
+// page of the first entry when that one is at org: a computed goto (addwf
+// PCL) would land in the wrong page there. entry and column count from 0.
+struct PageCrossing {
+    std::size_t entry = 0;
+    char32_t character = 0; // whose column it is
+    std::size_t column = 0;
+};
+std::optional<PageCrossing> pageCrossing(unsigned org, const std::vector<TableRow>& rows);
 
 // Text for inside a C comment, between the given quotes, in plain ASCII:
 // backslash and the quote escaped with a backslash, tab, CR and LF as \t \r

@@ -334,4 +334,18 @@ std::u32string codePointSpan(const std::vector<char32_t>& characters) {
     return span;
 }
 
+std::u32string fontEntries(std::u32string_view text, const std::vector<char32_t>& characters,
+                           const FontTable& library) {
+    if (text.empty()) {
+        return characters.empty() ? codePointSpan(library) : codePointSpan(characters);
+    }
+    std::u32string entries;
+    for (const char32_t c : text) {
+        if (entries.find(c) == std::u32string::npos) {
+            entries += c;
+        }
+    }
+    return entries;
+}
+
 } // namespace vorlix

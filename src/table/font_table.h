@@ -50,6 +50,12 @@ struct FontOutput {
 FontOutput fontTable(FirmwareFormat format, const FirmwareRequest& request, const FontRequest& font,
                      const FontTable& table);
 
+// A font's entries: the distinct characters of text in their order, else
+// every code point from the lowest to the highest of characters, else of the
+// library's own.
+std::u32string fontEntries(std::u32string_view text, const std::vector<char32_t>& characters,
+                           const FontTable& library);
+
 // Every code point from the lowest to the highest of the characters (the
 // table's own, for the first form), in order; empty for none.
 std::u32string codePointSpan(const FontTable& table);

@@ -7,6 +7,8 @@
 #include "library/library_format.h"
 #include "table/firmware_request.h"
 #include "table/font_table.h"
+#include "ui/control_tips.h"
+#include "ui/stored_settings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,9 +21,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
-
-#include <variant>
 
 namespace vorlix {
 
@@ -30,43 +29,6 @@ namespace {
 constexpr int previewLines = 14;
 // Past this a status says no more that the user could act on.
 constexpr int statusLength = 400;
-
-QSettings settings() {
-    return QSettings(QSettings::UserScope, QStringLiteral("vorlix"), QStringLiteral("vorlix"));
-}
-
-// The settings' keys and the members they are kept in.
-template <typename Settings> struct Stored {
-    const char* key;
-    std::variant<QString Settings::*, bool Settings::*> member;
-};
-
-template <typename Settings, std::size_t N>
-Settings load(const char* group, const Stored<Settings> (&fields)[N]) {
-    QSettings stored = settings();
-    stored.beginGroup(QLatin1String(group));
-    Settings loaded;
-    for (const Stored<Settings>& field : fields) {
-        std::visit(
-            [&](auto member) {
-                using Value = std::remove_reference_t<decltype(loaded.*member)>;
-                loaded.*member =
-                    stored.value(QLatin1String(field.key), loaded.*member).template value<Value>();
-            },
-            field.member);
-    }
-    return loaded;
-}
-
-template <typename Settings, std::size_t N>
-void save(const Settings& chosen, const char* group, const Stored<Settings> (&fields)[N]) {
-    QSettings stored = settings();
-    stored.beginGroup(QLatin1String(group));
-    for (const Stored<Settings>& field : fields) {
-        std::visit([&](auto member) { stored.setValue(QLatin1String(field.key), chosen.*member); },
-                   field.member);
-    }
-}
 
 using Export = FontExportSettings;
 const Stored<Export> exportFields[] = {
@@ -101,19 +63,19 @@ QString firstLines(const std::string& text) {
 } // namespace
 
 FontExportSettings FontExportSettings::load() {
-    return vorlix::load("exportFont", exportFields);
+    return loadStored("exportFont", exportFields);
 }
 
 void FontExportSettings::save() const {
-    vorlix::save(*this, "exportFont", exportFields);
+    saveStored(*this, "exportFont", exportFields);
 }
 
 TableImportSettings TableImportSettings::load() {
-    return vorlix::load("importTable", importFields);
+    return loadStored("importTable", importFields);
 }
 
 void TableImportSettings::save() const {
-    vorlix::save(*this, "importTable", importFields);
+    saveStored(*this, "importTable", importFields);
 }
 
 FirmwareDialog::FirmwareDialog(const QString& title, DialogAsk ask, QWidget* parent)
@@ -146,7 +108,51 @@ QCheckBox* FirmwareDialog::addCheck(const char* name, const QString& caption, bo
     return check;
 }
 
-void FirmwareDialog::finish(const QString& acceptCaption) {
+QLineEdit* FirmwareDialog::addFile(const char* name, const QString& caption, const QString& value,
+                                   const FileChooser& choose) {
+    QLineEdit* line = addLine(name, caption, {});
+    const auto use = [this, line](const QString& typed) {
+        const QString path = fullPath(typed);
+        if (!path.isEmpty()) {
+            folder_ = QFileInfo(path).absolutePath();
+        }
+        if (path != line->text()) {
+            line->setText(path);
+        }
+    };
+    use(value); // a bare name kept by an older version lies in the home folder
+    connect(line, &QLineEdit::editingFinished, this, [line, use] { use(line->text()); });
+    auto* browse = new QPushButton(tr("Browse..."), this);
+    browse->setObjectName(QStringLiteral("browse"));
+    explain(browse, tr("Chooses the file in a file dialog."));
+    form_->addRow(QString(), browse);
+    connect(browse, &QPushButton::clicked, this, [this, line, use, choose] {
+        if (const QString chosen = choose(fullPath(line->text())); !chosen.isEmpty()) {
+            use(chosen);
+        }
+    });
+    return line;
+}
+
+QString FirmwareDialog::fullPath(const QString& typed) const {
+    if (typed.isEmpty()) {
+        return {};
+    }
+    const QString name = QDir::fromNativeSeparators(typed);
+    if (name == QLatin1String("~") || name.startsWith(QLatin1String("~/"))) {
+        return QDir::cleanPath(QDir::homePath() + name.mid(1));
+    }
+    return QDir::cleanPath(
+        QDir(folder_.isEmpty() ? QDir::homePath() : folder_).absoluteFilePath(name));
+}
+
+void FirmwareDialog::explainEach(std::initializer_list<std::pair<QWidget*, QString>> tips) {
+    for (const auto& [control, tip] : tips) {
+        explain(control, tip);
+    }
+}
+
+void FirmwareDialog::finish(const QString& acceptCaption, const QString& acceptTip) {
     preview_ = new QPlainTextEdit(this);
     preview_->setObjectName(QStringLiteral("preview"));
     preview_->setReadOnly(true);
@@ -167,6 +173,11 @@ void FirmwareDialog::finish(const QString& acceptCaption) {
     acceptButton_->setObjectName(QStringLiteral("accept"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     form_->addRow(buttons);
+    explainEach({{preview_, tr("The first lines of what the choices give.")},
+                 {status_, tr("What is wrong with the choices, or what they leave out.")},
+                 {acceptButton_, acceptTip},
+                 {buttons->button(QDialogButtonBox::Cancel),
+                  tr("Closes the dialog without writing anything.")}});
 }
 
 void FirmwareDialog::setPreview(const QString& text, const QString& status) {
@@ -192,20 +203,35 @@ FontExportDialog::FontExportDialog(Library library, QString libraryPath, DialogA
                              start.proportional);
     reverse_ =
         addCheck("reverse", tr("For a stick that spins the other way (mirrored)"), start.reverse);
-    file_ = addLine("file", tr("Save to:"), start.file);
-    auto* browse = new QPushButton(tr("Browse..."), this);
-    form_->addRow(QString(), browse);
-    connect(browse, &QPushButton::clicked, this, [this] {
-        // The file dialog asks before replacing, and so does save(): the
-        // name may be typed too.
-        const QString chosen =
-            QFileDialog::getSaveFileName(this, tr("Export font table"), file_->text(), {}, nullptr,
-                                         QFileDialog::DontConfirmOverwrite);
-        if (!chosen.isEmpty()) {
-            file_->setText(chosen);
-        }
+    // The file dialog asks before replacing, and so does save(): the name
+    // may be typed too.
+    file_ = addFile("file", tr("Save to:"), start.file, [this](const QString& named) {
+        return QFileDialog::getSaveFileName(this, tr("Export font table"), named, {}, nullptr,
+                                            QFileDialog::DontConfirmOverwrite);
     });
-    finish(tr("Save"));
+    finish(tr("Save"), tr("Writes the table to the file, after asking before it replaces one, "
+                          "and says what was written."));
+    explainEach(
+        {{format_, tr("The form of the table: dt or retlw lines for a PIC, .db lines for an AVR, "
+                      ".byte lines for GNU as, a C or Arduino array, or the bare bytes (bin).")},
+         {characters_, tr("The characters to write, as code points and ranges such as 32-126: "
+                          "the table runs from the lowest to the highest, and those the library "
+                          "lacks are dark.")},
+         {label_, tr("The table's name in your source: a letter or _, then letters, digits or "
+                     "_.")},
+         {blank_, tr("Adds a blank column after each glyph's five.")},
+         {invert_, tr("A lit dot is a 1 bit, as with Invert Bits in the main window; unticked, "
+                      "it is a 0 bit.")},
+         {swap_, tr("The bottom row is the most significant bit, as with Swap MSB/ LSB in the "
+                    "main window.")},
+         {widths_, tr("Also writes a table of each glyph's width, from its first lit column to "
+                      "its last.")},
+         {proportional_, tr("Keeps only each glyph's lit columns, with a table of where each "
+                            "glyph starts (c and arduino only).")},
+         {reverse_, tr("For a stick that spins the other way: each glyph's columns in the "
+                       "opposite order.")},
+         {file_, tr("The file the table is written to; a bare name lies in the folder last "
+                    "used.")}});
     connect(acceptButton_, &QPushButton::clicked, this, [this] {
         if (save()) {
             accept();
@@ -225,7 +251,7 @@ FontExportSettings FontExportDialog::settings() const {
     return {format_->currentText(), characters_->text(),        label_->text(),
             blank_->isChecked(),    invert_->isChecked(),       swap_->isChecked(),
             widths_->isChecked(),   proportional_->isChecked(), reverse_->isChecked(),
-            file_->text()};
+            fullPath(file_->text())};
 }
 
 // What is wrong with the choices, in the dialog's own words; empty for nothing.
@@ -244,8 +270,11 @@ QString FontExportDialog::problem(const FontExportSettings& chosen) const {
     case AskProblem::labelNotIdentifier:
         return tr("The name must be an identifier: a letter or _, then letters, digits or _.");
     case AskProblem::labelReserved:
-        return tr("\"%1\" is a word of the %2 language itself; choose another name.")
-            .arg(chosen.label, chosen.format);
+        return tr("\"%1\" is a reserved word of %2; choose another name.")
+            .arg(chosen.label, ask.format == FirmwareFormat::c         ? tr("C")
+                               : ask.format == FirmwareFormat::arduino ? tr("Arduino's C++")
+                               : ask.format == FirmwareFormat::avr     ? tr("the AVR assembler")
+                                                                       : tr("the PIC assembler"));
     case AskProblem::proportionalWithBlank:
     case AskProblem::proportionalFontNotC:
         return tr("Lit columns only go with c or arduino, without a blank column.");
@@ -272,7 +301,8 @@ void FontExportDialog::update() {
     request.proportional = chosen.proportional;
     request.reverse = chosen.reverse;
     FontRequest font;
-    font.characters = codePointSpan(*characterRanges(chosen.characters.toStdString()));
+    font.characters = fontEntries({}, *characterRanges(chosen.characters.toStdString()), {});
+    entries_ = font.characters.size();
     font.widths = chosen.widths;
     const FontOutput output = fontTable(format, request, font, library_());
     table_ = output.text;
@@ -296,7 +326,7 @@ bool FontExportDialog::save() {
     if (table_.empty()) {
         return false;
     }
-    const QString path = file_->text();
+    const QString path = fullPath(file_->text());
     const QString shown = QDir::toNativeSeparators(path);
     if (sameFile(path, libraryPath_)) {
         setPreview(firstLines(table_), tr("That is the library itself; choose another file."));
@@ -316,22 +346,22 @@ bool FontExportDialog::save() {
         return false;
     }
     settings().save();
+    ask_({.title = windowTitle(),
+          .text = tr("The font table, %1 characters in %2 bytes, was written to\r\n%3")
+                      .arg(entries_)
+                      .arg(table_.size())
+                      .arg(shown),
+          .icon = QMessageBox::Information});
     return true;
 }
 
 TableImportDialog::TableImportDialog(DialogAsk ask, QWidget* parent)
     : FirmwareDialog(tr("Import firmware table"), std::move(ask), parent) {
     const TableImportSettings start = TableImportSettings::load();
-    file_ = addLine("file", tr("Firmware file:"), start.file);
-    auto* browse = new QPushButton(tr("Browse..."), this);
-    form_->addRow(QString(), browse);
-    connect(browse, &QPushButton::clicked, this, [this] {
-        const QString chosen = QFileDialog::getOpenFileName(
-            this, tr("Import firmware table"), file_->text(),
+    file_ = addFile("file", tr("Firmware file:"), start.file, [this](const QString& named) {
+        return QFileDialog::getOpenFileName(
+            this, tr("Import firmware table"), named,
             tr("Firmware sources (*.asm *.inc *.s *.S *.c *.h *.ino);;All files (*)"));
-        if (!chosen.isEmpty()) {
-            file_->setText(chosen);
-        }
     });
     format_ = addChoice("format", tr("Format:"), QStringList{tr("from the file")} + formatNames(),
                         start.format);
@@ -346,7 +376,28 @@ TableImportDialog::TableImportDialog(DialogAsk ask, QWidget* parent)
         addCheck("reverse", tr("For a stick that spins the other way (mirrored)"), start.reverse);
     replace_ =
         addCheck("replace", tr("Replace characters the library holds already"), start.replace);
-    finish(tr("Import"));
+    finish(tr("Import"), tr("Adds the glyphs shown to the library, and says what changed."));
+    explainEach(
+        {{file_, tr("The firmware source that holds the table; a bare name lies in the folder "
+                    "last used.")},
+         {format_, tr("The form of the table, when the file alone does not say; bin takes the "
+                      "file's bytes as the table.")},
+         {label_, tr("The label the table follows in the file, needed when the file holds more "
+                     "than the table.")},
+         {characters_, tr("The characters of the table's glyphs in order, as code points and "
+                          "ranges such as 32-126.")},
+         {text_, tr("Or the characters of the table's glyphs typed out in order, such as "
+                    "0123456789; used when not empty.")},
+         {blank_, tr("The table has a blank column after each glyph's five, which is "
+                     "dropped.")},
+         {invert_, tr("The table was written with a lit dot as a 1 bit, as with Invert "
+                      "Bits.")},
+         {swap_, tr("The table was written with the bottom row as the most significant bit, as "
+                    "with Swap MSB/ LSB.")},
+         {reverse_, tr("The table was written for a stick that spins the other way, each "
+                       "glyph's columns in the opposite order.")},
+         {replace_, tr("Replaces the glyphs of characters the library holds already; unticked, "
+                       "only new characters are added.")}});
     connect(acceptButton_, &QPushButton::clicked, this, [this] {
         settings().save();
         accept();
@@ -363,11 +414,11 @@ TableImportDialog::TableImportDialog(DialogAsk ask, QWidget* parent)
 
 TableImportSettings TableImportDialog::settings() const {
     return {
-        file_->text(),         format_->currentIndex() == 0 ? QString() : format_->currentText(),
-        label_->text(),        characters_->text(),
-        text_->text(),         blank_->isChecked(),
-        invert_->isChecked(),  swap_->isChecked(),
-        reverse_->isChecked(), replace_->isChecked()};
+        fullPath(file_->text()), format_->currentIndex() == 0 ? QString() : format_->currentText(),
+        label_->text(),          characters_->text(),
+        text_->text(),           blank_->isChecked(),
+        invert_->isChecked(),    swap_->isChecked(),
+        reverse_->isChecked(),   replace_->isChecked()};
 }
 
 bool TableImportDialog::replaceExisting() const {
@@ -375,7 +426,7 @@ bool TableImportDialog::replaceExisting() const {
 }
 
 QString TableImportDialog::file() const {
-    return file_->text();
+    return fullPath(file_->text());
 }
 
 // Why the file gives no glyphs, in the dialog's words.

@@ -12,6 +12,8 @@
 #include <QDialog>
 
 #include <functional>
+#include <initializer_list>
+#include <utility>
 
 class QCheckBox;
 class QComboBox;
@@ -71,9 +73,19 @@ protected:
     QComboBox* addChoice(const char* name, const QString& caption, const QStringList& items,
                          const QString& value);
     QCheckBox* addCheck(const char* name, const QString& caption, bool value);
+    // A box for a file's name, and its Browse... button, which asks choose
+    // for a file starting from the one named. A name typed bare or relative
+    // lies in the folder last used (the home folder at first), never the
+    // working folder, and the box shows it in full once typed.
+    using FileChooser = std::function<QString(const QString& named)>;
+    QLineEdit* addFile(const char* name, const QString& caption, const QString& value,
+                       const FileChooser& choose);
+    QString fullPath(const QString& typed) const; // empty for empty
     // The preview and the status line, then the buttons: accept with the
-    // caption given, or close.
-    void finish(const QString& acceptCaption);
+    // caption and tooltip given, or close.
+    void finish(const QString& acceptCaption, const QString& acceptTip);
+    // Tooltips and accessible descriptions for the dialog's own controls.
+    static void explainEach(std::initializer_list<std::pair<QWidget*, QString>> tips);
     // A status of any length keeps the dialog's size: it is cut short.
     void setPreview(const QString& text, const QString& status);
 
@@ -84,6 +96,7 @@ protected:
 private:
     QPlainTextEdit* preview_ = nullptr;
     QLabel* status_ = nullptr;
+    QString folder_; // where a bare name lies; empty for the home folder
 };
 
 // "Export font table...": format, characters, name and options; Save writes
@@ -108,6 +121,7 @@ private:
     Library library_;
     QString libraryPath_;
     std::string table_;
+    std::size_t entries_ = 0; // the characters table_ holds
 
     QComboBox* format_ = nullptr;
     QLineEdit* characters_ = nullptr;

@@ -5,7 +5,9 @@
 #include "library/preview.h"
 #include "render/app_icon.h"
 #include "table/make_table.h"
+#include "ui/control_tips.h"
 #include "ui/font_list_model.h"
+#include "ui/one_line_box.h"
 #include "ui/pixel_button.h"
 #include "ui/pixel_grid.h"
 #include "ui/twips.h"
@@ -20,8 +22,6 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QScreen>
 #include <QTimer>
 
 namespace vorlix {
@@ -73,21 +73,6 @@ QFont dialogFont() {
     return font;
 }
 
-// A pasted line break would end the table's comment line (or split a
-// value) and hand the rest to the assembler as code: it becomes a space.
-void keepOnOneLine(QLineEdit* box) {
-    QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString& text) {
-        static const QRegularExpression lineBreak(
-            QStringLiteral("\\r\\n|[\\r\\n\\v\\f\\x{85}\\x{2028}\\x{2029}]"));
-        if (!text.contains(lineBreak)) {
-            return;
-        }
-        const int cursor = box->cursorPosition();
-        box->setText(QString(text).replace(lineBreak, QStringLiteral(" ")));
-        box->setCursorPosition(cursor);
-    });
-}
-
 QString forDisplay(const std::string& text) {
     return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
@@ -108,6 +93,7 @@ Form1::Form1(LibraryLocation library, MessageBoxHandler showMessage, QWidget* pa
     buildGridTools();
     buildListMenu();
     buildSpinPreview();
+    explainMainWindow(this);
     Form_Load();
 }
 
@@ -221,30 +207,6 @@ void Form1::buildFontsList() {
     }
 }
 
-void Form1::showCentred() {
-    centre();
-    show();
-    frameAwaited_ = true;
-}
-
-void Form1::centre() {
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
-}
-
-void Form1::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    // Window managers frame a window only once it is up, so the first centring
-    // went by the inner size alone; centre again as soon as the frame is known.
-    if (frameAwaited_ && frameGeometry() != geometry()) {
-        frameAwaited_ = false;
-        centre();
-    }
-}
-
 QMessageBox::StandardButton Form1::message(const QString& text, QMessageBox::Icon icon,
                                            QMessageBox::StandardButtons buttons,
                                            const QString& title,
@@ -347,7 +309,7 @@ void Form1::SAVEDATA() {
 QString Form1::LOADDATA() {
     fontLines_->setTable(nullptr); // the view lets go of the old table first
     const LibraryReload reload = session_.reload();
-    fraFONTS->setToolTip(words_.description());
+    explain(fraFONTS, words_.description()); // the library file, as it may change
     fontLines_->setTable(&session_.table());
     emit libraryLoaded();
     return words_.reloaded(reload);

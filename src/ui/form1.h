@@ -43,10 +43,6 @@ public:
     explicit Form1(LibraryLocation library, MessageBoxHandler showMessage = modalMessageBox,
                    QWidget* parent = nullptr);
 
-    // Centres the window on its screen and shows it, and centres it again
-    // once the window manager has put its frame around it.
-    void showCentred();
-
     // Chooses the font that "Import font..." reads; empty when cancelled.
     // A file dialog unless replaced (the tests answer it).
     void setFontChooser(FontsListMenu::FontChooser chooser) {
@@ -57,11 +53,9 @@ signals:
     void libraryLoaded(); // the table holds the library as read anew
 
 protected:
-    void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
-    void centre();
     void buildEditor();
     void buildMessageArea();
     void buildFontsList();
@@ -114,7 +108,6 @@ private:
     Glyph glyph_; // the glyph being edited; the pixel buttons show it
     QUndoStack* undo_ = nullptr;
     FontsListMenu* listMenu_ = nullptr;
-    bool frameAwaited_ = false;
     BINREC BinDigits;
     std::string tableText_;
 

@@ -1,9 +1,11 @@
-// The editor grid's tools: shifting, mirroring and inverting the glyph, and
-// undo and redo of every change of the grid. They sit in the grid's context
-// menu, with shortcuts that work while the grid has the focus, so that the
-// boxes keep their own Ctrl+Z.
+// The editor grid's tools: shifting, mirroring and inverting the glyph,
+// painted strokes, and undo and redo of every change of the grid. The tools
+// sit in the grid's context menu, with shortcuts that work while the grid
+// has the focus, so that the boxes keep their own Ctrl+Z.
 
 #include "ui/form1.h"
+
+#include "ui/pixel_grid.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -63,6 +65,15 @@ void Form1::buildGridTools() {
     actions[8]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     actions[9]->setObjectName(QStringLiteral("Redo"));
     actions[9]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    // A stroke painted by dragging is one change, undone at once.
+    connect(findChild<PixelGrid*>(), &PixelGrid::painted, this,
+            [this](const QList<int>& indexes, bool lit) {
+                Glyph changed = glyph_;
+                for (const int i : indexes) {
+                    changed.dots[i / Glyph::rows][i % Glyph::rows] = lit;
+                }
+                changeGlyph(changed);
+            });
     fraFont0->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (QAction* action : actions) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);

@@ -32,7 +32,7 @@ template <typename Box> void offerInContextMenu(Box* box, QAction* preview) {
 } // namespace
 
 void Form1::buildSpinPreview() {
-    auto* preview = new QAction(QStringLiteral("Spin preview"), this);
+    auto* preview = new QAction(tr("Spin preview"), this);
     preview->setObjectName(QStringLiteral("Spin preview"));
     preview->setShortcut(QKeySequence(Qt::Key_F5));
     connect(preview, &QAction::triggered, this, &Form1::showSpinPreview);

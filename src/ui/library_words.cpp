@@ -97,8 +97,9 @@ QString LibraryWords::merged(const LibraryWrite& write, const QString& source,
     if (!write.ok()) {
         return failed(tr("%1 could not be imported into").arg(source), write);
     }
-    QString words =
-        tr("%1:\r\n%2.").arg(source, QString::fromStdString(mergeCounts(write, missing)));
+    // Both files in full: what was read, and the library it went into.
+    QString words = tr("%1 into\r\n%2:\r\n%3.")
+                        .arg(source, path(), QString::fromStdString(mergeCounts(write, missing)));
     if (!write.refused.empty()) {
         words += QStringLiteral("\r\n\r\n") +
                  tr("The library file cannot store these: %1.")

@@ -1,4 +1,5 @@
 #include "library/library_store.h"
+#include "ui/centred_window.h"
 #include "ui/form1.h"
 
 #include <QApplication>
@@ -15,9 +16,9 @@ void describe(QCommandLineParser& parser) {
         "Draws 5x8 character fonts for a spinning LED stick, keeps them in a font\n"
         "library, and writes the column table of a message.\n"
         "\n"
-        "Grid: a click or Space toggles a dot, the arrow keys move; right-click for\n"
-        "  Shift (Ctrl+arrow), Mirror (Ctrl+M, Ctrl+Shift+M), Invert Dots (Ctrl+I),\n"
-        "  Undo (Ctrl+Z) and Redo (Ctrl+Shift+Z).\n"
+        "Grid: a click or Space toggles a dot, a drag paints every dot passed alike,\n"
+        "  the arrow keys move; right-click for Shift (Ctrl+arrow), Mirror (Ctrl+M,\n"
+        "  Ctrl+Shift+M), Invert Dots (Ctrl+I), Undo (Ctrl+Z) and Redo (Ctrl+Shift+Z).\n"
         "F5, or Spin preview in the message's and the table's context menus: the\n"
         "  message on a spinning stick, with Save picture...\n"
         "Fonts list (View Font List): a double click or Edit loads a glyph, the\n"
@@ -26,7 +27,8 @@ void describe(QCommandLineParser& parser) {
         "  Import firmware table...\n"
         "Files: the library, FONTSDAT.txt beside the program or, installed,\n"
         "  $XDG_DATA_HOME/vorlix/FONTSDAT.txt (~/.local/share/vorlix); the dialogs'\n"
-        "  choices in ~/.config/vorlix/vorlix.conf. More in man vorlix."));
+        "  and the spin preview's choices in ~/.config/vorlix/vorlix.conf. More in\n"
+        "  man vorlix."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption({{"l", "library"},
@@ -76,6 +78,6 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(VORLIX_APP_ID));
     vorlix::Form1 window(vorlix::locateLibrary(library, QCoreApplication::applicationDirPath(),
                                                vorlix::userLibraryFolder()));
-    window.showCentred();
+    showCentred(&window);
     return app.exec();
 }

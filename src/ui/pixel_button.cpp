@@ -24,10 +24,8 @@ void PixelButton::setCell(int column, int row) {
 
 void PixelButton::nameForScreenReaders() {
     if (column_ > 0) {
-        setAccessibleName(QStringLiteral("column %1, row %2, %3")
-                              .arg(column_)
-                              .arg(row_)
-                              .arg(isLit() ? QStringLiteral("lit") : QStringLiteral("dark")));
+        setAccessibleName(
+            tr("column %1, row %2, %3").arg(column_).arg(row_).arg(isLit() ? tr("lit") : tr("dark")));
     }
 }
 

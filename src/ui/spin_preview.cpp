@@ -3,6 +3,8 @@
 #include "render/app_icon.h"
 #include "render/png_file.h"
 #include "table/stick_columns.h"
+#include "ui/control_tips.h"
+#include "ui/stored_settings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,11 +42,11 @@ const LedColour ledColours[] = {
     {QT_TRANSLATE_NOOP("vorlix::SpinPreview", "Yellow"), QColor(255, 200, 0)},
     {QT_TRANSLATE_NOOP("vorlix::SpinPreview", "White"), QColor(255, 255, 255)}};
 
-QString choosePictureFile(QWidget* parent) {
+QString choosePictureFile(QWidget* parent, const QString& suggested) {
     // The preview asks before replacing, on the name with .png added.
-    return QFileDialog::getSaveFileName(
-        parent, SpinPreview::tr("Save picture"), QDir::home().filePath(QStringLiteral("spin.png")),
-        SpinPreview::tr("PNG pictures (*.png)"), nullptr, QFileDialog::DontConfirmOverwrite);
+    return QFileDialog::getSaveFileName(parent, SpinPreview::tr("Save picture"), suggested,
+                                        SpinPreview::tr("PNG pictures (*.png)"), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 // The ring, as large as its room allows, on black.
@@ -71,14 +73,31 @@ private:
     SpinPreview* preview_;
 };
 
+const Stored<SpinSettings> spinFields[] = {{"speed", &SpinSettings::speed},
+                                           {"share", &SpinSettings::share},
+                                           {"counterClockwise", &SpinSettings::counterClockwise},
+                                           {"colour", &SpinSettings::colour},
+                                           {"strip", &SpinSettings::strip},
+                                           {"picture", &SpinSettings::picture}};
+
 template <typename Control>
-Control* named(Control* control, const char* name, const QString& accessibleName) {
+Control* named(Control* control, const char* name, const QString& accessibleName,
+               const QString& tip) {
     control->setObjectName(QLatin1String(name));
     control->setAccessibleName(accessibleName);
+    explain(control, tip);
     return control;
 }
 
 } // namespace
+
+SpinSettings SpinSettings::load() {
+    return loadStored("spinPreview", spinFields);
+}
+
+void SpinSettings::save() const {
+    saveStored(*this, "spinPreview", spinFields);
+}
 
 SpinPreview::SpinPreview(ColumnsSource columns, MessageBoxHandler showMessage, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window), columnsOf_(std::move(columns)),
@@ -89,38 +108,64 @@ SpinPreview::SpinPreview(ColumnsSource columns, MessageBoxHandler showMessage, Q
     started_.start();
     clock_ = [this] { return started_.nsecsElapsed() / 1e9; };
 
-    ring_ = named(new RingView(this, this), "ring", tr("Spinning stick"));
+    const SpinSettings start = SpinSettings::load();
+    ring_ = named(new RingView(this, this), "ring", tr("Spinning stick"),
+                  tr("The message as the eye sees it on the stick, turning at the speed and the "
+                     "way chosen."));
     stripPicture_ = new QLabel;
-    strip_ = named(new QScrollArea(this), "strip", tr("Strip view"));
+    strip_ = named(new QScrollArea(this), "strip", tr("Strip view"),
+                   tr("The message's columns side by side, in the order the stick lights them."));
     strip_->setWidget(stripPicture_);
     strip_->setFixedHeight(96 + 24);
     QPalette dark = strip_->viewport()->palette();
     dark.setColor(QPalette::Window, Qt::black);
     strip_->viewport()->setPalette(dark);
     strip_->viewport()->setAutoFillBackground(true);
-    strip_->hide();
+    strip_->setVisible(start.strip);
 
-    speed_ = named(new QSpinBox(this), "speed", tr("Speed"));
+    speed_ = named(new QSpinBox(this), "speed", tr("Speed"),
+                   tr("How fast the stick turns, in revolutions per minute."));
     speed_->setRange(10, 6000);
     speed_->setSingleStep(50);
-    speed_->setValue(1500);
+    speed_->setValue(start.speed); // out of range, the nearest
     speed_->setSuffix(tr(" rpm"));
-    share_ = named(new QSpinBox(this), "share", tr("Text covers"));
+    share_ =
+        named(new QSpinBox(this), "share", tr("Text covers"),
+              tr("How much of each turn the message takes up; the rest of the circle stays dark."));
     share_->setRange(1, 100);
-    share_->setValue(100);
+    share_->setValue(start.share);
     share_->setSuffix(tr(" % of the circle"));
-    columnTime_ = named(new QLabel(this), "columnTime", tr("Time per column"));
-    direction_ = named(new QComboBox(this), "direction", tr("Direction"));
+    columnTime_ = named(new QLabel(this), "columnTime", tr("Time per column"),
+                        tr("How long each column is lit, from the speed and the share: the time "
+                           "your firmware gives each column."));
+    direction_ = named(new QComboBox(this), "direction", tr("Direction"),
+                       tr("Which way the stick turns, as seen from the front."));
     direction_->addItems({tr("Clockwise"), tr("Counter-clockwise")});
-    colour_ = named(new QComboBox(this), "colour", tr("LED colour"));
+    direction_->setCurrentIndex(start.counterClockwise ? 1 : 0);
+    colour_ = named(new QComboBox(this), "colour", tr("LED colour"),
+                    tr("The colour of the stick's LEDs."));
     for (const LedColour& led : ledColours) {
         colour_->addItem(tr(led.name), led.colour);
+        if (start.colour == QLatin1String(led.name)) {
+            colour_->setCurrentIndex(colour_->count() - 1);
+        }
     }
     blank_ = named(new QCheckBox(tr("&Blank column after each character"), this), "blank",
-                   tr("Blank column after each character"));
-    showStrip_ = named(new QCheckBox(tr("S&trip view"), this), "showStrip", tr("Strip view"));
+                   tr("Blank column after each character"),
+                   tr("A dark column after each character, the same choice as the main window's "
+                      "Add blank Column after each Char."));
+    showStrip_ = named(new QCheckBox(tr("S&trip view"), this), "showStrip", tr("Strip view"),
+                       tr("Shows the message's columns side by side under the ring."));
+    showStrip_->setChecked(start.strip);
     auto* save =
-        named(new QPushButton(tr("Save &picture..."), this), "savePicture", tr("Save picture"));
+        named(new QPushButton(tr("Save &picture..."), this), "savePicture", tr("Save picture"),
+              tr("Saves the ring as it is shown now as a PNG picture, asking before it replaces a "
+                 "file."));
+    picture_ = start.picture;
+    saved_ = named(new QLabel(this), "saved", tr("Picture saved"),
+                   tr("What the last Save picture... wrote, and where."));
+    saved_->setWordWrap(true);
+    saved_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* controls = new QFormLayout;
     controls->addRow(tr("&Speed:"), speed_);
@@ -134,9 +179,12 @@ SpinPreview::SpinPreview(ColumnsSource columns, MessageBoxHandler showMessage, Q
     auto* pictures = new QVBoxLayout;
     pictures->addWidget(ring_, 1);
     pictures->addWidget(strip_);
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(pictures, 1);
-    layout->addLayout(controls);
+    auto* sides = new QHBoxLayout;
+    sides->addLayout(pictures, 1);
+    sides->addLayout(controls);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(sides, 1);
+    layout->addWidget(saved_); // under both, where a long path fits
 
     animation_ = new QTimer(this);
     animation_->setObjectName(QStringLiteral("animation"));
@@ -188,6 +236,15 @@ void SpinPreview::settingsChanged() {
     ring_->update();
 }
 
+SpinSettings SpinPreview::settings() const {
+    return {speed_->value(),
+            share_->value(),
+            direction_->currentIndex() == 1,
+            QLatin1String(ledColours[colour_->currentIndex()].name),
+            showStrip_->isChecked(),
+            picture_};
+}
+
 Spin SpinPreview::spin(int columnCount) const {
     const double share = share_->value() / 100.0;
     Spin spin{.columnAngle = 2 * std::numbers::pi * share / columnCount,
@@ -222,6 +279,7 @@ void SpinPreview::showEvent(QShowEvent* event) {
 void SpinPreview::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     animation_->stop();
+    settings().save(); // closed by itself or with the main window
 }
 
 void SpinPreview::changeEvent(QEvent* event) {
@@ -245,7 +303,8 @@ bool SpinPreview::eventFilter(QObject* watched, QEvent* event) {
 
 void SpinPreview::savePicture() {
     const QImage shown = frame(ringSide());
-    const QString typed = chooseFile_(this);
+    const QString typed = chooseFile_(
+        this, picture_.isEmpty() ? QDir::home().filePath(QStringLiteral("spin.png")) : picture_);
     if (typed.isEmpty()) {
         return;
     }
@@ -261,6 +320,7 @@ void SpinPreview::savePicture() {
                       .defaultButton = QMessageBox::No}) != QMessageBox::Yes) {
         return;
     }
+    saved_->clear();
     if (const WriteResult written = writePng(path, shown); written.status != WriteStatus::written) {
         showMessage_(
             this,
@@ -268,7 +328,14 @@ void SpinPreview::savePicture() {
              .text =
                  tr("The picture could not be saved to\r\n%1\r\n\r\n%2").arg(name, written.error),
              .icon = QMessageBox::Critical});
+        return;
     }
+    picture_ = path;
+    saved_->setText(tr("Saved %1 x %2 pixels, %3 bytes, as %4")
+                        .arg(shown.width())
+                        .arg(shown.height())
+                        .arg(QFileInfo(path).size())
+                        .arg(name));
 }
 
 } // namespace vorlix

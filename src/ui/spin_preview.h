@@ -24,14 +24,29 @@ class QTimer;
 
 namespace vorlix {
 
+// What the spin preview keeps for the next run. Its blank column is the main
+// window's check box, which starts unticked every run, so it is not kept.
+struct SpinSettings {
+    int speed = 1500; // revolutions per minute
+    int share = 100;  // the percentage of the circle the text covers
+    bool counterClockwise = false;
+    QString colour = QStringLiteral("Red"); // as named in English
+    bool strip = false;
+    QString picture; // the last saved, where the next is suggested
+
+    static SpinSettings load();
+    void save() const;
+};
+
 class SpinPreview : public QWidget {
     Q_OBJECT
 public:
     // The message's columns as the stick lights them, with or without a
     // blank column after each character.
     using ColumnsSource = std::function<std::vector<ColumnDots>(bool blank)>;
-    // Chooses where "Save picture..." writes; empty when cancelled.
-    using FileChooser = std::function<QString(QWidget* parent)>;
+    // Chooses where "Save picture..." writes, starting from the file
+    // suggested; empty when cancelled.
+    using FileChooser = std::function<QString(QWidget* parent, const QString& suggested)>;
     // The time, in seconds, that frames are drawn for.
     using Clock = std::function<double()>;
 
@@ -58,6 +73,7 @@ protected:
 
 private:
     void settingsChanged();
+    SpinSettings settings() const;
     void animate();
     void savePicture();
     Spin spin(int columnCount) const;
@@ -82,6 +98,8 @@ private:
     QComboBox* colour_ = nullptr;
     QCheckBox* blank_ = nullptr;
     QCheckBox* showStrip_ = nullptr;
+    QLabel* saved_ = nullptr; // what the last "Save picture..." wrote, and where
+    QString picture_;
     QTimer* animation_ = nullptr;
 };
 

@@ -25,6 +25,13 @@ struct Outcome {
 
 const FontTable worked{{"A", {"&H7E", "&H9", "&H9", "&H9", "&H7E"}},
                        {"B", {"&H7F", "&H49", "&H49", "&H49", "&H36"}}};
+// Line 2 is no byte, line 3 repeats A, line 4 is a byte 1252 leaves
+// undefined, line 5 opens a quote it never closes.
+const QByteArray damaged = "\"A\",\"&H7E\",\"&H9\",\"&H9\",\"&H9\",\"&H7E\"\r\n"
+                           "\"B\",\"&H1FF\",\"&H49\",\"&H49\",\"&H49\",\"&H36\"\r\n"
+                           "\"A\",\"&H1\",\"&H2\",\"&H3\",\"&H4\",\"&H5\"\r\n"
+                           "\"\x81\",\"&H1\",\"&H2\",\"&H3\",\"&H4\",\"&H5\"\r\n"
+                           "\"C\",\"&H1\r\n";
 const std::string utf8Record = "\"\xC3\xA9\",\"&H1\",\"&H2\",\"&H3\",\"&H4\",\"&H5\"\r\n";
 
 // The program runs in the test's folder, which holds the files the cases
@@ -33,15 +40,11 @@ const std::string utf8Record = "\"\xC3\xA9\",\"&H1\",\"&H2\",\"&H3\",\"&H4\",\"&
 class VorlixTable : public testing::Test {
 protected:
     void SetUp() override {
-        // Line 2 is no byte, line 3 repeats A, line 4 is a byte 1252 leaves
-        // undefined, line 5 opens a quote it never closes.
-        write("damaged.txt", "\"A\",\"&H7E\",\"&H9\",\"&H9\",\"&H9\",\"&H7E\"\r\n"
-                             "\"B\",\"&H1FF\",\"&H49\",\"&H49\",\"&H49\",\"&H36\"\r\n"
-                             "\"A\",\"&H1\",\"&H2\",\"&H3\",\"&H4\",\"&H5\"\r\n"
-                             "\"\x81\",\"&H1\",\"&H2\",\"&H3\",\"&H4\",\"&H5\"\r\n"
-                             "\"C\",\"&H1\r\n");
+        write("damaged.txt", damaged.toStdString());
         write("u8.txt", "\xEF\xBB\xBF" + utf8Record);
-        write("cut.txt", "\"A\",\"&H1\",\"&H2\"\r\n" + utf8Record); // line 1 cut short
+        static constexpr char escape[] = "  dt 0x7E, \x1b[2J\0Z\n";
+        write("escape.asm", std::string(escape, sizeof escape - 1)); // the NUL inside kept
+        write("cut.txt", "\"A\",\"&H1\",\"&H2\"\r\n" + utf8Record);  // line 1 cut short
         write("bare.txt", utf8Record);
         write("old.png", "an older picture");
         write("FONTSDAT.txt", *libraryBytes(worked));
@@ -83,8 +86,10 @@ TEST_P(ExitCodes, FollowTheRules) {
     EXPECT_EQ(result.code, GetParam().code) << result.err;
     EXPECT_NE((result.out + result.err).find(GetParam().says), std::string::npos)
         << result.out << result.err;
-    // Whatever happens, the library is never written; a failure writes nothing.
+    // Whatever happens, the library is never written; a failure writes nothing,
+    // and nothing shortens a damaged library.
     EXPECT_EQ(read("FONTSDAT.txt"), QByteArray::fromStdString(*libraryBytes(worked)));
+    EXPECT_EQ(read("damaged.txt"), damaged);
     if (result.code != 0) {
         EXPECT_EQ(read("old.png"), "an older picture");
     }
@@ -184,6 +189,17 @@ const ExitCase cases[] = {
      "quote; give it another glyph with --missing, or leave it out with --chars 32-33,35"},
     {{"--convert", "windows-1252"}, 0, "FONTSDAT.txt: Windows-1252 already, nothing to do"},
     {{"--convert", "latin1"}, 2, "--convert takes utf-8 or windows-1252, not 'latin1'"},
+    // Promised to lose nothing: a damaged library is left as it is.
+    {{"-l", "damaged.txt", "--convert", "utf-8"},
+     1,
+     "damaged.txt:5: the library is damaged: a quote is opened but never closed\n"
+     "vorlix-table: nothing was written (--convert)"},
+    {{"-l", "damaged.txt", "--read-table", VORLIX_TEST_DATA "/pic_clock.asm", "--label",
+      "decimal", "--chars", "68-69", "-s"},
+     1,
+     "nothing was written (--strict)"},
+    // The file's own bytes, quoted: no escape reaches the terminal, no NUL cuts it.
+    {{"--read-table", "escape.asm", "--chars", "65"}, 1, "'\\x1b[2J\\x00Z' is no number"},
     {{"--label", "int", "-f", "c", "A"}, 2, "'int' is a reserved word"},
     {{"--label", "Movlw", "-f", "retlw", "A"}, 2, "'Movlw' is a reserved word"},
     {{"--label", "font5", "A"}, 0, ";Total Columns = 5\r\nfont5:\r\n       dt  0x7E"},
@@ -203,7 +219,16 @@ const ExitCase cases[] = {
     {{"-r", "link.txt", "A"}, 2, "is the library itself"},
     {{"--import", "FONTSDAT.txt"}, 2, "cannot import"},
     {{"-r", "old.png", QString(16667, 'A')}, 2, "at most 16666 characters"},
-    {{"-b", "--round", "-r", "old.png", QString(500, 'A')}, 2, "on a ring: at most"}};
+    {{"-b", "--round", "-r", "old.png", QString(500, 'A')}, 2, "on a ring: at most"},
+    // What --send refuses before it opens a port; the simulated stick's tests
+    // send for real.
+    {{"--send", "no/port", "--invert", "A"}, 2, "cannot open the serial port no/port: "},
+    {{"--baud", "9600", "A"}, 2, "--baud needs --send"},
+    {{"--send", "no/port", "-f", "c", "A"}, 2, "--format does not go with --send"},
+    {{"--send", "no/port", "--as-text", "--invert", "A"}, 2, "--invert does not go with it"},
+    {{"--send", "no/port", "--as-text", "A\u2603"}, 2, "a character beyond code 255"},
+    {{"--send", "no/port", "--font", "--chars", "250-256"}, 2, "codes from 0 to 255"},
+    {{"--send", "no/port", ""}, 2, "nothing to send"}};
 INSTANTIATE_TEST_SUITE_P(Cases, ExitCodes, testing::ValuesIn(cases));
 
 // Created, merged, replaced; --strict refuses a font whose glyphs lose dots

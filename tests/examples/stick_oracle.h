@@ -29,6 +29,24 @@ inline std::vector<std::array<unsigned, 5>> glyphsOf(const char* library, const 
     return columns;
 }
 
+// What the ATmega328P example draws for a text through its proportional
+// font: each glyph's lit columns (a space's 3 dark), gap dark columns
+// between characters, and the dark column after the text; a 1 bit lit.
+inline std::vector<unsigned> textColumns(const std::vector<std::array<unsigned, 5>>& glyphs,
+                                         int gap) {
+    std::vector<unsigned> columns;
+    for (size_t i = 0; i < glyphs.size(); ++i) {
+        auto lit = [](unsigned byte) { return byte != 0xFF; };
+        auto from = std::find_if(glyphs[i].begin(), glyphs[i].end(), lit);
+        auto to = std::find_if(glyphs[i].rbegin(), glyphs[i].rend(), lit).base();
+        for (auto column = from; column < to; ++column)
+            columns.push_back(~*column & 0xFF);
+        columns.insert(columns.end(),
+                       (from == glyphs[i].end() ? 3 : 0) + (i + 1 < glyphs.size() ? gap : 1), 0);
+    }
+    return columns;
+}
+
 // The bytes the port held at from + (k + 1/2) * step, k = 0 .. count - 1.
 inline std::vector<unsigned> sampled(const Writes& writes, double from, double step, size_t count) {
     std::vector<unsigned> bytes;

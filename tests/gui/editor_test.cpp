@@ -3,6 +3,7 @@
 // boxes.
 
 #include "gui/form_fixture.h"
+#include "ui/firmware_dialogs.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -21,8 +22,10 @@ class EditorTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<FormFixture> f;
+    QTemporaryDir config; // the spin preview's and the dialogs' settings
 
 private slots:
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit()); }
     void init() { CALL(f = std::make_unique<FormFixture>()); }
     void cleanup() { f.reset(); }
 
@@ -122,6 +125,96 @@ private slots:
         QCOMPARE(f->focusName(), "col(1)");
         CALL(f->act("Shift+Tab"));
         QCOMPARE(spoken(QApplication::focusWidget()), "column 5, row 8, lit");
+    }
+
+    // A press and a drag paint every dot passed with the pressed dot's new
+    // state, as one undo step; a press released inside its dot is one click.
+    void dragPaintsOneStroke_data() {
+        QTest::addColumn<QString>("drawn"); // clicked first
+        QTest::addColumn<QString>("path");  // pressed, moved to (a corner: +), released
+        QTest::addColumn<QString>("dots");
+        addRow("click", "", "1 1", "X....... ........ ........ ........ ........");
+        addRow("wiggle in the dot", "", "1 1+ 1", "X....... ........ ........ ........ ........");
+        addRow("fast along the top row", "", "1 33",
+               "X....... X....... X....... X....... X.......");
+        addRow("out and back", "", "1 9 1", "X....... X....... ........ ........ ........");
+        addRow("from a lit dot", "1 9 17", "9 1", "........ ........ X....... ........ ........");
+    }
+    void dragPaintsOneStroke() {
+        QFETCH(QString, drawn);
+        QFETCH(QString, path);
+        CALL(f->act(drawn));
+        const QString before = f->editorDots();
+        // The pressed dot has the mouse until the release, as on a screen.
+        QWidget* pressed = f->find("cmdPixel(" + path.section(' ', 0, 0) + ")");
+        const auto at = [&](QString name) {
+            const bool corner = name.endsWith('+');
+            const auto* dot = f->find("cmdPixel(" + name.remove('+') + ")");
+            return pressed->mapFromGlobal(
+                dot->mapToGlobal(corner ? QPoint(1, 1) : dot->rect().center()));
+        };
+        const QStringList steps = path.split(' ');
+        QTest::mousePress(pressed, Qt::LeftButton, {}, at(steps.first()));
+        for (const QString& step : steps.mid(1)) {
+            QTest::mouseMove(pressed, at(step));
+        }
+        QTest::mouseRelease(pressed, Qt::LeftButton, {}, at(steps.last()));
+        QTEST(f->editorDots(), "dots");
+        CALL(f->act("Ctrl+Z"));
+        QCOMPARE(f->editorDots(), before);
+    }
+
+    // Every control of the window, the spin preview and the firmware dialogs
+    // says what it does, to the eye and to screen readers alike.
+    void everyControlIsExplained() {
+        f->find("txtMSG")->setFocus();
+        CALL(f->act("F5"));
+        const vorlix::FontTable none;
+        const vorlix::FontExportDialog exporting([&]() -> const vorlix::FontTable& { return none; },
+                                                 {}, {});
+        const vorlix::TableImportDialog importing({});
+        QStringList seen;
+        QStringList unexplained;
+        const QWidget* windows[] = {f->form.get(), f->form->findChild<QWidget*>("SpinPreview"),
+                                    &exporting, &importing};
+        for (const QWidget* window : windows) {
+            for (const QWidget* control : window->findChildren<QWidget*>()) {
+                const QString name = control->objectName();
+                if (control->isWindow() || name.isEmpty() || name.startsWith("qt_") ||
+                    name == "editorRegion" || name == "Line1") {
+                    continue;
+                }
+                seen << name;
+                if (control->toolTip().isEmpty() ||
+                    control->accessibleDescription() != control->toolTip()) {
+                    unexplained << name;
+                }
+            }
+        }
+        QCOMPARE(unexplained.join(' '), QString());
+        for (const char* name : {"cmdPIX(39)", "Label2", "saved", "proportional", "replace"}) {
+            QVERIFY2(seen.contains(name), name);
+        }
+    }
+
+    // The check boxes' tips give an example; it holds.
+    void tipsExamplesHold_data() {
+        QTest::addColumn<QString>("dots");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        addRow("chkInvert", "2 3 4 5 6 7", "&H81", "&H7E");
+        addRow("chkMSB", "1", "&H7F", "&HFE");
+    }
+    void tipsExamplesHold() {
+        QFETCH(QString, dots);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        const QString box = QTest::currentDataTag();
+        QVERIFY(f->find(box)->toolTip().contains(before + " becomes " + after));
+        CALL(f->act(dots));
+        QCOMPARE(f->text("txtHEX(1)"), before);
+        CALL(f->act(box));
+        QCOMPARE(f->text("txtHEX(1)"), after);
     }
 
     void fontsListToggleCoversTheEditor() {

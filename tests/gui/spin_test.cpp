@@ -5,9 +5,13 @@
 #include "ui/spin_preview.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTimer>
 
@@ -24,6 +28,7 @@ class SpinTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<FormFixture> f;
+    QTemporaryDir config; // the settings of this run alone
 
     SpinPreview* preview() const { return f->form->findChild<SpinPreview*>(); }
     // F5, or the entry of a box's own menu.
@@ -41,7 +46,11 @@ class SpinTest : public QObject {
     }
 
 private slots:
-    void init() { CALL(f = std::make_unique<FormFixture>(library)); }
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit()); }
+    void init() {
+        QSettings(QSettings::UserScope, "vorlix", "vorlix").clear();
+        CALL(f = std::make_unique<FormFixture>(library));
+    }
     void cleanup() { f.reset(); }
 
     void opensByKeyOrMenuAndClosesWithTheWindow_data() {
@@ -139,15 +148,66 @@ private slots:
                  "speed share direction colour blank showStrip savePicture speed");
     }
 
+    // Typed and picked in one run, shown at the start of the next; the blank
+    // column is the main window's, which starts unticked.
+    void remembersItsChoicesForTheNextRun() {
+        CALL(open("txtMSG", false));
+        auto* speed = preview()->findChild<QSpinBox*>("speed");
+        speed->selectAll();
+        QTest::keyClicks(speed, "600");
+        preview()->findChild<QComboBox*>("colour")->setCurrentIndex(2);
+        for (const char* name : {"blank", "showStrip"}) {
+            auto* box = preview()->findChild<QCheckBox*>(name);
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); // its tick
+            QVERIFY(box->isChecked());
+        }
+        preview()->close();
+        f.reset();
+        CALL(f = std::make_unique<FormFixture>(library)); // the next run
+        CALL(open("txtMSG", false));
+        QCOMPARE(preview()->findChild<QSpinBox*>("speed")->value(), 600);
+        QCOMPARE(preview()->findChild<QComboBox*>("colour")->currentText(), "Blue");
+        QVERIFY(preview()->findChild<QCheckBox*>("showStrip")->isChecked());
+        QVERIFY(preview()->findChild<QWidget*>("strip")->isVisible());
+        QVERIFY(!preview()->findChild<QCheckBox*>("blank")->isChecked());
+        QVERIFY(QFile::exists(config.filePath("vorlix/vorlix.conf")));
+    }
+
+    // Written, the file's place and size are told in the preview itself.
     void savesTheFrameAsPng() {
         CALL(open("txtMSG", false));
         preview()->setClock([] { return 0.5; });
         const QString path = f->dir.filePath("spin");
-        preview()->setFileChooser([path](QWidget*) { return path; });
-        QTest::mouseClick(preview()->findChild<QAbstractButton*>("savePicture"), Qt::LeftButton);
+        QFile old(path + ".png");
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        QString suggested;
+        preview()->setFileChooser([&](QWidget*, const QString& start) {
+            suggested = start;
+            return path;
+        });
+        auto* save = preview()->findChild<QAbstractButton*>("savePicture");
+        // The file that will really be written is asked about, and kept on No.
+        f->answers = {QMessageBox::No, QMessageBox::Yes};
+        for (int k = 0; k < 2; ++k) {
+            QTest::mouseClick(save, Qt::LeftButton);
+            QCOMPARE(f->shown.size(), k + 1);
+            QCOMPARE(f->shown[k].text, QDir::toNativeSeparators(path + ".png") +
+                                           " already exists.\r\nDo you want to replace it?");
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll() == "old", k == 0);
+            old.close();
+        }
         const QImage saved(path + ".png", "png");
         QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), preview()->frame(saved.width()));
-        QVERIFY(f->shown.isEmpty());
+        QCOMPARE(preview()->findChild<QLabel*>("saved")->text(),
+                 QString("Saved %1 x %1 pixels, %2 bytes, as %3")
+                     .arg(saved.width())
+                     .arg(QFile(path + ".png").size())
+                     .arg(QDir::toNativeSeparators(path + ".png")));
+        f->answers = {QMessageBox::No};
+        QTest::mouseClick(save, Qt::LeftButton); // the next starts where the last went
+        QCOMPARE(suggested, path + ".png");
     }
 };
 

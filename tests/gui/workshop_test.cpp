@@ -204,6 +204,11 @@ private slots:
                  qPrintable(preview));
         QCOMPARE(status, QString("Not in the library, so dark: 'C' (U+0043)."));
         QFile written(table);
+        QCOMPARE(f->messages().constLast(),
+                 QString("Information Ok Ok | Export font table | The font table, 3 characters "
+                         "in %1 bytes, was written to\r\n%2")
+                     .arg(written.size())
+                     .arg(QDir::toNativeSeparators(table)));
         QVERIFY(written.open(QIODevice::ReadOnly));
         QVERIFY(written.readAll().contains("{0x80, 0xB6, 0xB6, 0xB6, 0xC9}, /* 'B' */\n"
                                            "    {0x00, 0x00, 0x00, 0x00, 0x00}, /* 'C' not"));
@@ -218,19 +223,31 @@ private slots:
                  qPrintable(preview));
         QCOMPARE(status, QString("3 glyphs to import."));
         QVERIFY(f->library().endsWith("\"C\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\"\r\n"));
-        QVERIFY2(f->messages().constLast().contains("added 1, replaced 0, kept 2, refused 0"),
+        QVERIFY2(f->messages().constLast().contains(QDir::toNativeSeparators(table) + " into\r\n" +
+                                                    QDir::toNativeSeparators(f->libraryPath) +
+                                                    ":\r\nadded 1, replaced 0, kept 2, refused 0"),
                  qPrintable(f->messages().constLast()));
         const vorlix::FontTable none;
-        const vorlix::FontExportDialog again([&]() -> const vorlix::FontTable& { return none; }, {},
-                                             {});
+        vorlix::FontExportDialog again([&]() -> const vorlix::FontTable& { return none; }, {}, {});
         QCOMPARE(again.findChild<QComboBox*>("format")->currentText(), QString("c"));
         QCOMPARE(again.findChild<QLineEdit*>("characters")->text(), QString("65-67"));
         QVERIFY(again.findChild<QCheckBox*>("invert")->isChecked());
         QVERIFY(!again.findChild<QCheckBox*>("swap")->isChecked());
+        // A bare name lies in the folder last used, and is shown in full.
+        auto* file = again.findChild<QLineEdit*>("file");
+        QCOMPARE(file->text(), table);
+        file->clear();
+        QTest::keyClicks(file, "again.h");
+        QTest::keyClick(file, Qt::Key_Return);
+        QCOMPARE(file->text(), f->dir.filePath("again.h"));
     }
 
     void gridToolsChangeTheGlyphAndUndoTakesThemBack() {
         CALL(f = std::make_unique<FormFixture>());
+        const auto enabled = [this](const char* action) {
+            return f->form->findChild<QAction*>(action)->isEnabled();
+        };
+        QVERIFY(!enabled("Undo") && !enabled("Redo")); // nothing to undo yet
         CALL(f->act("1 2 9"));
         QStringList seen{f->editorDots() + boxes().join(' ')};
         for (const char* tool : {"Shift Right", "Shift Down", "Shift Left", "Shift Up",
@@ -245,6 +262,7 @@ private slots:
             CALL(trigger("Undo"));
             QCOMPARE(f->editorDots() + boxes().join(' '), seen[step]);
         }
+        QVERIFY(enabled("Redo"));
         CALL(trigger("Redo"));
         QCOMPARE(f->editorDots() + boxes().join(' '), seen[1]);
         f->find("txtABC")->setFocus(); // a click on a dot takes the focus, and the shortcuts
