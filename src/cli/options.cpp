@@ -78,10 +78,10 @@ std::optional<Stop> askStop(const Request& request, bool address, bool prefixGiv
         request.mode != Mode::readTable && request.mode != Mode::update) {
         return std::nullopt;
     }
-    const TableAsk ask{request.mode == Mode::table ? TableJob::message
-                       : request.mode == Mode::font
-                           ? TableJob::font
-                           : TableJob::read, // --update too: no label written
+    // --update reads as --read-table does, and writes no label either.
+    const TableAsk ask{request.mode == Mode::table  ? TableJob::message
+                       : request.mode == Mode::font ? TableJob::font
+                                                    : TableJob::read,
                        request.format,
                        request.table,
                        request.widths,
@@ -126,7 +126,7 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     const QCommandLineOption label(
         QStringLiteral("label"),
         "The name of the table or array (default: vorlix_table; vorlix_font for --font); for "
-        "--read-table, the label of the table to read.",
+        "--read-table and --update, the label of the table to read.",
         "name");
     const QCommandLineOption org(QStringLiteral("org"),
                                  "For dt and retlw: the address of the table's first entry; fail "
