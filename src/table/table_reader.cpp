@@ -68,7 +68,7 @@ std::optional<Number> parseNumber(std::string_view token, bool hexRadix, bool c)
         if (error != std::errc{} || stop != v.data() + to) {
             return std::nullopt;
         }
-        return Number{value, {0, token.size(), from, to - from, base, digitFirst}};
+        return Number{value, {0, from, to - from, base, digitFirst}};
     };
     if (v.starts_with("0x") || v.starts_with("&h")) {
         return digits(2, v.size(), 16);

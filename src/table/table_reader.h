@@ -4,9 +4,9 @@
 // initializer, in the number forms firmware is written in (0x7E, 7Eh,
 // H'7E', $7E, 0b01111110, B01111110, decimal; bare digits are hex in dt
 // and retlw lines, as the PIC assemblers take them, unless the file sets
-// radix dec). Comments, labels, equates and other code are skipped; a
-// UTF-8 byte-order mark is too. C arrays are found at file scope and inside
-// namespaces, functions and extern "C" blocks.
+// radix dec: 0B1 there is B1, as gpasm reads it). Comments, labels, equates and other code are
+// skipped; a UTF-8 byte-order mark is too. C arrays are found at file scope and inside namespaces,
+// functions and extern "C" blocks.
 //
 // Where each number stands is kept, so that a table can be written back
 // into its own file in its own layout (see table_update.h).
@@ -26,8 +26,7 @@ namespace vorlix {
 // One number of a table in the text: the token and how its digits are
 // read, enough to write another value in the same form.
 struct TableNumber {
-    std::size_t at = 0; // the token's offset in the text
-    std::size_t length = 0;
+    std::size_t at = 0;       // the token's offset in the text
     std::size_t digitsAt = 0; // within the token: what lies around the digits stays
     std::size_t digitsLength = 0;
     int base = 10;
