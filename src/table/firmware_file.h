@@ -3,8 +3,9 @@
 // table_update.h). Nothing is lost: the file is replaced in one step (a
 // temporary file renamed over it, its mode kept) and only if it still holds
 // what was read; a failure leaves it byte-identical and says why; a path
-// that is no regular file is refused. An update that changes nothing
-// writes nothing, so the file keeps its time.
+// that is no regular file is refused. Updates of one file take turns, under
+// the lock the library's writers take (FILE.lock beside it while one runs).
+// An update that changes nothing writes nothing, so the file keeps its time.
 
 #include "common/file_io.h"
 #include "table/table_update.h"
