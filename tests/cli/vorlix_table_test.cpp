@@ -177,7 +177,7 @@ const ExitCase cases[] = {
     {{"--read-table", VORLIX_TEST_DATA "/pic_clock.asm", "--label", "decimal"},
      1,
      "the table's comments do not name its 2 glyphs' characters; give them"},
-    {{"--read-table", VORLIX_TEST_DATA "/clock_face.cpp", "--label", "data", "-l", "new.txt"},
+    {{"--read-table", VORLIX_TEST_DATA "/clock_face.ino", "--label", "data", "-l", "new.txt"},
      0,
      "added 2"}, // a reserved word of gpasm, but reading writes no label
     {{"--update", "x.c"}, 2, "--update needs --label"},
