@@ -83,6 +83,12 @@ FirmwareDialog::FirmwareDialog(const QString& title, DialogAsk ask, QWidget* par
     setWindowTitle(title);
 }
 
+FirmwareDialog::~FirmwareDialog() {
+    for (QObject* child : children()) {
+        child->disconnect(this);
+    }
+}
+
 QLineEdit* FirmwareDialog::addLine(const char* name, const QString& caption, const QString& value) {
     auto* line = new QLineEdit(value, this);
     line->setObjectName(QLatin1String(name));

@@ -66,6 +66,11 @@ struct TableImportSettings {
 // dialogs share.
 class FirmwareDialog : public QDialog {
     Q_OBJECT
+public:
+    // The fields are let go before anything is taken down: closing hides
+    // the dialog, and the focus leaving a box must not reach a half-gone one.
+    ~FirmwareDialog() override;
+
 protected:
     FirmwareDialog(const QString& title, DialogAsk ask, QWidget* parent);
 
