@@ -1,11 +1,13 @@
 // Any bytes as a firmware source: the table reader names a line of the file
-// for what it cannot read, and a font written in any form, with any options,
-// reads back as the glyphs it was written from.
+// for what it cannot read, and an update from an empty library changes
+// nothing; a font written in any form, with any options, reads back as the
+// glyphs it was written from, and updated from them is the same text.
 
 #include "common/utf8.h"
 #include "editor/column_text.h"
 #include "table/font_table.h"
 #include "table/table_reader.h"
+#include "table/table_update.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -23,6 +25,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                               read.damage->what.empty()
                         : read.bytes.empty()) {
             std::abort();
+        }
+        if (!label.empty()) {
+            TableUpdateRequest request;
+            request.label = std::string(label);
+            const TableUpdate update = updateTable(text, request, {});
+            if (!update.damage && update.text != text) {
+                std::abort();
+            }
         }
     }
     if (size < 1) {
@@ -62,6 +72,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                      request.reverse)
                                .records != glyphs) {
         std::abort();
+    }
+    if (format != FirmwareFormat::bin) {
+        TableUpdateRequest update;
+        update.label = "font";
+        update.blank = request.blank;
+        update.options = request.options;
+        update.reverse = request.reverse;
+        if (updateTable(written, update, glyphs).text != written) {
+            std::abort();
+        }
     }
     return 0;
 }

@@ -5,8 +5,10 @@
 #include "cli/send.h"
 #include "common/file_io.h"
 #include "common/utf8.h"
+#include "editor/column_text.h"
 #include "editor/glyph.h"
 #include "library/character_name.h"
+#include "library/character_ranges.h"
 #include "library/cp1252.h"
 #include "library/library_check.h"
 #include "library/library_format.h"
@@ -15,6 +17,7 @@
 #include "render/font_import.h"
 #include "render/png_file.h"
 #include "render/render.h"
+#include "table/firmware_file.h"
 #include "table/firmware_table.h"
 #include "table/font_table.h"
 #include "table/message_check.h"
@@ -163,6 +166,7 @@ int writeFont(const Request& request, const QString& path, const ParsedLibrary& 
     font.characters = fontEntries(toCodePoints(request.text), request.characters, library.records);
     font.missing = request.missing;
     font.widths = request.widths;
+    font.flat = request.flat;
     if (request.org) {
         // Every entry is the same length in the forms that have --org.
         const std::vector<TableRow> rows = characterRows(font.characters, request.table.blank, {});
@@ -183,6 +187,11 @@ int writeFont(const Request& request, const QString& path, const ParsedLibrary& 
                                     .arg(QString::fromStdString(characterName(*request.missing)))
                               : QStringLiteral("dark"),
                           QString::fromStdString(characterNames(output.filled))));
+        if (output.darkFilled) {
+            if (const std::string advice = quoteAdvice(font); !advice.empty()) {
+                complain(QString::fromStdString(advice));
+            }
+        }
         if (request.strict) {
             complain(QStringLiteral("nothing was written (--strict)"));
             return exitContent;
@@ -274,8 +283,13 @@ void reportRefused(const std::vector<std::string>& refused) {
     const bool utf8Holds = std::ranges::any_of(refused, [](const std::string& field) {
         return !fieldProblem(field, TextEncoding::utf8WithMark);
     });
-    complain(QStringLiteral("refused, since the library cannot store them: %1%2")
+    const bool quote = std::ranges::any_of(
+        refused, [](const std::string& field) { return field.find('"') != std::string::npos; });
+    complain(QStringLiteral("refused, since the library cannot store them: %1%2%3")
                  .arg(QString::fromStdString(fieldNames(refused)),
+                      quote ? QStringLiteral("; the library's file quotes each field and has no "
+                                             "escape for '\"'")
+                            : QString(),
                       utf8Holds ? QStringLiteral("; to keep those outside Windows-1252, make the "
                                                  "library UTF-8 (--convert utf-8) and run this "
                                                  "again")
@@ -348,6 +362,95 @@ int mergeInto(LibrarySession& library, const Request& request, const QString& so
     reportBackup(merge);
     printLine(stdout, QStringLiteral("%1: %2").arg(
                           source, QString::fromStdString(mergeCounts(merge, missing))));
+    return exitOk;
+}
+
+QString names(const std::vector<char32_t>& characters) {
+    return QString::fromStdString(characterNames(characters));
+}
+
+// Names what an update kept, filled or could not read, and why '"' is among them.
+void reportUpdateGaps(const Request& request, const TableUpdate& update) {
+    if (!update.lacked.empty()) {
+        complain(QStringLiteral("%1: not in the library, so %2: %3")
+                     .arg(request.strict ? QStringLiteral("error") : QStringLiteral("warning"),
+                          update.filled
+                              ? QStringLiteral("given the glyph of %1")
+                                    .arg(QString::fromStdString(characterName(*request.missing)))
+                              : QStringLiteral("their bytes are kept"),
+                          names(update.lacked)));
+        if (std::ranges::count(update.lacked, U'"') > 0) {
+            complain(QString::fromUtf8(quoteNeverStored.data(), quoteNeverStored.size()));
+        }
+    }
+    if (!update.partial.empty()) {
+        complain(
+            QStringLiteral("warning: a column that is no byte (%1) keeps its bytes: %2")
+                .arg(QString::fromUtf8(byteForm.data(), byteForm.size()), names(update.partial)));
+    }
+}
+
+int writeUpdate(const Request& request, const QString& libraryPath, const ParsedLibrary& library) {
+    const QString file = QDir::toNativeSeparators(request.tablePath);
+    if (sameFile(request.tablePath, libraryPath)) {
+        complain(QStringLiteral("%1 is the library itself; name a firmware source").arg(file));
+        return exitUsage;
+    }
+    if (reportShortfalls(request, libraryPath, library)) {
+        return exitContent;
+    }
+    TableUpdateRequest asked;
+    asked.label = request.table.label;
+    asked.format = request.formatGiven ? std::optional(request.format) : std::nullopt;
+    asked.characters = request.text.empty()
+                           ? std::u32string(request.characters.begin(), request.characters.end())
+                           : toCodePoints(request.text);
+    asked.blank = request.table.blank;
+    asked.options = request.table.options;
+    asked.reverse = request.table.reverse;
+    asked.missing = request.missing;
+    asked.spaceWidth = request.table.spaceWidth;
+    asked.strict = request.strict;
+    const FirmwareFileUpdate done =
+        updateFirmwareFile(request.tablePath, asked, library.records, !request.dryRun);
+    const TableUpdate& update = done.update;
+    using Result = FirmwareFileUpdate::Result;
+    if (done.result == Result::failed || done.result == Result::damaged) {
+        complain(QStringLiteral("cannot update %1: %2").arg(file, done.error));
+        return exitUsage;
+    }
+    reportUpdateGaps(request, update);
+    if (done.result == Result::refused) {
+        const Damage& damage = *update.damage;
+        complain((damage.line > 0 ? at(request.tablePath, damage.line) : file) +
+                 QStringLiteral(": ") + QString::fromStdString(damage.what) +
+                 QStringLiteral("; nothing was written"));
+        return exitContent;
+    }
+    if (request.dryRun) {
+        const std::string diff =
+            lineDiff(done.before, update.text, request.tablePath.toStdString());
+        std::fwrite(diff.data(), 1, diff.size(), stdout);
+    } else {
+        for (const char32_t character : update.changed) {
+            printLine(stdout, QStringLiteral("%1: %2 changed")
+                                  .arg(file, QString::fromStdString(characterName(character))));
+        }
+    }
+    printLine(request.dryRun ? stderr : stdout,
+              done.result == Result::unchanged
+                  ? QStringLiteral("%1: nothing to change; the file is left as it is").arg(file)
+                  : QStringLiteral("%1: %2 %3 character%4%5")
+                        .arg(file, request.dryRun ? QStringLiteral("would change")
+                                                  : QStringLiteral("changed"))
+                        .arg(update.changed.size())
+                        .arg(update.changed.size() == 1 ? QString() : QStringLiteral("s"))
+                        .arg(request.dryRun ? QStringLiteral(" (--dry-run: nothing written)")
+                                            : QString()));
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        complain(QStringLiteral("cannot write to standard output"));
+        return exitUsage;
+    }
     return exitOk;
 }
 
@@ -464,6 +567,8 @@ int main(int argc, char* argv[]) {
         return writePicture(request, path, load.parsed);
     case Mode::font:
         return writeFont(request, path, load.parsed);
+    case Mode::update:
+        return writeUpdate(request, path, load.parsed);
     case Mode::table:
     case Mode::check:
     case Mode::import:

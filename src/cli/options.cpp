@@ -26,6 +26,7 @@ QString modeName(Mode mode) {
            : mode == Mode::font      ? QStringLiteral("--font")
            : mode == Mode::readTable ? QStringLiteral("--read-table")
            : mode == Mode::convert   ? QStringLiteral("--convert")
+           : mode == Mode::update    ? QStringLiteral("--update")
            : mode == Mode::table     ? QStringLiteral("a message table")
                                      : QStringLiteral("--render");
 }
@@ -74,9 +75,10 @@ QString askWords(AskProblem problem, const Request& request) {
 // The rules of the table itself, asked of the core.
 std::optional<Stop> askStop(const Request& request, bool address, bool prefixGiven) {
     if (request.mode != Mode::table && request.mode != Mode::font &&
-        request.mode != Mode::readTable) {
+        request.mode != Mode::readTable && request.mode != Mode::update) {
         return std::nullopt;
     }
+    // --update reads as --read-table does, and writes no label either.
     const TableAsk ask{request.mode == Mode::table  ? TableJob::message
                        : request.mode == Mode::font ? TableJob::font
                                                     : TableJob::read,
@@ -124,7 +126,7 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     const QCommandLineOption label(
         QStringLiteral("label"),
         "The name of the table or array (default: vorlix_table; vorlix_font for --font); for "
-        "--read-table, the label of the table to read.",
+        "--read-table and --update, the label of the table to read.",
         "name");
     const QCommandLineOption org(QStringLiteral("org"),
                                  "For dt and retlw: the address of the table's first entry; fail "
@@ -156,12 +158,14 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
         "Add the glyphs of a font (BDF, PCF, TrueType, OpenType, Type 1) to "
         "the library.",
         "font");
-    const QCommandLineOption chars(QStringLiteral("chars"),
-                                   "For --import: the code points to take, such as 32-126,160-255 "
-                                   "(default: every printable Windows-1252 character); for "
-                                   "--font, the entries (default: the library's lowest to "
-                                   "highest); for --read-table, the glyphs' characters.",
-                                   "ranges");
+    const QCommandLineOption chars(
+        QStringLiteral("chars"),
+        "For --import: the code points to take, such as 32-126,160-255 "
+        "(default: every printable Windows-1252 character); for "
+        "--font, the entries (default: the library's lowest to "
+        "highest); for --read-table and --update, the glyphs' characters (default: "
+        "those the table's comments name).",
+        "ranges");
     const QCommandLineOption baseline(QStringLiteral("baseline"),
                                       "For --import: the row (1 to 8 from the top) that letters "
                                       "without a descender end on (default: the font's own for "
@@ -178,8 +182,9 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                                   "of this text, in its order (--font adds NAME_index).",
                                   "text");
     const QCommandLineOption missing(QStringLiteral("missing"),
-                                     "For --font: give characters the library lacks the glyph of "
-                                     "this one (default: dark columns).",
+                                     "For --font and --update: give characters the library lacks "
+                                     "the glyph of this one (default: dark columns; --update "
+                                     "keeps their bytes).",
                                      "char");
     const QCommandLineOption widths(QStringLiteral("widths"),
                                     "For --font: add NAME_width, each glyph's columns from its "
@@ -199,6 +204,18 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                                        "Read the column bytes of a firmware's table (dt, retlw, "
                                        ".db, .byte lines or a C array) into the library.",
                                        "file");
+    const QCommandLineOption update(
+        QStringLiteral("update"),
+        "Rewrite the numbers of the table --label names in a firmware source from the library, "
+        "keeping everything else in the file as it is.",
+        "file");
+    const QCommandLineOption dryRun(QStringLiteral("dry-run"),
+                                    "For --update: print what would change as a unified diff, and "
+                                    "write nothing.");
+    const QCommandLineOption layout(QStringLiteral("layout"),
+                                    "For --font with c or arduino: 2d (default), NAME[COUNT][5]; "
+                                    "flat, one NAME[COUNT * 5].",
+                                    "layout");
     const QCommandLineOption convert(QStringLiteral("convert"),
                                      "Rewrite the library as utf-8 (with its mark) or, when every "
                                      "character fits, as windows-1252; never a damaged one.",
@@ -222,7 +239,7 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                        guard,   strict,       check,      render,  invert,    swap,    round,
                        import,  chars,        baseline,   replace, font,      text,    missing,
                        widths,  proportional, spaceWidth, reverse, readTable, convert, crop,
-                       send,    baud,         asText});
+                       update,  dryRun,       layout,     send,    baud,      asText});
     parser.addPositionalArgument(
         QStringLiteral("message"),
         QStringLiteral("The text to convert or draw, as one argument (not with --check). "
@@ -242,10 +259,10 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
 
     Request request;
     if (parser.isSet(check) + parser.isSet(render) + parser.isSet(import) + parser.isSet(font) +
-            parser.isSet(readTable) + parser.isSet(convert) >
+            parser.isSet(readTable) + parser.isSet(convert) + parser.isSet(update) >
         1) {
-        return usageError(QStringLiteral("--check, --render, --import, --font, --read-table and "
-                                         "--convert do not go together"));
+        return usageError(QStringLiteral("--check, --render, --import, --font, --read-table, "
+                                         "--convert and --update do not go together"));
     }
     request.mode = parser.isSet(check)       ? Mode::check
                    : parser.isSet(render)    ? Mode::render
@@ -253,6 +270,7 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                    : parser.isSet(font)      ? Mode::font
                    : parser.isSet(readTable) ? Mode::readTable
                    : parser.isSet(convert)   ? Mode::convert
+                   : parser.isSet(update)    ? Mode::update
                                              : Mode::table;
 
     struct Fit {
@@ -261,25 +279,30 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     };
     for (const Fit& fit :
          {Fit{prefix, {Mode::table}},
-          Fit{blank, {Mode::table, Mode::render, Mode::font, Mode::readTable}},
+          Fit{blank, {Mode::table, Mode::render, Mode::font, Mode::readTable, Mode::update}},
           Fit{output, {Mode::table, Mode::font}},
-          Fit{format, {Mode::table, Mode::font, Mode::readTable}},
-          Fit{label, {Mode::table, Mode::font, Mode::readTable}},
+          Fit{format, {Mode::table, Mode::font, Mode::readTable, Mode::update}},
+          Fit{label, {Mode::table, Mode::font, Mode::readTable, Mode::update}},
           Fit{org, {Mode::table, Mode::font}},
           Fit{guard, {Mode::table, Mode::font}},
-          Fit{strict, {Mode::table, Mode::render, Mode::import, Mode::font, Mode::readTable}},
-          Fit{invert, {Mode::table, Mode::render, Mode::import, Mode::font, Mode::readTable}},
-          Fit{swap, {Mode::table, Mode::render, Mode::import, Mode::font, Mode::readTable}},
+          Fit{strict,
+              {Mode::table, Mode::render, Mode::import, Mode::font, Mode::readTable, Mode::update}},
+          Fit{invert,
+              {Mode::table, Mode::render, Mode::import, Mode::font, Mode::readTable, Mode::update}},
+          Fit{swap,
+              {Mode::table, Mode::render, Mode::import, Mode::font, Mode::readTable, Mode::update}},
           Fit{round, {Mode::render}},
-          Fit{chars, {Mode::import, Mode::font, Mode::readTable}},
+          Fit{chars, {Mode::import, Mode::font, Mode::readTable, Mode::update}},
           Fit{baseline, {Mode::import}},
           Fit{replace, {Mode::import, Mode::readTable}},
-          Fit{text, {Mode::font, Mode::readTable}},
-          Fit{missing, {Mode::font}},
+          Fit{text, {Mode::font, Mode::readTable, Mode::update}},
+          Fit{missing, {Mode::font, Mode::update}},
           Fit{widths, {Mode::font}},
           Fit{proportional, {Mode::table, Mode::font}},
-          Fit{spaceWidth, {Mode::table, Mode::font}},
-          Fit{reverse, {Mode::table, Mode::render, Mode::font, Mode::readTable}},
+          Fit{spaceWidth, {Mode::table, Mode::font, Mode::update}},
+          Fit{reverse, {Mode::table, Mode::render, Mode::font, Mode::readTable, Mode::update}},
+          Fit{dryRun, {Mode::update}},
+          Fit{layout, {Mode::font}},
           Fit{crop, {Mode::import}}}) {
         if (!parser.isSet(fit.option) || std::ranges::count(fit.modes, request.mode) > 0) {
             continue;
@@ -336,7 +359,8 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
         }
     }
 
-    for (const QCommandLineOption* given : {&library, &output, &render, &import, &readTable}) {
+    for (const QCommandLineOption* given :
+         {&library, &output, &render, &import, &readTable, &update}) {
         if (parser.isSet(*given) && parser.value(*given).isEmpty()) {
             return usageError(QStringLiteral("--%1 needs a file name, not an empty text")
                                   .arg(given->names().constLast()));
@@ -375,9 +399,9 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
     if (request.mode == Mode::readTable && !parser.isSet(label)) {
         request.table.label.clear(); // the whole file is the table
     }
-    if (request.mode == Mode::readTable && !parser.isSet(chars) && !parser.isSet(text)) {
-        return usageError(QStringLiteral("--read-table needs --chars or --text: the characters "
-                                         "the table's glyphs are, in order"));
+    if (request.mode == Mode::update && !parser.isSet(label)) {
+        return usageError(QStringLiteral("--update needs --label: the table to rewrite, and "
+                                         "nothing else in the file"));
     }
     if (parser.isSet(label)) {
         request.table.label = parser.value(label).toStdString();
@@ -418,7 +442,15 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
         request.baselineRow = row;
     }
 
-    request.tablePath = parser.value(readTable);
+    request.tablePath = parser.value(request.mode == Mode::update ? update : readTable);
+    request.dryRun = parser.isSet(dryRun);
+    if (parser.isSet(layout)) {
+        const QString value = parser.value(layout);
+        if (value != QLatin1String("flat") && value != QLatin1String("2d")) {
+            return usageError(QStringLiteral("--layout is flat or 2d, not '%1'").arg(value));
+        }
+        request.flat = value == QLatin1String("flat");
+    }
     if (parser.isSet(convert)) {
         const QString encoding = parser.value(convert).toLower();
         if (encoding != QLatin1String("utf-8") && encoding != QLatin1String("windows-1252")) {
@@ -452,6 +484,13 @@ std::variant<Request, Stop> parseArguments(const QStringList& arguments) {
                 QStringLiteral("--space-width is a column count from 1 to 5, not '%1'")
                     .arg(parser.value(spaceWidth)));
         }
+    }
+    const bool cForm =
+        request.format == FirmwareFormat::c || request.format == FirmwareFormat::arduino;
+    if (parser.isSet(layout) && (!cForm || request.table.proportional)) {
+        return usageError(request.table.proportional
+                              ? QStringLiteral("--proportional is flat already; leave out --layout")
+                              : QStringLiteral("--layout goes with --format c or arduino"));
     }
 
     const bool address = parser.isSet(org) || parser.isSet(guard);

@@ -26,7 +26,7 @@ enum ExitCode : int {
     exitNoAnswer = 4
 };
 
-enum class Mode { table, check, render, import, font, readTable, convert };
+enum class Mode { table, check, render, import, font, readTable, convert, update };
 
 struct Request {
     Mode mode = Mode::table;
@@ -52,8 +52,10 @@ struct Request {
     std::string text;                // --text: the entries' characters, UTF-8
     std::optional<char32_t> missing; // --missing
     bool widths = false;
-    QString tablePath;  // for Mode::readTable
-    bool toUtf8 = true; // for Mode::convert: else to Windows-1252
+    QString tablePath;   // for Mode::readTable and Mode::update
+    bool dryRun = false; // for Mode::update: print the diff, write nothing
+    bool flat = false;   // --layout flat, for --font
+    bool toUtf8 = true;  // for Mode::convert: else to Windows-1252
     // --send: the message's columns (Mode::table), a font (Mode::font) or,
     // asText, the message as a text go to the stick on this serial port.
     QString sendPort;

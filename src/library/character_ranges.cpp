@@ -60,4 +60,18 @@ std::optional<std::vector<char32_t>> characterRanges(std::string_view text) {
     return characters;
 }
 
+std::string rangesText(const std::u32string& characters) {
+    std::string text;
+    for (std::size_t k = 0; k < characters.size();) {
+        std::size_t end = k + 1;
+        while (end < characters.size() && characters[end] == characters[end - 1] + 1) {
+            ++end;
+        }
+        text += (text.empty() ? "" : ",") + std::to_string(characters[k]) +
+                (end - k > 1 ? "-" + std::to_string(characters[end - 1]) : "");
+        k = end;
+    }
+    return text;
+}
+
 } // namespace vorlix

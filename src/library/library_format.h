@@ -52,6 +52,11 @@ std::optional<int> firstUtf8Line(std::string_view bytes);
 // format has no escape for a double quote, a control character (tab, line
 // breaks, C0, DEL, C1) would not read back as it was, and a Windows-1252 file
 // holds nothing outside that code page.
+// Why '"' is never in the library: said wherever it is missed.
+inline constexpr std::string_view quoteNeverStored =
+    "'\"' (U+0022) is never in the library: its file quotes each field and has no escape for "
+    "a quote";
+
 std::optional<std::string> fieldProblem(std::string_view text,
                                         TextEncoding encoding = TextEncoding::windows1252);
 

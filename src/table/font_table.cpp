@@ -2,6 +2,8 @@
 
 #include "common/utf8.h"
 #include "editor/glyph.h"
+#include "library/character_ranges.h"
+#include "library/library_format.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -154,6 +156,16 @@ std::string cFont(FirmwareFormat format, const FirmwareRequest& request, const F
             offset += row.size;
         }
         text += "};\n";
+    } else if (font.flat) {
+        const std::string per = std::to_string(columnsPerCharacter(request.blank));
+        const std::string entry = font.byText ? name + "_index[c - " + name + "_INDEX_FIRST]"
+                                              : "(c - " + name + "_FIRST)";
+        const std::string column = name + "[" + entry + " * " + per + " + col]";
+        text += "/* column col of c: " + (arduino ? "pgm_read_byte(&" + column + ")" : column) +
+                " */\nconst uint8_t " + name + "[" + name + "_COUNT * " + per + "]" + placement +
+                " = {\n";
+        appendCLines(text, built.glyphs, request.options, false);
+        text += "};\n";
     } else {
         text += "const uint8_t " + name + "[" + name + "_COUNT][" +
                 std::to_string(columnsPerCharacter(request.blank)) + "]" + placement + " = {\n";
@@ -241,6 +253,18 @@ std::string gasFont(const FirmwareRequest& request, const FontRequest& font, con
 }
 
 } // namespace
+
+std::string quoteAdvice(const FontRequest& font) {
+    std::u32string without = font.characters;
+    std::erase(without, U'"');
+    if (without.size() == font.characters.size()) {
+        return {};
+    }
+    return std::string(quoteNeverStored) +
+           "; give it another glyph with --missing, or leave it out" +
+           (font.byText || without.empty() ? std::string(" of the text")
+                                           : " with --chars " + rangesText(without));
+}
 
 int glyphWidth(const TableRow& row, int spaceWidth) {
     const auto lit = [&](std::size_t c) { return row.columns[c] != TableRow::dark; };

@@ -5,9 +5,11 @@
 //
 //   c, arduino  NAME_FIRST and NAME_COUNT, then NAME[NAME_COUNT][5] ([6]
 //               with blank; PROGMEM for arduino), NAME_width[NAME_COUNT]
-//               with widths; proportional: one flat NAME[] of each entry's
-//               lit columns, NAME_offset[] (the index of each entry's first
-//               column) and NAME_width[]
+//               with widths; flat: one NAME[NAME_COUNT * 5] (* 6 with
+//               blank), read at NAME[(c - NAME_FIRST) * 5 + col], as firmware
+//               that indexes a System5x7[] does; proportional: one flat NAME[]
+//               of each entry's lit columns, NAME_offset[] (the index of each
+//               entry's first column) and NAME_width[]
 //   dt, retlw   NAME_FIRST equ, the label NAME, one line (dt) or five
 //               (retlw) per character, NAME_width with widths
 //   avr         .equ NAME_FIRST, NAME:, .db lines two characters a line
@@ -33,6 +35,7 @@ struct FontRequest {
     // Whose glyph a character the library lacks gets; dark columns without.
     std::optional<char32_t> missing;
     bool widths = false; // add NAME_width
+    bool flat = false;   // c and arduino: one array of COUNT * 5, not COUNT rows of 5
 };
 
 struct FontOutput {
@@ -57,6 +60,10 @@ std::u32string fontEntries(std::u32string_view text, const std::vector<char32_t>
 // table's own, for the first form), in order; empty for none.
 std::u32string codePointSpan(const FontTable& table);
 std::u32string codePointSpan(const std::vector<char32_t>& characters);
+
+// For a font that lacks '"': why, and what to do instead (--missing, or
+// the characters without it); empty when characters hold no '"'.
+std::string quoteAdvice(const FontRequest& font);
 
 // What a glyph's width is for NAME_width: its columns from the first lit one
 // to the last, or spaceWidth for none.

@@ -2,6 +2,7 @@
 
 #include "editor/column_text.h"
 #include "library/character_name.h"
+#include "library/library_format.h"
 #include "table/message_bytes.h"
 
 #include <set>
@@ -17,7 +18,8 @@ std::vector<std::string> messageProblems(std::string_view message, const FontTab
         }
         const std::string name = characterName(entry.character);
         if (!entry.record) {
-            problems.push_back(name + " is not in the library");
+            problems.push_back(entry.character == U'"' ? std::string(quoteNeverStored)
+                                                       : name + " is not in the library");
             continue;
         }
         for (std::size_t c = 0; c < entry.columns.size(); ++c) {

@@ -38,7 +38,7 @@ TableFileRead tableGlyphs(const std::string& source, const TableReadRequest& req
     if (!glyphs.error.empty()) {
         read.failure = TableFileRead::Failure::notGlyphs;
         read.glyphError = std::move(glyphs.error);
-        read.labelWouldHelp = request.label.empty();
+        read.labelWouldHelp = glyphs.labelWouldHelp;
         return read;
     }
     read.records = std::move(glyphs.records);

@@ -42,6 +42,12 @@ QByteArray intelHexData(const QByteArray& text) {
     return data;
 }
 
+// What a build in folder made: t.hex's data, else t.bin.
+QByteArray builtBytes(const QTemporaryDir& dir) {
+    const QByteArray hexFile = readAll(dir.filePath("t.hex"));
+    return hexFile.isEmpty() ? readAll(dir.filePath("t.bin")) : intelHexData(hexFile);
+}
+
 // A, B and the two characters that could end or open a C comment.
 const QByteArray library = "\"A\",\"&H7E\",\"&H9\",\"&H9\",\"&H9\",\"&H7E\"\r\n"
                            "\"B\",\"&H7F\",\"&H49\",\"&H49\",\"&H49\",\"&H36\"\r\n"
@@ -123,10 +129,91 @@ TEST_P(FirmwareTools, BuildTheTableBytes) {
         if (tool.format == std::string("avr") && wanted.size() % 4 == 2) {
             wanted += "00"; // the pad byte the table writes itself
         }
-        const QByteArray hexFile = readAll(dir.filePath("t.hex"));
-        const QByteArray built =
-            hexFile.isEmpty() ? readAll(dir.filePath("t.bin")) : intelHexData(hexFile);
-        EXPECT_EQ(built.toHex().toUpper(), wanted) << arguments.join(" ").toStdString();
+        EXPECT_EQ(builtBytes(dir).toHex().toUpper(), wanted) << arguments.join(" ").toStdString();
+    }
+}
+
+// A font read into an empty library, one glyph changed there and the font
+// updated in place: the tool builds the changed glyph's bytes, --dry-run
+// shows the change as a diff and writes nothing, and a second update has
+// nothing to change.
+TEST_P(FirmwareTools, BuildTheUpdatedTable) {
+    const Tool& tool = GetParam();
+    if (QStandardPaths::findExecutable(tool.program).isEmpty() || tool.build == tools[6].build) {
+        GTEST_SKIP() << tool.program << " is not installed, or bin has no layout to keep";
+    }
+    QTemporaryDir dir;
+    const QString folder = withLibrary(dir);
+    const QStringList font{"-f", tool.format, "--label", "glyphs", "--chars", "64-66"};
+    ASSERT_EQ(
+        run(folder, VORLIX_TABLE, QStringList{"-l", "lib", "--font", "-o", "table"} << font).first,
+        0);
+    const auto [read, readSaid] =
+        run(folder, VORLIX_TABLE, {"-l", "new", "--read-table", "table", "--label", "glyphs"});
+    ASSERT_EQ(read, 0) << readSaid;
+    ASSERT_EQ(run(folder, "sed", {"-i", "s/^\"B\",\"&H7F\"/\"B\",\"\\&H1\"/", "new"}).first, 0);
+    const QByteArray before = readAll(dir.filePath("table"));
+    const QStringList update{"-l", "new", "--update", "table", "--label", "glyphs"};
+    const auto [dry, diff] = run(folder, VORLIX_TABLE, QStringList(update) << "--dry-run");
+    EXPECT_EQ(dry, 0);
+    EXPECT_NE(diff.find("--- a/table\n+++ b/table\n@@ "), std::string::npos) << diff;
+    EXPECT_EQ(readAll(dir.filePath("table")), before);
+    const auto [code, said] = run(folder, VORLIX_TABLE, update);
+    EXPECT_EQ(code, 0) << said;
+    EXPECT_NE(said.find("table: 'B' (U+0042) changed\n"), std::string::npos) << said;
+    EXPECT_NE(run(folder, VORLIX_TABLE, update).second.find("nothing to change"),
+              std::string::npos);
+    const auto [built, builtSaid] = run(folder, "sh", {"-c", tool.build.c_str(), "sh", "0"});
+    ASSERT_EQ(built, 0) << builtSaid;
+    QByteArray wanted;
+    const QByteArray hex = "FFFFFFFFFF7E0909097E01494949360000";
+    for (qsizetype i = 0; i < 30 + (tool.format == std::string("avr") ? 2 : 0); i += 2) {
+        wanted += hex.mid(i, 2) + (tool.build == pic ? "34" : "");
+    }
+    EXPECT_TRUE(builtBytes(dir).toHex().toUpper().startsWith(wanted));
+}
+
+// Hand-written sources, updated in place, still build, to the library's
+// bytes: a PIC banner with a byte-order mark and numbers in six forms
+// (gpasm), and a C++ font in a namespace and extern "C" block (c++).
+TEST(FirmwareUpdate, HandWrittenSourcesStillBuild) {
+    QTemporaryDir dir;
+    const QString folder = withLibrary(dir);
+    ASSERT_EQ(run(folder, "sh",
+                  {"-c", R"(printf '"{","&H1","&HA0","&HB1","&H0","&HC"\r\n)"
+                         R"("0","&HF0","&HE","&H3","&H80","&H7"\r\n' >> lib)"})
+                  .first,
+              0);
+    struct Source {
+        const char* file;
+        const char* label;
+        const char* program;
+        std::string build;
+        QByteArray bytes;
+    };
+    for (const Source& source :
+         {Source{"banner.inc", "banner", "gpasm",
+                 R"((printf ' processor 16f84a\n org 0\n'; cat banner.inc; printf '\n end\n'))"
+                 " > t.asm && gpasm -o t.hex t.asm",
+                 // addwf, then A, {, and C's bytes kept (the library lacks C), return
+                 "82077E340934093409347E340134A034B13400340C343E3441344134413422340800"},
+          {"clock_face.ino", "data", "c++",
+           "printf '#include <cstdio>\nint main() { for (int i = 0; i < 10; ++i) "
+           "std::putchar(column(i / 5, i %% 5)); }\n' | cat clock_face.ino - > t.cpp && "
+           "c++ -std=c++17 -Wall -Werror -o t t.cpp && ./t > t.bin",
+           "F00E0380070042" /* '1' kept */ "7F4000"}}) {
+        if (QStandardPaths::findExecutable(source.program).isEmpty()) {
+            continue;
+        }
+        QFile::remove(dir.filePath("t.hex"));
+        QFile::copy(QString(VORLIX_TEST_DATA "/") + source.file, dir.filePath(source.file));
+        QFile::setPermissions(dir.filePath(source.file), QFile::ReadOwner | QFile::WriteOwner);
+        const auto [code, said] = run(
+            folder, VORLIX_TABLE, {"-l", "lib", "--update", source.file, "--label", source.label});
+        EXPECT_EQ(code, 0) << said;
+        const auto [built, builtSaid] = run(folder, "sh", {"-c", source.build.c_str()});
+        ASSERT_EQ(built, 0) << builtSaid;
+        EXPECT_EQ(builtBytes(dir).toHex().toUpper(), source.bytes) << source.file;
     }
 }
 
@@ -156,8 +243,9 @@ TEST(FirmwareGuard, StopsTheAssemblerOnlyAcrossAPageBoundary) {
     }
 }
 
-// Firmware reads a font as font[c - font_FIRST][col], or proportionally
-// through font_offset and font_width: built by the C compiler, the entries
+// Firmware reads a font as font[c - font_FIRST][col], flat as
+// font[(c - font_FIRST) * 5 + col], or proportionally through font_offset
+// and font_width: built by the C compiler, the entries
 // for 32-126 are the library's bytes, dark (0xFF) for missing characters,
 // and each width is counted here from the bytes, not the dots.
 TEST(FontTable, ReadsBackInCAsTheLibraryHoldsIt) {
@@ -212,8 +300,10 @@ TEST(FontTable, ReadsBackInCAsTheLibraryHoldsIt) {
 int main(void) {
     for (int c = 32; c < 127; ++c) {
         const int i = c - font_FIRST;
-#if PROPORTIONAL
+#if LAYOUT == 1
         for (int k = 0; k < font_width[i]; ++k) printf("%02X", font[font_offset[i] + k]);
+#elif LAYOUT == 2
+        for (int k = 0; k < 5; ++k) printf("%02X", font[(c - font_FIRST) * 5 + k]);
 #else
         for (int k = 0; k < 5; ++k) printf("%02X", font[i][k]);
 #endif
@@ -222,16 +312,17 @@ int main(void) {
     return font_COUNT != 95;
 })");
     reader.close();
-    for (const auto& [more, define, wanted] :
-         {std::tuple{QStringList{}, "0", plain}, {{"--proportional"}, "1", proportional}}) {
+    for (const auto& [more, define, wanted] : {std::tuple{QStringList{}, "0", plain},
+                                               {{"--proportional"}, "1", proportional},
+                                               {{"--layout", "flat"}, "2", plain}}) {
         ASSERT_EQ(run(dir.path(), VORLIX_TABLE,
                       QStringList{"-l", "lib", "--font", "--chars", "32-126", "-f", "c", "--widths",
                                   "--label", "font", "-o", "table"}
                           << more)
                       .first,
                   0);
-        const std::string build = std::string("cc -std=c99 -Wall -Werror -DPROPORTIONAL=") +
-                                  define + " -o reader main.c && ./reader";
+        const std::string build = std::string("cc -std=c99 -Wall -Werror -DLAYOUT=") + define +
+                                  " -o reader main.c && ./reader";
         const auto [code, said] = run(dir.path(), "sh", {"-c", build.c_str()});
         EXPECT_EQ(code, 0) << said;
         EXPECT_EQ(said, wanted) << more.join(" ").toStdString();

@@ -174,7 +174,19 @@ const ExitCase cases[] = {
      1,
      "10 bytes do not make glyphs of 6 columns (4 left over)"},
     {{"--read-table", "FONTSDAT.txt", "--chars", "65"}, 1, "there is no table data in it"},
-    {{"--read-table", "FONTSDAT.txt"}, 2, "needs --chars or --text"},
+    {{"--read-table", VORLIX_TEST_DATA "/pic_clock.asm", "--label", "decimal"},
+     1,
+     "the table's comments do not name its 2 glyphs' characters; give them"},
+    {{"--read-table", VORLIX_TEST_DATA "/clock_face.ino", "--label", "data", "-l", "new.txt"},
+     0,
+     "added 2"}, // a reserved word of gpasm, but reading writes no label
+    {{"--update", "x.c"}, 2, "--update needs --label"},
+    {{"--dry-run", "A"}, 2, "--dry-run needs --update"},
+    {{"--font", "--layout", "flat"}, 2, "--layout goes with --format c or arduino"},
+    {{"--font", "--chars", "32-35", "-s", "-f", "c"},
+     1,
+     "'\"' (U+0022) is never in the library: its file quotes each field and has no escape for a "
+     "quote; give it another glyph with --missing, or leave it out with --chars 32-33,35"},
     {{"--convert", "windows-1252"}, 0, "FONTSDAT.txt: Windows-1252 already, nothing to do"},
     {{"--convert", "latin1"}, 2, "--convert takes utf-8 or windows-1252, not 'latin1'"},
     // Promised to lose nothing: a damaged library is left as it is.
@@ -182,8 +194,8 @@ const ExitCase cases[] = {
      1,
      "damaged.txt:5: the library is damaged: a quote is opened but never closed\n"
      "vorlix-table: nothing was written (--convert)"},
-    {{"-l", "damaged.txt", "--read-table", VORLIX_TEST_DATA "/avr_font.asm", "--label", "font",
-      "--chars", "68-69", "-s"},
+    {{"-l", "damaged.txt", "--read-table", VORLIX_TEST_DATA "/pic_clock.asm", "--label",
+      "decimal", "--chars", "68-69", "-s"},
      1,
      "nothing was written (--strict)"},
     // The file's own bytes, quoted: no escape reaches the terminal, no NUL cuts it.
@@ -289,8 +301,8 @@ TEST_F(VorlixTable, KeepsCharactersOutsideWindows1252) {
          "'\u2600' (U+2600); to keep those outside Windows-1252, make the library UTF-8 "
          "(--convert utf-8) and run this again\nvorlix-table: nothing was written (--strict)");
     EXPECT_EQ(read("FONTSDAT.txt"), original);
-    says({"--read-table", VORLIX_TEST_DATA "/avr_font.asm", "--label", "font", "--text", "\u2603A",
-          "-l", "new.txt"},
+    says({"--read-table", VORLIX_TEST_DATA "/pic_clock.asm", "--label", "decimal", "--text",
+          "\u2603A", "-l", "new.txt"},
          0, "added 2");
     EXPECT_TRUE(read("new.txt").startsWith("\xEF\xBB\xBF\"\u2603\",\"&H7E\","));
     says({"--convert", "windows-1252", "-l", "new.txt"}, 1,

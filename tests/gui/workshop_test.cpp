@@ -172,8 +172,9 @@ private slots:
     }
 
     // The fonts list's firmware dialogs: a font written for an inverted stick
-    // (C missing and dark) and read back as other characters; the choices
-    // come back in the next dialog.
+    // (C missing and dark) and read back as the characters its comments name
+    // (the library keeps its A and B); the choices come back in the next
+    // dialog.
     void firmwareDialogsWriteAndReadTheFont() {
         CALL(f = std::make_unique<FormFixture>(lineA + lineB));
         qputenv("XDG_CONFIG_HOME", f->dir.filePath("config").toLocal8Bit());
@@ -214,17 +215,17 @@ private slots:
         inDialog([&](QDialog* dialog) {
             dialog->findChild<QLineEdit*>("file")->setText(table);
             dialog->findChild<QLineEdit*>("label")->setText("font");
-            dialog->findChild<QLineEdit*>("text")->setText("bcd");
+            dialog->findChild<QLineEdit*>("text")->setText("ABC");
             dialog->findChild<QCheckBox*>("invert")->click();
         });
         CALL(trigger("Import firmware table..."));
-        QVERIFY2(preview.startsWith("b    =  &H7E,  &H11,  &H11,   &H11,  &H7E\n"),
+        QVERIFY2(preview.startsWith("A    =  &H7E,  &H11,  &H11,   &H11,  &H7E\n"),
                  qPrintable(preview));
         QCOMPARE(status, QString("3 glyphs to import."));
-        QVERIFY(f->library().endsWith("\"d\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\"\r\n"));
+        QVERIFY(f->library().endsWith("\"C\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\"\r\n"));
         QVERIFY2(f->messages().constLast().contains(QDir::toNativeSeparators(table) + " into\r\n" +
                                                     QDir::toNativeSeparators(f->libraryPath) +
-                                                    ":\r\nadded 3, replaced 0, kept 0, refused 0"),
+                                                    ":\r\nadded 1, replaced 0, kept 2, refused 0"),
                  qPrintable(f->messages().constLast()));
         const vorlix::FontTable none;
         vorlix::FontExportDialog again([&]() -> const vorlix::FontTable& { return none; }, {}, {});
