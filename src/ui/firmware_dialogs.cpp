@@ -5,6 +5,7 @@
 #include "library/character_name.h"
 #include "library/character_ranges.h"
 #include "library/library_format.h"
+#include "table/firmware_file.h"
 #include "table/firmware_request.h"
 #include "table/font_table.h"
 #include "ui/control_tips.h"
@@ -70,12 +71,12 @@ void FontExportSettings::save() const {
     saveStored(*this, "exportFont", exportFields);
 }
 
-TableImportSettings TableImportSettings::load() {
-    return loadStored("importTable", importFields);
+TableImportSettings TableImportSettings::load(bool update) {
+    return loadStored(update ? "updateTable" : "importTable", importFields);
 }
 
-void TableImportSettings::save() const {
-    saveStored(*this, "importTable", importFields);
+void TableImportSettings::save(bool update) const {
+    saveStored(*this, update ? "updateTable" : "importTable", importFields);
 }
 
 FirmwareDialog::FirmwareDialog(const QString& title, DialogAsk ask, QWidget* parent)
@@ -361,9 +362,11 @@ bool FontExportDialog::save() {
     return true;
 }
 
-TableImportDialog::TableImportDialog(DialogAsk ask, QWidget* parent)
-    : FirmwareDialog(tr("Import firmware table"), std::move(ask), parent) {
-    const TableImportSettings start = TableImportSettings::load();
+TableImportDialog::TableImportDialog(DialogAsk ask, QWidget* parent, Library updateFrom)
+    : FirmwareDialog(updateFrom ? tr("Update firmware file") : tr("Import firmware table"),
+                     std::move(ask), parent),
+      library_(std::move(updateFrom)) {
+    const TableImportSettings start = TableImportSettings::load(bool(library_));
     file_ = addFile("file", tr("Firmware file:"), start.file, [this](const QString& named) {
         return QFileDialog::getOpenFileName(
             this, tr("Import firmware table"), named,
@@ -382,7 +385,13 @@ TableImportDialog::TableImportDialog(DialogAsk ask, QWidget* parent)
         addCheck("reverse", tr("For a stick that spins the other way (mirrored)"), start.reverse);
     replace_ =
         addCheck("replace", tr("Replace characters the library holds already"), start.replace);
-    finish(tr("Import"), tr("Adds the glyphs shown to the library, and says what changed."));
+    if (library_) {
+        finish(tr("Update"), tr("Writes the library's glyphs into the table shown, and nowhere "
+                                "else in the file."));
+        replace_->hide();
+    } else {
+        finish(tr("Import"), tr("Adds the glyphs shown to the library, and says what changed."));
+    }
     explainEach(
         {{file_, tr("The firmware source that holds the table; a bare name lies in the folder "
                     "last used.")},
@@ -391,7 +400,7 @@ TableImportDialog::TableImportDialog(DialogAsk ask, QWidget* parent)
          {label_, tr("The label the table follows in the file, needed when the file holds more "
                      "than the table.")},
          {characters_, tr("The characters of the table's glyphs in order, as code points and "
-                          "ranges such as 32-126.")},
+                          "ranges such as 32-126; empty when comments name them.")},
          {text_, tr("Or the characters of the table's glyphs typed out in order, such as "
                     "0123456789; used when not empty.")},
          {blank_, tr("The table has a blank column after each glyph's five, which is "
@@ -405,7 +414,10 @@ TableImportDialog::TableImportDialog(DialogAsk ask, QWidget* parent)
          {replace_, tr("Replaces the glyphs of characters the library holds already; unticked, "
                        "only new characters are added.")}});
     connect(acceptButton_, &QPushButton::clicked, this, [this] {
-        settings().save();
+        if (library_ && !writeUpdate()) {
+            return;
+        }
+        settings().save(bool(library_));
         accept();
     });
     connect(format_, &QComboBox::currentIndexChanged, this, &TableImportDialog::update);
@@ -483,9 +495,15 @@ void TableImportDialog::update() {
         setPreview({}, problem(failed));
         return;
     }
-    const auto ranges = characterRanges(chosen.characters.toStdString());
+    const auto ranges = chosen.characters.isEmpty()
+                            ? std::optional<std::vector<char32_t>>(std::in_place)
+                            : characterRanges(chosen.characters.toStdString());
     if (chosen.text.isEmpty() && !ranges) {
         setPreview({}, tr("Characters are code points and ranges such as 32-126."));
+        return;
+    }
+    if (library_) {
+        showUpdate(chosen);
         return;
     }
     TableReadRequest request;
@@ -513,6 +531,83 @@ void TableImportDialog::update() {
     }
     setPreview(shown.join(QLatin1Char('\n')), tr("%1 glyphs to import.").arg(glyphs_.size()));
     acceptButton_->setEnabled(true);
+}
+
+namespace {
+
+TableUpdateRequest updateRequest(const TableImportSettings& chosen) {
+    TableUpdateRequest request;
+    request.label = chosen.label.toStdString();
+    if (!chosen.format.isEmpty()) {
+        request.format = firmwareFormatNamed(chosen.format.toStdString());
+    }
+    if (!chosen.text.isEmpty()) {
+        request.characters = toCodePoints(chosen.text.toStdString());
+    } else if (const auto ranges = characterRanges(chosen.characters.toStdString())) {
+        request.characters = std::u32string(ranges->begin(), ranges->end());
+    }
+    request.blank = chosen.blank;
+    request.options = {chosen.invert, chosen.swap};
+    request.reverse = chosen.reverse;
+    return request;
+}
+
+QString damageWords(const Damage& damage) {
+    return (damage.line > 0 ? TableImportDialog::tr("Line %1: ").arg(damage.line) : QString()) +
+           QString::fromStdString(damage.what) + QLatin1Char('.');
+}
+
+} // namespace
+
+void TableImportDialog::showUpdate(const TableImportSettings& chosen) {
+    const TableUpdate update = updateTable(source_.read.bytes, updateRequest(chosen), library_());
+    if (update.damage) {
+        setPreview({}, damageWords(*update.damage));
+        return;
+    }
+    QString status = update.changed.empty()
+                         ? tr("The table holds the library's glyphs already: nothing to change.")
+                         : tr("%1 characters change: %2.")
+                               .arg(update.changed.size())
+                               .arg(QString::fromStdString(characterNames(update.changed)));
+    if (!update.lacked.empty()) {
+        status +=
+            QLatin1Char(' ') + tr("Not in the library, so kept as they are: %1.")
+                                   .arg(QString::fromStdString(characterNames(update.lacked)));
+    }
+    const std::string diff =
+        lineDiff(source_.read.bytes, update.text, QFileInfo(chosen.file).fileName().toStdString());
+    setPreview(QString::fromStdString(diff), status);
+    acceptButton_->setEnabled(!update.changed.empty());
+}
+
+// Writes the update; false, with the reason shown, when the file is as it was.
+bool TableImportDialog::writeUpdate() {
+    const TableImportSettings chosen = settings();
+    const FirmwareFileUpdate done =
+        updateFirmwareFile(chosen.file, updateRequest(chosen), library_(), true);
+    using Result = FirmwareFileUpdate::Result;
+    const QString shown = QDir::toNativeSeparators(chosen.file);
+    switch (done.result) {
+    case Result::written:
+        ask_({.text = tr("%1 was updated: %2 characters changed (%3).")
+                          .arg(shown)
+                          .arg(done.update.changed.size())
+                          .arg(QString::fromStdString(characterNames(done.update.changed))),
+              .icon = QMessageBox::Information});
+        return true;
+    case Result::unchanged:
+    case Result::previewed:
+        return true;
+    case Result::refused:
+        setPreview({}, damageWords(*done.update.damage));
+        return false;
+    case Result::failed:
+    case Result::damaged:
+        break;
+    }
+    setPreview({}, tr("%1 could not be updated: %2").arg(shown, done.error));
+    return false;
 }
 
 } // namespace vorlix

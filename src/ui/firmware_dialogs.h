@@ -58,8 +58,9 @@ struct TableImportSettings {
     bool reverse = false;
     bool replace = false;
 
-    static TableImportSettings load();
-    void save() const;
+    // Reading and updating keep their choices apart.
+    static TableImportSettings load(bool update);
+    void save(bool update) const;
 };
 
 // The form, the preview and its status line, and the buttons that both
@@ -143,10 +144,15 @@ private:
 // "Import firmware table...": the file, its form, label and characters, and
 // how the bytes were turned; the glyphs are then merged by the window. The
 // file is read again only when its name, size or time changes.
+//
+// "Update firmware file..." is the same dialog given the library: it shows
+// the change the library makes to the table, as a diff, and Update writes
+// it into the file, which changes nowhere else.
 class TableImportDialog : public FirmwareDialog {
     Q_OBJECT
 public:
-    explicit TableImportDialog(DialogAsk ask, QWidget* parent = nullptr);
+    using Library = std::function<const FontTable&()>;
+    explicit TableImportDialog(DialogAsk ask, QWidget* parent = nullptr, Library updateFrom = {});
 
     const FontTable& glyphs() const { return glyphs_; }
     bool replaceExisting() const;
@@ -154,9 +160,12 @@ public:
 
 private:
     void update();
+    void showUpdate(const TableImportSettings& chosen);
+    bool writeUpdate();
     TableImportSettings settings() const;
     QString problem(const TableFileRead& read) const;
 
+    Library library_; // set when the dialog updates the file
     FontTable glyphs_;
     struct Source {
         QString path;

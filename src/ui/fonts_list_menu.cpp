@@ -105,6 +105,10 @@ FontsListMenu::FontsListMenu(QListView* list, LibrarySession& session, Window wi
          tr("Import firmware table..."),
          [this] { importFirmwareTable(); },
          {}},
+        {"Update firmware file...",
+         tr("Update firmware file..."),
+         [this] { updateFirmwareFile(); },
+         {}},
     };
     list_->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (const Entry& entry : entries) {
@@ -237,14 +241,20 @@ void FontsListMenu::importFont() {
     window_.reload();
 }
 
+const FontTable& FontsListMenu::libraryNow() {
+    window_.refresh(); // the library as it is on disk now, not as it was read
+    return session_.table();
+}
+
 void FontsListMenu::exportFontTable() {
-    window_.refresh();
-    FontExportDialog dialog(
-        [this]() -> const FontTable& {
-            window_.refresh(); // the library as it is on disk now, not as it was read
-            return session_.table();
-        },
-        session_.location().path, window_.ask, window_.widget);
+    FontExportDialog dialog([this]() -> const FontTable& { return libraryNow(); },
+                            session_.location().path, window_.ask, window_.widget);
+    dialog.exec();
+}
+
+void FontsListMenu::updateFirmwareFile() {
+    TableImportDialog dialog(window_.ask, window_.widget,
+                             [this]() -> const FontTable& { return libraryNow(); });
     dialog.exec();
 }
 

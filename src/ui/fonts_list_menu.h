@@ -45,6 +45,8 @@ private:
     void importFont();
     void exportFontTable();
     void importFirmwareTable();
+    void updateFirmwareFile();
+    const FontTable& libraryNow();
     void tell(const QString& words, bool ok);
 
     QListView* list_;

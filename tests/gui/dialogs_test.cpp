@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -108,6 +109,31 @@ private slots:
         QCOMPARE(asked[0].text,
                  QDir::toNativeSeparators(path) + " already exists.\r\nDo you want to replace it?");
         QCOMPARE(asked[0].defaultButton, QMessageBox::No);
+    }
+
+    // The library's glyph goes into the firmware's own table, in its own
+    // number form, and nothing else in the file changes.
+    void updateWritesTheLibraryIntoTheFirmware() {
+        const QString path = dir.filePath("font.c");
+        const QByteArray before = "// keep me\r\nconst unsigned char font[] = {\r\n"
+                                  "  0x7e, 0x09, 0x09, 0x09, 0x7e, /* 'A' */\r\n};\r\nint x;\r\n";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+        file.close();
+        TableImportDialog dialog(ask(), nullptr, [this]() -> const FontTable& { return library; });
+        dialog.findChild<QLineEdit*>("file")->setText(path);
+        dialog.findChild<QLineEdit*>("label")->setText("font");
+        dialog.findChild<QLineEdit*>("characters")->clear(); // the comments name them
+        dialog.findChild<QLineEdit*>("text")->clear();
+        QCOMPARE(status(dialog), QString("1 characters change: 'A' (U+0041)."));
+        const QString diff = dialog.findChild<QPlainTextEdit*>("preview")->toPlainText();
+        QVERIFY2(diff.contains("\n-  0x7e, 0x09, 0x09, 0x09, 0x7e, /* 'A' */\n+  0x7e, 0x11, "
+                               "0x11, 0x11, 0x7e, /* 'A' */\n };"),
+                 qPrintable(diff));
+        QTest::mouseClick(dialog.findChild<QPushButton*>("accept"), Qt::LeftButton);
+        QCOMPARE(contents(path), QByteArray(before).replace("0x09", "0x11"));
+        QCOMPARE(asked.size(), 1);
+        QVERIFY(asked[0].text.endsWith("was updated: 1 characters changed ('A' (U+0041))."));
     }
 
     // A pipe typed as the file is refused unopened: nothing waits for a writer.
