@@ -1448,21 +1448,21 @@ Do you want to replace it?</source>
     </message>
     <message>
         <location filename="../src/ui/firmware_dialogs.cpp" line="570"/>
-        <source>%1 characters change: %2.</source>
+        <source>Glyphs that change: %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="575"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="592"/>
+        <source>%1 was updated; the glyphs that changed: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="574"/>
         <source>Not in the library, so kept as they are: %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="593"/>
-        <source>%1 was updated: %2 characters changed (%3).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/firmware_dialogs.cpp" line="609"/>
+        <location filename="../src/ui/firmware_dialogs.cpp" line="606"/>
         <source>%1 could not be updated: %2</source>
         <translation type="unfinished"></translation>
     </message>

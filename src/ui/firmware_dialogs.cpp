@@ -567,8 +567,7 @@ void TableImportDialog::showUpdate(const TableImportSettings& chosen) {
     }
     QString status = update.changed.empty()
                          ? tr("The table holds the library's glyphs already: nothing to change.")
-                         : tr("%1 characters change: %2.")
-                               .arg(update.changed.size())
+                         : tr("Glyphs that change: %1.")
                                .arg(QString::fromStdString(characterNames(update.changed)));
     if (!update.lacked.empty()) {
         status +=
@@ -590,10 +589,8 @@ bool TableImportDialog::writeUpdate() {
     const QString shown = QDir::toNativeSeparators(chosen.file);
     switch (done.result) {
     case Result::written:
-        ask_({.text = tr("%1 was updated: %2 characters changed (%3).")
-                          .arg(shown)
-                          .arg(done.update.changed.size())
-                          .arg(QString::fromStdString(characterNames(done.update.changed))),
+        ask_({.text = tr("%1 was updated; the glyphs that changed: %2.")
+                          .arg(shown, QString::fromStdString(characterNames(done.update.changed))),
               .icon = QMessageBox::Information});
         return true;
     case Result::unchanged:

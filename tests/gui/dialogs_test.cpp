@@ -125,7 +125,7 @@ private slots:
         dialog.findChild<QLineEdit*>("label")->setText("font");
         dialog.findChild<QLineEdit*>("characters")->clear(); // the comments name them
         dialog.findChild<QLineEdit*>("text")->clear();
-        QCOMPARE(status(dialog), QString("1 characters change: 'A' (U+0041)."));
+        QCOMPARE(status(dialog), QString("Glyphs that change: 'A' (U+0041)."));
         const QString diff = dialog.findChild<QPlainTextEdit*>("preview")->toPlainText();
         QVERIFY2(diff.contains("\n-  0x7e, 0x09, 0x09, 0x09, 0x7e, /* 'A' */\n+  0x7e, 0x11, "
                                "0x11, 0x11, 0x7e, /* 'A' */\n };"),
@@ -133,7 +133,7 @@ private slots:
         QTest::mouseClick(dialog.findChild<QPushButton*>("accept"), Qt::LeftButton);
         QCOMPARE(contents(path), QByteArray(before).replace("0x09", "0x11"));
         QCOMPARE(asked.size(), 1);
-        QVERIFY(asked[0].text.endsWith("was updated: 1 characters changed ('A' (U+0041))."));
+        QVERIFY(asked[0].text.endsWith("was updated; the glyphs that changed: 'A' (U+0041)."));
     }
 
     // A pipe typed as the file is refused unopened: nothing waits for a writer.
