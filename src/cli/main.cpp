@@ -49,6 +49,20 @@ QString at(const QString& path, int line) {
     return QStringLiteral("%1:%2").arg(QDir::toNativeSeparators(path)).arg(line);
 }
 
+// How --read-table and --update find the table and turn its bytes back.
+TableReadRequest readRequest(const Request& request) {
+    TableReadRequest read;
+    read.format = request.formatGiven ? std::optional(request.format) : std::nullopt;
+    read.label = request.table.label;
+    read.characters = request.text.empty()
+                          ? std::u32string(request.characters.begin(), request.characters.end())
+                          : toCodePoints(request.text);
+    read.blank = request.table.blank;
+    read.options = request.table.options;
+    read.reverse = request.table.reverse;
+    return read;
+}
+
 // Unlike the window, which starts with an empty library, a file that is not
 // there is an error: a build should not quietly turn a typo into empty values.
 std::variant<LibraryLoad, QString> readLibrary(const LibraryLocation& location,
@@ -400,14 +414,7 @@ int writeUpdate(const Request& request, const QString& libraryPath, const Parsed
         return exitContent;
     }
     TableUpdateRequest asked;
-    asked.label = request.table.label;
-    asked.format = request.formatGiven ? std::optional(request.format) : std::nullopt;
-    asked.characters = request.text.empty()
-                           ? std::u32string(request.characters.begin(), request.characters.end())
-                           : toCodePoints(request.text);
-    asked.blank = request.table.blank;
-    asked.options = request.table.options;
-    asked.reverse = request.table.reverse;
+    static_cast<TableReadRequest&>(asked) = readRequest(request);
     asked.missing = request.missing;
     asked.spaceWidth = request.table.spaceWidth;
     asked.strict = request.strict;
@@ -482,16 +489,7 @@ int writeImport(const Request& request, LibrarySession& library) {
 
 int writeReadTable(const Request& request, LibrarySession& library) {
     const QString table = QDir::toNativeSeparators(request.tablePath);
-    TableReadRequest read;
-    read.format = request.formatGiven ? std::optional(request.format) : std::nullopt;
-    read.label = request.table.label;
-    read.characters = request.text.empty()
-                          ? std::u32string(request.characters.begin(), request.characters.end())
-                          : toCodePoints(request.text);
-    read.blank = request.table.blank;
-    read.options = request.table.options;
-    read.reverse = request.table.reverse;
-    const TableFileRead glyphs = readTableFile(request.tablePath, read, true);
+    const TableFileRead glyphs = readTableFile(request.tablePath, readRequest(request), true);
     using Failure = TableFileRead::Failure;
     switch (glyphs.failure) {
     case Failure::none:

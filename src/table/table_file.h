@@ -15,15 +15,6 @@ namespace vorlix {
 // a log) is a mistake, and reading it would only keep the user waiting.
 constexpr qint64 firmwareSourceByteLimit = 4 * 1024 * 1024;
 
-struct TableReadRequest {
-    std::optional<FirmwareFormat> format; // guessed from the text without
-    std::string label;                    // empty: the file's one run of table data
-    std::u32string characters;            // the glyphs' characters, in order
-    bool blank = false;
-    BitOptions options;
-    bool reverse = false;
-};
-
 struct TableFileRead {
     enum class Failure {
         none,

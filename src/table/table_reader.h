@@ -76,6 +76,16 @@ struct TableShape {
 // width; a count that does not match the characters names both counts.
 TableShape tableShape(const TableBytes& table, std::u32string_view given, bool blank);
 
+// How a firmware's table is found and turned back into glyphs.
+struct TableReadRequest {
+    std::optional<FirmwareFormat> format; // guessed from the text without
+    std::string label;                    // empty: the file's one run of table data
+    std::u32string characters; // the glyphs' characters, in order; empty: those its comments name
+    bool blank = false;
+    BitOptions options;
+    bool reverse = false;
+};
+
 struct TableGlyphs {
     FontTable records;
     std::string error;           // when the bytes do not make the glyphs; records are then empty

@@ -16,6 +16,7 @@
 #include "library/font_record.h"
 #include "library/library_format.h"
 #include "table/firmware_table.h"
+#include "table/table_reader.h"
 
 #include <optional>
 #include <string>
@@ -24,13 +25,8 @@
 
 namespace vorlix {
 
-struct TableUpdateRequest {
-    std::string label;                    // the table, found as readTableBytes finds it
-    std::optional<FirmwareFormat> format; // when the text alone does not say
-    std::u32string characters;            // the glyphs' characters; empty: those the comments name
-    bool blank = false;                   // the blank column keeps the bytes it has
-    BitOptions options;
-    bool reverse = false;            // each glyph mirrored, never reordered
+// An update finds and reads the table as reading does, and writes it so.
+struct TableUpdateRequest : TableReadRequest {
     std::optional<char32_t> missing; // whose glyph a character the library lacks gets
     int spaceWidth = 3;              // NAME_width's entry for a glyph with no lit column
     bool strict = false;             // refuse when a character is lacked

@@ -55,6 +55,30 @@ QStringList formatNames() {
     return names;
 }
 
+// How the table is found and its bytes turned back, as the choices say.
+TableReadRequest readRequest(const TableImportSettings& chosen) {
+    TableReadRequest request;
+    if (!chosen.format.isEmpty()) {
+        request.format = firmwareFormatNamed(chosen.format.toStdString());
+    }
+    request.label = chosen.label.toStdString();
+    if (!chosen.text.isEmpty()) {
+        request.characters = toCodePoints(chosen.text.toStdString());
+    } else if (const auto ranges = characterRanges(chosen.characters.toStdString())) {
+        request.characters = std::u32string(ranges->begin(), ranges->end());
+    }
+    request.blank = chosen.blank;
+    request.options = {chosen.invert, chosen.swap};
+    request.reverse = chosen.reverse;
+    return request;
+}
+
+TableUpdateRequest updateRequest(const TableImportSettings& chosen) {
+    TableUpdateRequest request;
+    static_cast<TableReadRequest&>(request) = readRequest(chosen);
+    return request;
+}
+
 QString firstLines(const std::string& text) {
     const QStringList lines = QString::fromStdString(text).split(QLatin1Char('\n'));
     return lines.mid(0, previewLines).join(QLatin1Char('\n')) +
@@ -506,17 +530,7 @@ void TableImportDialog::update() {
         showUpdate(chosen);
         return;
     }
-    TableReadRequest request;
-    if (!chosen.format.isEmpty()) {
-        request.format = firmwareFormatNamed(chosen.format.toStdString());
-    }
-    request.label = chosen.label.toStdString();
-    request.characters = chosen.text.isEmpty() ? std::u32string(ranges->begin(), ranges->end())
-                                               : toCodePoints(chosen.text.toStdString());
-    request.blank = chosen.blank;
-    request.options = {chosen.invert, chosen.swap};
-    request.reverse = chosen.reverse;
-    const TableFileRead read = tableGlyphs(source_.read.bytes, request);
+    const TableFileRead read = tableGlyphs(source_.read.bytes, readRequest(chosen));
     if (!read.ok()) {
         setPreview({}, problem(read));
         return;
@@ -534,23 +548,6 @@ void TableImportDialog::update() {
 }
 
 namespace {
-
-TableUpdateRequest updateRequest(const TableImportSettings& chosen) {
-    TableUpdateRequest request;
-    request.label = chosen.label.toStdString();
-    if (!chosen.format.isEmpty()) {
-        request.format = firmwareFormatNamed(chosen.format.toStdString());
-    }
-    if (!chosen.text.isEmpty()) {
-        request.characters = toCodePoints(chosen.text.toStdString());
-    } else if (const auto ranges = characterRanges(chosen.characters.toStdString())) {
-        request.characters = std::u32string(ranges->begin(), ranges->end());
-    }
-    request.blank = chosen.blank;
-    request.options = {chosen.invert, chosen.swap};
-    request.reverse = chosen.reverse;
-    return request;
-}
 
 QString damageWords(const Damage& damage) {
     return (damage.line > 0 ? TableImportDialog::tr("Line %1: ").arg(damage.line) : QString()) +
