@@ -1,3 +1,4 @@
+#include "case_name.h"
 #include "library/library_format.h"
 
 #include "common/utf8.h"
@@ -40,7 +41,8 @@ struct Layout {
     std::string bytes;
     std::vector<int> lines; // each whole record's first line
     int damageLine;         // 0: none
-    std::string what;       // a part of the damage message
+    std::string damage;     // a part of the damage message
+    const char* what;
 };
 
 class Layouts : public testing::TestWithParam<Layout> {};
@@ -51,7 +53,7 @@ TEST_P(Layouts, GiveWholeRecordsTheirLinesAndSayWhereReadingStopped) {
     EXPECT_EQ(parsed.lines, c.lines);
     EXPECT_EQ(parsed.records.size(), c.lines.size());
     EXPECT_EQ(parsed.damage ? parsed.damage->line : 0, c.damageLine);
-    EXPECT_NE(parsed.damage.value_or(Damage{}).what.find(c.what), std::string::npos);
+    EXPECT_NE(parsed.damage.value_or(Damage{}).what.find(c.damage), std::string::npos);
 }
 
 const std::string a = R"("A","1","2","3","4","5")";
@@ -60,27 +62,49 @@ const std::string good = a + "\r\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Files, Layouts,
-    testing::Values(Layout{"", {}, 0, ""}, Layout{"  \n\n\t\r\n", {}, 0, ""},
-                    Layout{good + b + "\r\n", {1, 2}, 0, ""},
-                    Layout{"\r\n\n  \r" + a + "\n\n" + b, {4, 6}, 0, ""},
-                    // A record may span lines, even inside a quoted field.
-                    Layout{"\"A\",\"1\"\r\n\"2\",\"3\",\"4\",\"5\"\r\n" + b, {1, 3}, 0, ""},
-                    Layout{"\"x\r\ny\",1,2,3,4,5\r\n" + b, {1, 3}, 0, ""},
-                    Layout{good + b + "\r\n\"C\",\"1\r\n", {1, 2}, 3, "never closed"},
-                    Layout{good + "\"B\",\"&H1\",\"&H2\"\r\n", {1}, 2, "ends inside a record"},
-                    Layout{good + "\"N\",\"1\",\"2\",\"3\",\"4\"\r\n", {1}, 2, "5 of its 6"},
-                    Layout{good + "\"N\",\"1\",\"2\"\r\n" + b, {1}, 2, "cut short (3 of"},
-                    Layout{good + "\"B\"x,1,2,3,4,5\r\n", {1}, 2, "after a closing quote"},
-                    Layout{good + "B\"C,1,2,3,4,5\r\n", {1}, 2, "double quote"},
-                    Layout{good + "\"B\",1,2,3,4,5,6\r\n", {1}, 2, "more than six"},
-                    Layout{good + std::string("\0\x01\x02junk", 7), {1}, 2, "0x00"},
-                    Layout{
-                        "\xEF\xBB\xBF" + good + "\"\xC0\xAF\",1,2,3,4,5\r\n", {1}, 2, "not UTF-8"},
-                    Layout{"\x7F"
-                           "ELF\x02\x01",
-                           {},
-                           1,
-                           "0x7F"}));
+    testing::Values(
+        Layout{"", {}, 0, "", "empty file"}, Layout{"  \n\n\t\r\n", {}, 0, "", "blank lines only"},
+        Layout{good + b + "\r\n", {1, 2}, 0, "", "two records"},
+        Layout{"\r\n\n  \r" + a + "\n\n" + b,
+               {4, 6},
+               0,
+               "",
+               "blank lines of every kind between records"},
+        // A record may span lines, even inside a quoted field.
+        Layout{"\"A\",\"1\"\r\n\"2\",\"3\",\"4\",\"5\"\r\n" + b,
+               {1, 3},
+               0,
+               "",
+               "a record spans lines"},
+        Layout{"\"x\r\ny\",1,2,3,4,5\r\n" + b, {1, 3}, 0, "", "a quoted field spans lines"},
+        Layout{good + b + "\r\n\"C\",\"1\r\n", {1, 2}, 3, "never closed", "a quote never closed"},
+        Layout{good + "\"B\",\"&H1\",\"&H2\"\r\n",
+               {1},
+               2,
+               "ends inside a record",
+               "the file ends inside a record"},
+        Layout{
+            good + "\"N\",\"1\",\"2\",\"3\",\"4\"\r\n", {1}, 2, "5 of its 6", "five of six fields"},
+        Layout{good + "\"N\",\"1\",\"2\"\r\n" + b, {1}, 2, "cut short (3 of", "a record cut short"},
+        Layout{good + "\"B\"x,1,2,3,4,5\r\n",
+               {1},
+               2,
+               "after a closing quote",
+               "text after a closing quote"},
+        Layout{good + "B\"C,1,2,3,4,5\r\n", {1}, 2, "double quote", "a quote inside a field"},
+        Layout{good + "\"B\",1,2,3,4,5,6\r\n", {1}, 2, "more than six", "more than six fields"},
+        Layout{good + std::string("\0\x01\x02junk", 7), {1}, 2, "0x00", "NUL bytes"},
+        Layout{"\xEF\xBB\xBF" + good + "\"\xC0\xAF\",1,2,3,4,5\r\n",
+               {1},
+               2,
+               "not UTF-8",
+               "marked UTF 8 with an overlong form"},
+        Layout{"\x7F"
+               "ELF\x02\x01",
+               {},
+               1,
+               "0x7F",
+               "a program file"}));
 
 TEST(LibraryFormat, UnmarkedUtf8IsNoticedByItsLine) {
     EXPECT_EQ(firstUtf8Line(a + "\n\"\xC3\xA9\",1,2,3,4,5\r\n"), 2);
