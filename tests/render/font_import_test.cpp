@@ -110,6 +110,19 @@ TEST(FontImport, SystemFontsFitTheCell) {
     EXPECT_TRUE(cropped.glyphs[0].clipped);
 }
 
+// DejaVu Sans Bold (kept in tests/data, so that its dots do not change with
+// the system's fonts) fits the cell at a size whose letters take all 8 rows:
+// the dot of j on row 2, its tail on row 8. One size smaller draws A lower.
+TEST(FontImport, OutlineFontIsDrawnAtTheLargestSizeThatFits) {
+    const FontGlyphs read =
+        readFontGlyphs(QStringLiteral(VORLIX_TEST_DATA "/DejaVuSans-Bold.ttf"), {U'A', U'j'});
+    ASSERT_EQ(read.glyphs.size(), 2u);
+    EXPECT_EQ(read.glyphs[0].glyph,
+              picture({".....", ".....", "..X..", ".XXX.", ".XXX.", ".X.X.", "XXXXX", "....."}));
+    EXPECT_EQ(read.glyphs[1].glyph,
+              picture({".....", "..X..", ".....", "..X..", "..X..", "..X..", "..X..", ".XX.."}));
+}
+
 TEST(FontImport, WhatIsNoFontOrHasNoUnicodeMapIsSaid) {
     EXPECT_TRUE(readFontGlyphs(QStringLiteral("/no/such.ttf"), {U'A'})
                     .error.endsWith("/no/such.ttf does not exist"));
