@@ -306,6 +306,10 @@ TEST_F(LibraryStore, AFailingLastStepLosesNothing) {
         EXPECT_EQ(files(), (QStringList{"FONTSDAT.txt", "FONTSDAT.txt.bak"}));
     }
     EXPECT_EQ(saveGlyph(path, newZ, false, yes).backupPath, path + ".bak.2"); // none left armed
+    if (posixFiles) { // a device is written into, and its close is checked too
+        failFileStep(FileStep::close);
+        EXPECT_EQ(writeFile(QStringLiteral("/dev/null"), "x").error, "Input/output error");
+    }
 }
 
 TEST_F(LibraryStore, RefusesFieldsTheFileCouldNotGiveBack) {
