@@ -38,11 +38,11 @@ TEST(LibraryFormat, WritesAndReadsTheGoldenLibraries) {
 }
 
 struct Layout {
+    const char* what;
     std::string bytes;
     std::vector<int> lines; // each whole record's first line
     int damageLine;         // 0: none
     std::string damage;     // a part of the damage message
-    const char* what;
 };
 
 class Layouts : public testing::TestWithParam<Layout> {};
@@ -60,51 +60,34 @@ const std::string a = R"("A","1","2","3","4","5")";
 const std::string b = R"("B","1","2","3","4","5")";
 const std::string good = a + "\r\n";
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Files, Layouts,
     testing::Values(
-        Layout{"", {}, 0, "", "empty file"}, Layout{"  \n\n\t\r\n", {}, 0, "", "blank lines only"},
-        Layout{good + b + "\r\n", {1, 2}, 0, "", "two records"},
-        Layout{"\r\n\n  \r" + a + "\n\n" + b,
-               {4, 6},
-               0,
-               "",
-               "blank lines of every kind between records"},
+        Layout{"empty file", "", {}, 0, ""},
+        Layout{"blank lines only", "  \n\n\t\r\n", {}, 0, ""},
+        Layout{"two records", good + b + "\r\n", {1, 2}, 0, ""},
+        Layout{"blank lines of every kind", "\r\n\n  \r" + a + "\n\n" + b, {4, 6}, 0, ""},
         // A record may span lines, even inside a quoted field.
-        Layout{"\"A\",\"1\"\r\n\"2\",\"3\",\"4\",\"5\"\r\n" + b,
-               {1, 3},
-               0,
-               "",
-               "a record spans lines"},
-        Layout{"\"x\r\ny\",1,2,3,4,5\r\n" + b, {1, 3}, 0, "", "a quoted field spans lines"},
-        Layout{good + b + "\r\n\"C\",\"1\r\n", {1, 2}, 3, "never closed", "a quote never closed"},
-        Layout{good + "\"B\",\"&H1\",\"&H2\"\r\n",
-               {1},
-               2,
-               "ends inside a record",
-               "the file ends inside a record"},
-        Layout{
-            good + "\"N\",\"1\",\"2\",\"3\",\"4\"\r\n", {1}, 2, "5 of its 6", "five of six fields"},
-        Layout{good + "\"N\",\"1\",\"2\"\r\n" + b, {1}, 2, "cut short (3 of", "a record cut short"},
-        Layout{good + "\"B\"x,1,2,3,4,5\r\n",
-               {1},
-               2,
-               "after a closing quote",
-               "text after a closing quote"},
-        Layout{good + "B\"C,1,2,3,4,5\r\n", {1}, 2, "double quote", "a quote inside a field"},
-        Layout{good + "\"B\",1,2,3,4,5,6\r\n", {1}, 2, "more than six", "more than six fields"},
-        Layout{good + std::string("\0\x01\x02junk", 7), {1}, 2, "0x00", "NUL bytes"},
-        Layout{"\xEF\xBB\xBF" + good + "\"\xC0\xAF\",1,2,3,4,5\r\n",
-               {1},
-               2,
-               "not UTF-8",
-               "marked UTF 8 with an overlong form"},
-        Layout{"\x7F"
-               "ELF\x02\x01",
-               {},
-               1,
-               "0x7F",
-               "a program file"}));
+        Layout{"a record spans lines", "\"A\",\"1\"\r\n\"2\",\"3\",\"4\",\"5\"\r\n" + b, {1, 3}, 0,
+               ""},
+        Layout{"a quoted field spans lines", "\"x\r\ny\",1,2,3,4,5\r\n" + b, {1, 3}, 0, ""},
+        Layout{"a quote never closed", good + b + "\r\n\"C\",\"1\r\n", {1, 2}, 3, "never closed"},
+        Layout{"the file ends inside a record", good + "\"B\",\"&H1\",\"&H2\"\r\n", {1}, 2,
+               "ends inside a record"},
+        Layout{"five of six fields", good + "\"N\",\"1\",\"2\",\"3\",\"4\"\r\n", {1}, 2,
+               "5 of its 6"},
+        Layout{"a record cut short", good + "\"N\",\"1\",\"2\"\r\n" + b, {1}, 2, "cut short (3 of"},
+        Layout{"text after a closing quote", good + "\"B\"x,1,2,3,4,5\r\n", {1}, 2,
+               "after a closing quote"},
+        Layout{"a quote inside a field", good + "B\"C,1,2,3,4,5\r\n", {1}, 2, "double quote"},
+        Layout{"more than six fields", good + "\"B\",1,2,3,4,5,6\r\n", {1}, 2, "more than six"},
+        Layout{"NUL bytes", good + std::string("\0\x01\x02junk", 7), {1}, 2, "0x00"},
+        Layout{"marked UTF 8 with an overlong form",
+               "\xEF\xBB\xBF" + good + "\"\xC0\xAF\",1,2,3,4,5\r\n", {1}, 2, "not UTF-8"},
+        Layout{"a program file", "\x7F" "ELF\x02\x01", {}, 1, "0x7F"}),
+    caseName<Layout>);
+// clang-format on
 
 TEST(LibraryFormat, UnmarkedUtf8IsNoticedByItsLine) {
     EXPECT_EQ(firstUtf8Line(a + "\n\"\xC3\xA9\",1,2,3,4,5\r\n"), 2);
