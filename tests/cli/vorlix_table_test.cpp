@@ -184,6 +184,8 @@ const ExitCase cases[] = {
     {"space width out of range", {"--font", "--text", "A B", "--space-width", "8"}, 2,
      "from 1 to 5, not '8'"},
     {"empty text", {"--font", "--text", ""}, 2, "--text needs at least one character"},
+    {"a code point past any number", {"--font", "--chars", "65,99999999999999999999"}, 2,
+     "--chars takes code points and ranges such as"},
     {"text of 256 characters", {"--font", "--text", characters(0x100, 256)}, 1,
      "a text gives at most 255 entries"},
     {"avr lines hold whole words", {"-f", "avr", "--proportional", "--space-width", "2", "A BA"},

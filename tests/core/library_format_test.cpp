@@ -103,6 +103,7 @@ TEST(Cp1252, AgreesWithIconvAndSurvivesBothWays) {
         GTEST_SKIP() << "iconv knows no CP1252 here";
     }
     std::string all;
+    std::u32string printable; // what a font import asks for: all that 1252 draws
     for (int byte = 0; byte < 256; ++byte) {
         char in = static_cast<char>(byte), out[8];
         char *from = &in, *to = out;
@@ -111,8 +112,12 @@ TEST(Cp1252, AgreesWithIconvAndSurvivesBothWays) {
         EXPECT_EQ(cp1252ToUtf8({&in, 1}),
                   known ? std::string(out, to) : toUtf8(std::u32string(1, char32_t(byte))));
         all += in;
+        if (known && byte >= 0x20 && byte != 0x7F) {
+            printable += toCodePoints(std::string(out, to));
+        }
     }
     iconv_close(iconvTo);
+    EXPECT_EQ(printableCp1252(), std::vector<char32_t>(printable.begin(), printable.end()));
     EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
     for (const char* text : {"\u0416", "A\U0001F600", "\xFF"}) {
         EXPECT_FALSE(utf8ToCp1252(text)) << text;

@@ -108,7 +108,9 @@ TEST_F(LibraryStore, IsBesideTheProgramUnlessInstalled) {
     };
     EXPECT_EQ(located("x.txt"), "x.txt ");
     EXPECT_EQ(located(), bin + "/FONTSDAT.txt "); // a build or a portable copy
-    qputenv("XDG_DATA_HOME", "data");             // relative: not to be used
+    qputenv("XDG_DATA_HOME", "/some/data");
+    EXPECT_EQ(userLibraryFolder(), "/some/data/vorlix");
+    qputenv("XDG_DATA_HOME", "data"); // relative: not to be used
     EXPECT_EQ(userLibraryFolder(), QDir::homePath() + "/.local/share/vorlix");
     qunsetenv("XDG_DATA_HOME");
     QDir().mkpath(starter);

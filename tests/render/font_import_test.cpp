@@ -47,6 +47,8 @@ TEST(FontImport, SmallBitmapFontSitsOnItsOwnBaseline) {
     const FontGlyphs lower = readFontGlyphs(tiny, {U'A', U'g'}, 8);
     EXPECT_EQ(lower.glyphs[0].glyph.dots[0][7], true);
     EXPECT_TRUE(lower.glyphs[1].clipped);
+    const FontGlyphs higher = readFontGlyphs(tiny, {U'A'}, 6); // its top on the top row
+    EXPECT_TRUE(higher.glyphs[0].glyph.dots[1][0] && !higher.glyphs[0].clipped);
 }
 
 TEST(FontImport, StoresWhatTheEditorStoresForTheSameDots) {
