@@ -45,6 +45,7 @@ protected:
         write("u8.txt", "\xEF\xBB\xBF\"\xC2\x81" + utf8Record.substr(3)); // U+0081
         write("surrogate.txt", "\xEF\xBB\xBF\"\xED\xA0\x80" + utf8Record.substr(3));
         write("escape.asm", std::string("  dt 0x7E, \x1b[2J\0Z\n", 21));
+        write("trailing.asm", " dt 0x7Eq, 9, 9, 9, 0x7E\n");
         write("cut.txt", "\"A\",\"&H1\",\"&H2\"\r\n" + utf8Record); // line 1 cut short
         write("bare.txt", utf8Record);
         write("old.png", "an older picture");
@@ -234,6 +235,8 @@ const ExitCase cases[] = {
      1,
      "nothing was written (--strict)"},
     // The file's own bytes, quoted: no escape reaches the terminal, no NUL cuts it.
+    {"read table number with a letter after it", {"--read-table", "trailing.asm", "--chars", "65"},
+     1, "trailing.asm:1: '0x7Eq' is no number"},
     {"read table quotes control bytes", {"--read-table", "escape.asm", "--chars", "65"}, 1,
      "'\\x1b[2J\\x00Z' is no number"},
     {"label reserved in c", {"--label", "int", "-f", "c", "A"}, 2, "'int' is a reserved word"},

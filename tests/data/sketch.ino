@@ -4,7 +4,7 @@
 const byte other[] = {1, 2, 3};
 const byte font[][5] PROGMEM = {
   {B01111110, 0x09, 9, 011, 0x7EUL}, // 'A' (011 is octal)
-  /* 'B' */ {0x7F, 0x49,
+  /*/ 'B' */ {0x7F, 0x49,
              0x49, 0x49, 0x36}
 };
 void setup() { }
