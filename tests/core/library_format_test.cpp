@@ -97,6 +97,10 @@ TEST(LibraryFormat, UnmarkedUtf8IsNoticedByItsLine) {
 
 // glibc's table where it has the byte; the five bytes it lacks stand for
 // the code points of the same number.
+TEST(Utf8, AStrayByteIsOneReplacementAndReadingGoesOn) {
+    EXPECT_EQ(toCodePoints(std::string("A\xFF") + "B\xC3"), U"A\uFFFDB\uFFFD");
+}
+
 TEST(Cp1252, AgreesWithIconvAndSurvivesBothWays) {
     const iconv_t iconvTo = iconv_open("UTF-8", "CP1252");
     if (iconvTo == reinterpret_cast<iconv_t>(-1)) {
