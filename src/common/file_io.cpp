@@ -1,14 +1,18 @@
 #include "common/file_io.h"
+#include "common/file_faults.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <atomic>
 
 namespace vorlix {
 
 namespace {
+
+std::atomic<FileStep> failingStep = FileStep::none;
 
 // A path that reaches its file through an open file descriptor (as
 // /dev/stdout does, through /proc/self/fd/1) names an open stream, even when
@@ -62,6 +66,15 @@ FileRead readFile(const QString& path, qint64 limit) {
 bool isPlainFile(const QString& path) {
     const QFileInfo info(path);
     return !info.exists() || (info.isFile() && !namesAStream(path));
+}
+
+void failFileStep(FileStep step) {
+    failingStep = step;
+}
+
+bool fileStepFails(FileStep step) {
+    FileStep failing = step;
+    return step != FileStep::none && failingStep.compare_exchange_strong(failing, FileStep::none);
 }
 
 } // namespace vorlix

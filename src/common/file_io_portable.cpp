@@ -1,3 +1,4 @@
+#include "common/file_faults.h"
 #include "common/file_io.h"
 
 #include <QFileInfo>
@@ -109,6 +110,10 @@ WriteResult writeFile(const QString& path, std::string_view bytes,
         file.cancelWriting();
         return stop;
     }
+    if (fileStepFails(FileStep::commit)) {
+        file.cancelWriting();
+        return failed(QStringLiteral("Input/output error"));
+    }
     if (!file.commit()) {
         return failed(file.errorString());
     }
@@ -129,7 +134,7 @@ WriteResult writeNewFile(const QString& path, std::string_view bytes, const QStr
         return failed(why);
     }
     file.close();
-    if (file.error() != QFileDevice::NoError) {
+    if (file.error() != QFileDevice::NoError || fileStepFails(FileStep::close)) {
         QFile::remove(path);
         return failed(file.errorString());
     }

@@ -1,3 +1,4 @@
+#include "common/file_faults.h"
 #include "common/file_io.h"
 
 #include <QDeadlineTimer>
@@ -19,6 +20,14 @@ namespace {
 
 QString systemError(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
+}
+
+int syncFile(int fd) {
+    if (fileStepFails(FileStep::sync)) {
+        errno = EIO;
+        return -1;
+    }
+    return ::fsync(fd);
 }
 
 bool writeAll(int fd, std::string_view bytes, off_t offset, bool positioned) {
@@ -53,7 +62,14 @@ public:
     bool close() {
         const int fd = fd_;
         fd_ = -1;
-        return ::close(fd) == 0;
+        if (::close(fd) != 0) {
+            return false;
+        }
+        if (fileStepFails(FileStep::close)) {
+            errno = EIO;
+            return false;
+        }
+        return true;
     }
 
 private:
@@ -105,7 +121,7 @@ bool readAll(int fd, std::string& out) {
 
 bool overwrite(int fd, std::string_view bytes) {
     return writeAll(fd, bytes, 0, true) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 &&
-           ::fsync(fd) == 0;
+           syncFile(fd) == 0;
 }
 
 // For a file in a folder that takes no new files: the old bytes are
@@ -179,6 +195,10 @@ WriteResult writeFile(const QString& path, std::string_view bytes,
         file.cancelWriting();
         return stop;
     }
+    if (fileStepFails(FileStep::commit)) {
+        file.cancelWriting();
+        return failed(systemError(EIO));
+    }
     if (!file.commit()) {
         return failed(file.errorString());
     }
@@ -196,10 +216,12 @@ WriteResult writeNewFile(const QString& path, std::string_view bytes, const QStr
         // Root's backup stays the library owner's.
         [[maybe_unused]] const int ignored = ::fchown(file.handle(), owner.st_uid, owner.st_gid);
     }
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-            static_cast<qint64>(bytes.size()) ||
-        !file.flush() || ::fsync(file.handle()) != 0) {
-        const QString why = file.errorString();
+    const bool written = file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+                             static_cast<qint64>(bytes.size()) &&
+                         file.flush();
+    if (!written || syncFile(file.handle()) != 0) {
+        // QFile knows nothing of a failed fsync: errno says why.
+        const QString why = written ? systemError(errno) : file.errorString();
         // By name: QFile::remove keeps a file whose closing fails.
         file.close();
         QFile::remove(path);

@@ -1,3 +1,4 @@
+#include "case_name.h"
 #include "library/converter.h"
 #include "library/preview.h"
 
@@ -7,6 +8,7 @@ namespace vorlix {
 namespace {
 
 struct Case {
+    const char* what;
     std::string value;
     std::int16_t places;
     std::string text; // empty: no number, every field left as it was
@@ -32,16 +34,26 @@ TEST_P(Dec2BinTable, GivesTextAndFields) {
 
 INSTANTIATE_TEST_SUITE_P(
     Edges, Dec2BinTable,
-    testing::Values(
-        Case{"", 13, ""}, Case{"&H7E", 13, "01111110"}, Case{" \t&h7e\t ", 13, "01111110"},
-        Case{"256", 13, "100000000"}, Case{"&H1FF", 13, "111111111"}, Case{"2.5", 13, "000010.1"},
-        Case{"0.1", 13, "0.0001100110011"}, Case{"0.1", 3, "0000.000"}, Case{"0.5", 0, "00000000"},
-        Case{".5", 2, "000000.1"}, Case{"3.", 13, "00000011"},
-        // log2 rounds to 30 below 2^30.5 and to 31 from it on.
-        Case{"1518500249", 13, "1011010100000100111100110011001"}, Case{"1518500250", 13, ""},
-        Case{"abc", 13, ""}, Case{"-5", 13, ""}, Case{"+5", 13, ""}, Case{"1e3", 13, ""},
-        Case{"&H", 13, ""}, Case{"&HG1", 13, ""}, Case{"0x7E", 13, ""}, Case{".", 13, ""},
-        Case{"1.2.3", 13, ""}, Case{"& H7E", 13, ""}, Case{"&H123456789", 13, ""}));
+    testing::Values(Case{"empty", "", 13, ""}, Case{"hex", "&H7E", 13, "01111110"},
+                    Case{"hex in lower case among blanks", " \t&h7e\t ", 13, "01111110"},
+                    Case{"nine bits", "256", 13, "100000000"},
+                    Case{"hex of nine bits", "&H1FF", 13, "111111111"},
+                    Case{"a fraction", "2.5", 13, "000010.1"},
+                    Case{"a fraction to 13 places", "0.1", 13, "0.0001100110011"},
+                    Case{"a fraction to 3 places", "0.1", 3, "0000.000"},
+                    Case{"no places", "0.5", 0, "00000000"},
+                    Case{"no whole part", ".5", 2, "000000.1"},
+                    Case{"no fraction digits", "3.", 13, "00000011"},
+                    // log2 rounds to 30 below 2^30.5 and to 31 from it on.
+                    Case{"log2 rounds to 30", "1518500249", 13, "1011010100000100111100110011001"},
+                    Case{"log2 rounds to 31", "1518500250", 13, ""}, Case{"letters", "abc", 13, ""},
+                    Case{"minus", "-5", 13, ""}, Case{"plus", "+5", 13, ""},
+                    Case{"an exponent", "1e3", 13, ""}, Case{"hex without digits", "&H", 13, ""},
+                    Case{"hex with a letter beyond F", "&HG1", 13, ""},
+                    Case{"C hex", "0x7E", 13, ""}, Case{"a dot alone", ".", 13, ""},
+                    Case{"two dots", "1.2.3", 13, ""}, Case{"a blank inside hex", "& H7E", 13, ""},
+                    Case{"hex too long", "&H123456789", 13, ""}),
+    caseName<Case>);
 
 TEST(Dec2Bin, EveryByteGivesItsEightBits) {
     for (int v = 0; v < 256; ++v) {

@@ -1,3 +1,4 @@
+#include "case_name.h"
 #include "library/library_format.h"
 
 #include "common/utf8.h"
@@ -37,10 +38,11 @@ TEST(LibraryFormat, WritesAndReadsTheGoldenLibraries) {
 }
 
 struct Layout {
+    const char* what;
     std::string bytes;
     std::vector<int> lines; // each whole record's first line
     int damageLine;         // 0: none
-    std::string what;       // a part of the damage message
+    std::string damage;     // a part of the damage message
 };
 
 class Layouts : public testing::TestWithParam<Layout> {};
@@ -51,36 +53,41 @@ TEST_P(Layouts, GiveWholeRecordsTheirLinesAndSayWhereReadingStopped) {
     EXPECT_EQ(parsed.lines, c.lines);
     EXPECT_EQ(parsed.records.size(), c.lines.size());
     EXPECT_EQ(parsed.damage ? parsed.damage->line : 0, c.damageLine);
-    EXPECT_NE(parsed.damage.value_or(Damage{}).what.find(c.what), std::string::npos);
+    EXPECT_NE(parsed.damage.value_or(Damage{}).what.find(c.damage), std::string::npos);
 }
 
 const std::string a = R"("A","1","2","3","4","5")";
 const std::string b = R"("B","1","2","3","4","5")";
 const std::string good = a + "\r\n";
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Files, Layouts,
-    testing::Values(Layout{"", {}, 0, ""}, Layout{"  \n\n\t\r\n", {}, 0, ""},
-                    Layout{good + b + "\r\n", {1, 2}, 0, ""},
-                    Layout{"\r\n\n  \r" + a + "\n\n" + b, {4, 6}, 0, ""},
-                    // A record may span lines, even inside a quoted field.
-                    Layout{"\"A\",\"1\"\r\n\"2\",\"3\",\"4\",\"5\"\r\n" + b, {1, 3}, 0, ""},
-                    Layout{"\"x\r\ny\",1,2,3,4,5\r\n" + b, {1, 3}, 0, ""},
-                    Layout{good + b + "\r\n\"C\",\"1\r\n", {1, 2}, 3, "never closed"},
-                    Layout{good + "\"B\",\"&H1\",\"&H2\"\r\n", {1}, 2, "ends inside a record"},
-                    Layout{good + "\"N\",\"1\",\"2\",\"3\",\"4\"\r\n", {1}, 2, "5 of its 6"},
-                    Layout{good + "\"N\",\"1\",\"2\"\r\n" + b, {1}, 2, "cut short (3 of"},
-                    Layout{good + "\"B\"x,1,2,3,4,5\r\n", {1}, 2, "after a closing quote"},
-                    Layout{good + "B\"C,1,2,3,4,5\r\n", {1}, 2, "double quote"},
-                    Layout{good + "\"B\",1,2,3,4,5,6\r\n", {1}, 2, "more than six"},
-                    Layout{good + std::string("\0\x01\x02junk", 7), {1}, 2, "0x00"},
-                    Layout{
-                        "\xEF\xBB\xBF" + good + "\"\xC0\xAF\",1,2,3,4,5\r\n", {1}, 2, "not UTF-8"},
-                    Layout{"\x7F"
-                           "ELF\x02\x01",
-                           {},
-                           1,
-                           "0x7F"}));
+    testing::Values(
+        Layout{"empty file", "", {}, 0, ""},
+        Layout{"blank lines only", "  \n\n\t\r\n", {}, 0, ""},
+        Layout{"two records", good + b + "\r\n", {1, 2}, 0, ""},
+        Layout{"blank lines of every kind", "\r\n\n  \r" + a + "\n\n" + b, {4, 6}, 0, ""},
+        // A record may span lines, even inside a quoted field.
+        Layout{"a record spans lines", "\"A\",\"1\"\r\n\"2\",\"3\",\"4\",\"5\"\r\n" + b, {1, 3}, 0,
+               ""},
+        Layout{"a quoted field spans lines", "\"x\r\ny\",1,2,3,4,5\r\n" + b, {1, 3}, 0, ""},
+        Layout{"a quote never closed", good + b + "\r\n\"C\",\"1\r\n", {1, 2}, 3, "never closed"},
+        Layout{"the file ends inside a record", good + "\"B\",\"&H1\",\"&H2\"\r\n", {1}, 2,
+               "ends inside a record"},
+        Layout{"five of six fields", good + "\"N\",\"1\",\"2\",\"3\",\"4\"\r\n", {1}, 2,
+               "5 of its 6"},
+        Layout{"a record cut short", good + "\"N\",\"1\",\"2\"\r\n" + b, {1}, 2, "cut short (3 of"},
+        Layout{"text after a closing quote", good + "\"B\"x,1,2,3,4,5\r\n", {1}, 2,
+               "after a closing quote"},
+        Layout{"a quote inside a field", good + "B\"C,1,2,3,4,5\r\n", {1}, 2, "double quote"},
+        Layout{"more than six fields", good + "\"B\",1,2,3,4,5,6\r\n", {1}, 2, "more than six"},
+        Layout{"NUL bytes", good + std::string("\0\x01\x02junk", 7), {1}, 2, "0x00"},
+        Layout{"marked UTF 8 with an overlong form",
+               "\xEF\xBB\xBF" + good + "\"\xC0\xAF\",1,2,3,4,5\r\n", {1}, 2, "not UTF-8"},
+        Layout{"a program file", "\x7F" "ELF\x02\x01", {}, 1, "0x7F"}),
+    caseName<Layout>);
+// clang-format on
 
 TEST(LibraryFormat, UnmarkedUtf8IsNoticedByItsLine) {
     EXPECT_EQ(firstUtf8Line(a + "\n\"\xC3\xA9\",1,2,3,4,5\r\n"), 2);
@@ -90,12 +97,17 @@ TEST(LibraryFormat, UnmarkedUtf8IsNoticedByItsLine) {
 
 // glibc's table where it has the byte; the five bytes it lacks stand for
 // the code points of the same number.
+TEST(Utf8, AStrayByteIsOneReplacementAndReadingGoesOn) {
+    EXPECT_EQ(toCodePoints(std::string("A\xFF") + "B\xC3"), U"A\uFFFDB\uFFFD");
+}
+
 TEST(Cp1252, AgreesWithIconvAndSurvivesBothWays) {
     const iconv_t iconvTo = iconv_open("UTF-8", "CP1252");
     if (iconvTo == reinterpret_cast<iconv_t>(-1)) {
         GTEST_SKIP() << "iconv knows no CP1252 here";
     }
     std::string all;
+    std::u32string printable; // what a font import asks for: all that 1252 draws
     for (int byte = 0; byte < 256; ++byte) {
         char in = static_cast<char>(byte), out[8];
         char *from = &in, *to = out;
@@ -104,8 +116,12 @@ TEST(Cp1252, AgreesWithIconvAndSurvivesBothWays) {
         EXPECT_EQ(cp1252ToUtf8({&in, 1}),
                   known ? std::string(out, to) : toUtf8(std::u32string(1, char32_t(byte))));
         all += in;
+        if (known && byte >= 0x20 && byte != 0x7F) {
+            printable += toCodePoints(std::string(out, to));
+        }
     }
     iconv_close(iconvTo);
+    EXPECT_EQ(printableCp1252(), std::vector<char32_t>(printable.begin(), printable.end()));
     EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
     for (const char* text : {"\u0416", "A\U0001F600", "\xFF"}) {
         EXPECT_FALSE(utf8ToCp1252(text)) << text;

@@ -1,6 +1,7 @@
 // FONTSDAT.txt on disk: what a save writes, and that nothing is lost to
 // another writer, a folder the user may not write, or a failed save.
 
+#include "common/file_faults.h"
 #include "common/file_io.h"
 #include "library/library_store.h"
 
@@ -107,7 +108,9 @@ TEST_F(LibraryStore, IsBesideTheProgramUnlessInstalled) {
     };
     EXPECT_EQ(located("x.txt"), "x.txt ");
     EXPECT_EQ(located(), bin + "/FONTSDAT.txt "); // a build or a portable copy
-    qputenv("XDG_DATA_HOME", "data");             // relative: not to be used
+    qputenv("XDG_DATA_HOME", "/some/data");
+    EXPECT_EQ(userLibraryFolder(), "/some/data/vorlix");
+    qputenv("XDG_DATA_HOME", "data"); // relative: not to be used
     EXPECT_EQ(userLibraryFolder(), QDir::homePath() + "/.local/share/vorlix");
     qunsetenv("XDG_DATA_HOME");
     QDir().mkpath(starter);
@@ -228,7 +231,12 @@ TEST_F(LibraryStore, SavesIntoAFileWhoseFolderTakesNoNewFiles) {
     write(lineA);
     ::chmod(QFile::encodeName(path).constData(), 0666);
     EXPECT_TRUE(savesAsOutsider(dir.path(), [&] {
-        return saveGlyph(path, newZ, false, yes).error.isEmpty() &&
+        // The write in place fails at its fsync: the old bytes are written back.
+        failFileStep(posixFiles ? FileStep::sync : FileStep::none);
+        return (!posixFiles ||
+                (saveGlyph(path, newZ, false, yes).result == LibraryWrite::Result::failed &&
+                 contents(path) == lineA)) &&
+               saveGlyph(path, newZ, false, yes).error.isEmpty() &&
                saveGlyph(path, newA, false, yes).error.isEmpty();
     }));
     EXPECT_EQ(contents(path), newLineA + lineZ);
@@ -280,6 +288,30 @@ TEST_F(LibraryStore, BackupIsMadeOnlyBySaveThatGoesAhead) {
     EXPECT_EQ(merged.backupPath, path + ".bak.3");
     EXPECT_EQ(contents(path + ".bak.3"), lineA + lineZ + lineA + lineb);
     EXPECT_EQ(contents(path), newLineA + lineZ + lineA + lineb);
+}
+
+// The step after the writes failing (the backup's fsync or close, the rename
+// over the library) fails the save, says why and leaves every file as it was.
+TEST_F(LibraryStore, AFailingLastStepLosesNothing) {
+    const QByteArray damaged = lineA + "\"B\",\"&H1"; // a save that keeps a backup
+    write(damaged);
+    write("older", path + ".bak");
+    for (const auto& [step, says] : {std::pair{posixFiles ? FileStep::sync : FileStep::close,
+                                               "The old file could not be kept as a backup: "},
+                                     {FileStep::commit, "Input/output error"}}) {
+        failFileStep(step);
+        const LibraryWrite saved = saveGlyph(path, newZ, false, yes);
+        EXPECT_EQ(saved.result, LibraryWrite::Result::failed);
+        EXPECT_TRUE(saved.error.startsWith(says)) << saved.error.toStdString();
+        EXPECT_EQ(contents(path), damaged);
+        EXPECT_EQ(contents(path + ".bak"), "older");
+        EXPECT_EQ(files(), (QStringList{"FONTSDAT.txt", "FONTSDAT.txt.bak"}));
+    }
+    EXPECT_EQ(saveGlyph(path, newZ, false, yes).backupPath, path + ".bak.2"); // none left armed
+    if (posixFiles) { // a device is written into, and its close is checked too
+        failFileStep(FileStep::close);
+        EXPECT_EQ(writeFile(QStringLiteral("/dev/null"), "x").error, "Input/output error");
+    }
 }
 
 TEST_F(LibraryStore, RefusesFieldsTheFileCouldNotGiveBack) {

@@ -70,7 +70,12 @@ TEST_P(Frames, AreReadAndWrittenAsTheFileSays) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(StickProtocol, Frames, testing::ValuesIn(rows()));
+// Named by the file's line: what the frame is, its kind, and its place.
+INSTANTIATE_TEST_SUITE_P(StickProtocol, Frames, testing::ValuesIn(rows()),
+                         [](const testing::TestParamInfo<Row>& info) {
+                             return info.param.what + '_' + char(info.param.kind) + '_' +
+                                    std::to_string(info.index + 1);
+                         });
 
 TEST(StickProtocol, TheFileHoldsEveryKindOfFrame) {
     std::string kinds;

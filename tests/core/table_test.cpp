@@ -1,3 +1,4 @@
+#include "case_name.h"
 #include "common/utf8.h"
 #include "editor/column_text.h"
 #include "library/library_format.h"
@@ -19,6 +20,7 @@ const FontTable library{{"A", {"&H7E", "&H9", "&H9", "&H9", "&H7E"}},
                         {"B", {"&H7F", "&H49", "&H49", "&H49", "&H36"}}};
 
 struct Case {
+    const char* what;
     std::string message;
     std::string prefix;
     bool blank;
@@ -42,26 +44,33 @@ TEST_P(Tables, AreExact) {
 
 INSTANTIATE_TEST_SUITE_P(
     Edges, Tables,
-    testing::Values(Case{"A?", "", true, library, 12,
+    testing::Values(Case{"a missing glyph dark after blank", "A?", "", true, library, 12,
                          "|7E,  9,   9,   9,   7E,   FF|,  ,   ,   ,   ,   FF"},
-                    Case{"", "0x", true, {}, 0, ""},
-                    Case{"a", "0x", false, library, 5, "|0x,  0x,   0x,   0x,   0x"},
-                    // Stored texts lose their first two characters, whatever they are.
-                    Case{"x",
+                    Case{"an empty message", "", "0x", true, {}, 0, ""},
+                    Case{"a missing glyph without blank", "a", "0x", false, library, 5,
+                         "|0x,  0x,   0x,   0x,   0x"},
+                    Case{"stored texts lose their first two characters whatever they are",
+                         "x",
                          "$",
                          false,
                          {{"x", {"0x7E", "&H0", "7", "", "\u00E9\u00E9F"}}},
                          5,
                          "|$7E,  $0,   $,   $,   $F"},
-                    // A space is looked up like any other character.
-                    Case{" ",
+                    Case{"a space is looked up like any other character",
+                         " ",
                          "$",
                          false,
                          {{" ", {"&H1", "&H2", "&H3", "&H4", "&H5"}}},
                          5,
                          "|$1,  $2,   $3,   $4,   $5"},
-                    // One character outside the BMP counts once.
-                    Case{"\U0001F600", "0x", false, {}, 5, "|0x,  0x,   0x,   0x,   0x"}));
+                    Case{"a character outside the BMP counts once",
+                         "\U0001F600",
+                         "0x",
+                         false,
+                         {},
+                         5,
+                         "|0x,  0x,   0x,   0x,   0x"}),
+    caseName<Case>);
 
 TEST(MakeTable, FindsTheFirstGlyphOfEachCharacterInGeneratedLibraries) {
     const std::u32string pool = U" !AZaz09\u00E9\u20AC\U0001F600";

@@ -2,6 +2,7 @@
 // command line, a question before a file is replaced, and files that must
 // not stall or stretch the dialog.
 
+#include "gui/form_fixture.h"
 #include "ui/firmware_dialogs.h"
 
 #include <QCheckBox>
@@ -52,31 +53,31 @@ private slots:
     void exportRefusesWhatTheCommandLineRefuses_data() {
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("proportional");
         QTest::addColumn<QString>("says");
-        QTest::newRow("int in c") << "c"
-                                  << "int"
-                                  << "\"int\" is a reserved word of C;";
-        QTest::newRow("end in dt") << "dt"
-                                   << "end"
-                                   << "\"end\" is a reserved word of the PIC assembler";
-        QTest::newRow("ldi in avr") << "avr"
-                                    << "ldi"
-                                    << "\"ldi\" is a reserved word of the AVR";
-        QTest::newRow("end in c") << "c"
-                                  << "end"
-                                  << "";
-        QTest::newRow("no identifier") << "gas"
-                                       << "my font"
-                                       << "The name must be an identifier";
+        const QString lit = "Lit columns only go with c or arduino";
+        addRow("int in c", QString("c"), QString("int"), false,
+               QString("\"int\" is a reserved word of C;"));
+        addRow("end in dt", QString("dt"), QString("end"), false,
+               QString("\"end\" is a reserved word of the PIC assembler"));
+        addRow("ldi in avr", QString("avr"), QString("ldi"), false,
+               QString("\"ldi\" is a reserved word of the AVR"));
+        addRow("end in c", QString("c"), QString("end"), false, QString());
+        addRow("no identifier", QString("gas"), QString("my font"), false,
+               QString("The name must be an identifier"));
+        addRow("lit columns in dt", QString("dt"), QString("t"), true, lit);
+        addRow("lit columns in arduino", QString("arduino"), QString("t"), true, QString());
     }
     void exportRefusesWhatTheCommandLineRefuses() {
         QFETCH(QString, format);
         QFETCH(QString, name);
+        QFETCH(bool, proportional);
         QFETCH(QString, says);
         FontExportDialog dialog([this]() -> const FontTable& { return library; }, {}, ask());
         dialog.findChild<QComboBox*>("format")->setCurrentText(format);
         dialog.findChild<QLineEdit*>("characters")->setText("65");
         dialog.findChild<QLineEdit*>("label")->setText(name);
+        dialog.findChild<QCheckBox*>("proportional")->setChecked(proportional);
         dialog.findChild<QLineEdit*>("file")->setText(dir.filePath("font.out"));
         QVERIFY2(says.isEmpty() ? status(dialog).isEmpty() : status(dialog).startsWith(says),
                  qPrintable(status(dialog)));

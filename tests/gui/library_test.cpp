@@ -72,7 +72,9 @@ private slots:
         addRow("damage kept, replace declined", QByteArrayList{damaged}, "No", "A", damaged,
                QStringList{warning, question});
         addRow("damage kept, file read-only", QByteArrayList{damaged}, "", "C", damaged,
-               QStringList{warning, refused + "The glyph could not be saved to\r\n%1\r\n"});
+               QStringList{warning, refused +
+                                        "The glyph could not be saved to\r\n%1\r\n\r\nThe file is "
+                                        "read-only.\r\n\r\nThe library file is unchanged."});
     }
     void saveGoesThroughTheWindow() {
         QFETCH(QByteArrayList, before);

@@ -95,6 +95,11 @@ private slots:
         CALL(f->act("Yes"));
         CALL(trigger("Delete"));
         QCOMPARE(f->library(), lineB);
+        CALL(pick(0));
+        CALL(f->writeLibrary(lineA + lineB)); // another program puts A before the listed B
+        CALL(f->act("Yes"));
+        CALL(trigger("Delete"));
+        QCOMPARE(f->library(), lineA);
     }
 
     // The font is read and what it would do is shown, with glyphs drawn,
@@ -149,6 +154,14 @@ private slots:
             QCOMPARE(f->messages().constLast().section("\r\n", -1),
                      QDir::toNativeSeparators(f->libraryPath + ".bak"));
             QCOMPARE(QFile(f->libraryPath + ".bak").size(), lineA.size());
+        }
+        if (answer == QMessageBox::No) { // again: nothing is new, but A still differs
+            f->answers.append(QMessageBox::Cancel);
+            CALL(trigger("Import font..."));
+            QVERIFY(f->messages().constLast().startsWith(
+                "Question Yes|No|Cancel Cancel | Import Font | " +
+                QString(VORLIX_TEST_DATA "/tiny.bdf") + " into\r\n" + f->libraryPath +
+                ":\r\n\r\n0 new characters would be added; 1 stored"));
         }
     }
 
@@ -223,6 +236,7 @@ private slots:
                  qPrintable(preview));
         QCOMPARE(status, QString("3 glyphs to import."));
         QVERIFY(f->library().endsWith("\"C\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\",\"&HFF\"\r\n"));
+        QCOMPARE(f->listLines().size(), 3); // the list is read anew
         QVERIFY2(f->messages().constLast().contains(QDir::toNativeSeparators(table) + " into\r\n" +
                                                     QDir::toNativeSeparators(f->libraryPath) +
                                                     ":\r\nadded 1, replaced 0, kept 2, refused 0"),

@@ -47,6 +47,8 @@ TEST(FontImport, SmallBitmapFontSitsOnItsOwnBaseline) {
     const FontGlyphs lower = readFontGlyphs(tiny, {U'A', U'g'}, 8);
     EXPECT_EQ(lower.glyphs[0].glyph.dots[0][7], true);
     EXPECT_TRUE(lower.glyphs[1].clipped);
+    const FontGlyphs higher = readFontGlyphs(tiny, {U'A'}, 6); // its top on the top row
+    EXPECT_TRUE(higher.glyphs[0].glyph.dots[1][0] && !higher.glyphs[0].clipped);
 }
 
 TEST(FontImport, StoresWhatTheEditorStoresForTheSameDots) {
@@ -108,6 +110,19 @@ TEST(FontImport, SystemFontsFitTheCell) {
     const FontGlyphs cropped = readFontGlyphs(big, {U'A'}, {}, true);
     ASSERT_EQ(cropped.glyphs.size(), 1u);
     EXPECT_TRUE(cropped.glyphs[0].clipped);
+}
+
+// DejaVu Sans Bold (kept in tests/data, so that its dots do not change with
+// the system's fonts) fits the cell at a size whose letters take all 8 rows:
+// the dot of j on row 2, its tail on row 8. One size smaller draws A lower.
+TEST(FontImport, OutlineFontIsDrawnAtTheLargestSizeThatFits) {
+    const FontGlyphs read =
+        readFontGlyphs(QStringLiteral(VORLIX_TEST_DATA "/DejaVuSans-Bold.ttf"), {U'A', U'j'});
+    ASSERT_EQ(read.glyphs.size(), 2u);
+    EXPECT_EQ(read.glyphs[0].glyph,
+              picture({".....", ".....", "..X..", ".XXX.", ".XXX.", ".X.X.", "XXXXX", "....."}));
+    EXPECT_EQ(read.glyphs[1].glyph,
+              picture({".....", "..X..", ".....", "..X..", "..X..", "..X..", "..X..", ".XX.."}));
 }
 
 TEST(FontImport, WhatIsNoFontOrHasNoUnicodeMapIsSaid) {
