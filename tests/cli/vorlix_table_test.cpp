@@ -77,7 +77,7 @@ protected:
 };
 
 struct ExitCase {
-    const char* what;
+    std::string what;
     QStringList arguments;
     int code;
     std::string says; // part of what is written, standard output then standard error
@@ -99,198 +99,51 @@ TEST_P(ExitCodes, FollowTheRules) {
     }
 }
 
-// count different characters from first on.
-QString characters(char16_t first, int count) {
-    QString text;
-    for (int k = 0; k < count; ++k) {
-        text += QChar(static_cast<char16_t>(first + k));
+// Undoes the escapes of tests/data/exit_codes.txt (see its head).
+QString unescaped(const QString& field) {
+    if (field == QLatin1String("\"\"")) {
+        return {};
     }
-    return text;
+    if (field.startsWith(QLatin1String("\\*"))) {
+        return QString(field.mid(2, field.size() - 3).toInt(), field.back());
+    }
+    QByteArray bytes;
+    const QByteArray raw = QString(field).replace("$DATA", VORLIX_TEST_DATA).toUtf8();
+    for (qsizetype k = 0; k < raw.size(); ++k) {
+        const char next = k + 1 < raw.size() ? raw[k + 1] : 0;
+        if (raw[k] != '\\') {
+            bytes += raw[k];
+        } else if (next == 'x') {
+            bytes += char(raw.mid(k + 2, 2).toInt(nullptr, 16));
+            k += 3;
+        } else {
+            bytes += next == 't' ? '\t' : next == 'r' ? '\r' : next == 'n' ? '\n' : next;
+            ++k;
+        }
+    }
+    return QString::fromUtf8(bytes);
 }
 
-// Every case reads FONTSDAT.txt unless it names another library.
-// clang-format off
-const ExitCase cases[] = {
-    {"version is said", {"--version"}, 0, "vorlix-table 1.0.0"},
-    {"help names the options", {"-h"}, 0, "--library"},
-    {"strict message table", {"-s", "AB"}, 0, ";AB\r\n"},
-    {"blank columns and a prefix", {"-b", "-p", "$", "B"}, 0,
-     "= 6\r\n       dt  $7F,  $49,   $49,   $49,   $36,   $FF"},
-    {"a damaged library lends the glyphs before the damage", {"-l", "damaged.txt", "AB"}, 0,
-     "the 4 glyphs before that line are used"},
-    {"strict names every missing character", {"--strict", "AB?\u00E9"}, 1,
-     "(U+003F) is not in the library\nvorlix-table: '\u00E9'"},
-    {"strict stops at damage", {"-l", "damaged.txt", "-s", "A"}, 1,
-     "damaged.txt:5: the library is damaged"},
-    {"strict stops at a column that is no byte", {"-l", "damaged.txt", "-s", "B"}, 1,
-     "column 1 \"&H1FF\" is not a byte"},
-    {"check of a sound library", {"-c"}, 0, "2 glyphs, read as Windows-1252, nothing to report\n"},
-    {"check says every finding by its line", {"-c", "-l", "damaged.txt"},
-     1,
-     "damaged.txt:2: 'B' (U+0042): column 1 \"&H1FF\" is not a byte (&H and 1 or 2 hex "
-     "digits)\ndamaged.txt:3: 'A' (U+0041) again: the glyph on line 1 is used, this one "
-     "never is\ndamaged.txt:4: U+0081 holds byte 0x81, which Windows-1252 leaves undefined; "
-     "was the file saved in another encoding?\ndamaged.txt:5: reading stops here: a quote "
-     "is opened but never closed; nothing after this point loads\ndamaged.txt: 4 glyphs, "
-     "read as Windows-1252\n"},
-    {"check of marked UTF 8 with a C1 control", {"-c", "-l", "u8.txt"}, 0,
-     "1 glyphs, read as UTF-8, nothing"},
-    {"check sees unmarked UTF 8", {"-c", "-l", "bare.txt"}, 1,
-     "bare.txt:1: these bytes read as UTF-8"},
-    {"check takes no message", {"-c", "A"}, 2, "--check takes no message"},
-    {"unknown option", {"--bogus", "A"}, 2, "Unknown option 'bogus'"},
-    {"missing library", {"-l", "none.txt", "A"}, 2, "none.txt: no such file"},
-    {"endless library", {"-l", "/dev/zero", "A"}, 2, "larger than 256 MiB"},
-    {"output folder missing", {"-o", "no/such.inc", "A"}, 2, "cannot write"},
-    {"two messages", {"A", "B"}, 2, "as one argument"},
-    {"no message", {}, 2, "no message"},
-    {"line break in the message", {"A\nB"}, 2, "line break"},
-    {"unknown format", {"-f", "hex", "A"}, 2, "--format is dt, asm, retlw"},
-    {"round needs render", {"--round", "A"}, 2, "--round needs --render"},
-    {"org names the first column past the page", {"--org", "0x1FB", "-f", "retlw", "AB"}, 1,
-     "entry 5 of the table ('B' (U+0042), column 1) would be at 0x200"},
-    {"org table that fits its page", {"--org", "0x1F6", "AB"}, 0, "dt  0x7F"},
-    {"label that is no identifier", {"--label", "9lives", "-f", "c", "A"}, 2, "identifier"},
-    {"c inverted with a missing character dark", {"-f", "c", "--invert", "A?"}, 0,
-     "0x81, /* 'A' */\n    0x00, 0x00, 0x00, 0x00, 0x00, /* '?'"},
-    {"gas proportional and reversed", {"-f", "gas", "--proportional", "--reverse", "A B"},
-     0,
-     ":\n        .byte   0x36, 0x49, 0x49, 0x49, 0x7F  /* 'B' */\n        .byte   0xFF, 0xFF, "
-     "0xFF, 0xFF  /* ' ' not in the library */\n        .byte   0xFF, 0x7E,"},
-    {"font missing characters drawn as another",
-     {"--font", "--chars", "65-67", "--missing", "A", "-f", "retlw"},
-     0,
-     "0x7E  ; 'C' not in the library: the glyph of 'A'\n        retlw   0x09"},
-    {"font missing characters dark and warned",
-     {"--font", "--chars", "66-67", "--missing", "?", "-f", "bin"},
-     0,
-     "warning: not in the library, so dark: 'C' (U+0043)"},
-    {"font dt heading and first entry", {"--font", "--chars", "65-67", "-f", "dt"},
-     0,
-     "; 3 entries, U+0041 to U+0043, 5 columns each; 1 not in the library\r\nvorlix_font_FIRST "
-     "equ 0x41\r\nvorlix_font:\r\n       dt  0x7E,  0x9,   0x9,   0x9,   0x7E  ; 'A'\r\n"},
-    {"font text gives each character once",
-     {"--font", "--text", "BAB", "-f", "gas", "--label", "f"},
-     0,
-     "0x7E  /* 'A' */\n        .set    f_INDEX_FIRST, 0x41\n        .global f_index\nf_index:\n"
-     "        .byte   "
-     "0x01  /* 'A' */\n        .byte   0x00  /* 'B' */\n"},
-    {"strict font writes nothing for a missing character",
-     {"--font", "-s", "--text", "BAZ", "-f", "avr", "--widths", "--space-width", "4"},
-     1,
-     "error: not in the library, so dark: 'Z' (U+005A)\nvorlix-table: nothing was written"},
-    {"font widths with a space width",
-     {"--font", "--text", "BAZ", "-f", "avr", "--widths", "--space-width", "4"},
-     0,
-     "_width:\n        .db     0x05, 0x05  ; 'B' 'A'\n        .db     0x04, 0x00  ; 'Z'"},
-    {"space width out of range", {"--font", "--text", "A B", "--space-width", "8"}, 2,
-     "from 1 to 5, not '8'"},
-    {"empty text", {"--font", "--text", ""}, 2, "--text needs at least one character"},
-    {"a code point past any number", {"--font", "--chars", "65,99999999999999999999"}, 2,
-     "--chars takes code points and ranges such as"},
-    {"text of 256 characters", {"--font", "--text", characters(0x100, 256)}, 1,
-     "a text gives at most 255 entries"},
-    {"avr lines hold whole words", {"-f", "avr", "--proportional", "--space-width", "2", "A BA"},
-     0, "0x7E, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0x49"},
-    {"check refuses UTF 8 surrogates", {"-c", "-l", "surrogate.txt"}, 1,
-     "surrogate.txt:1: reading stops here: bytes that are not UTF-8"},
-    {"proportional font needs c", {"--font", "--proportional", "-f", "dt"}, 2,
-     "goes with --format c or arduino"},
-    {"font org past the page", {"--font", "--org", "0x1F7", "-f", "retlw"},
-     1,
-     "entry 9 of the table ('B' (U+0042), column 5)"},
-    {"font takes no message", {"--font", "A"}, 2, "--font takes no message"},
-    {"proportional with blank", {"--proportional", "-b", "A"}, 2, "leave out --blank"},
-    {"widths need font", {"--widths", "A"}, 2, "--widths needs --font"},
-    {"read table asks for a label",
-     {"--read-table", VORLIX_TEST_DATA "/pic_clock.asm", "--chars", "65-66"},
-     1,
-     "lines 11, 13-24 and 26-27: name the table to read with --label"},
-    {"read table number over a byte",
-     {"--read-table", VORLIX_TEST_DATA "/pic_clock.asm", "--label", "bad", "--chars", "65"},
-     1,
-     "pic_clock.asm:24: '0x100' is more than a byte (255)"},
-    {"read table too few glyphs",
-     {"--read-table", VORLIX_TEST_DATA "/avr_font.asm", "--label", "font", "--chars", "65-67"},
-     1,
-     "the table holds 2 glyphs of 5 columns, but 3 characters"},
-    {"read table bytes left over",
-     {"--read-table", VORLIX_TEST_DATA "/avr_font.asm", "--label", "font", "-b", "--text", "A"},
-     1,
-     "10 bytes do not make glyphs of 6 columns (4 left over)"},
-    {"read table finds no table", {"--read-table", "FONTSDAT.txt", "--chars", "65"}, 1,
-     "there is no table data in it"},
-    {"read table whose comments name nothing", {"--read-table", VORLIX_TEST_DATA "/pic_clock.asm", "--label", "decimal"}, 1,
-     "the table's comments do not name its 2 glyphs' characters; give them"},
-    // A reserved word of gpasm, but reading writes no label.
-    {"read table of any label", {"--read-table", VORLIX_TEST_DATA "/clock_face.ino", "--label", "data", "-l", "new.txt"}, 0,
-     "added 2"},
-    {"update needs a label", {"--update", "x.c"}, 2, "--update needs --label"},
-    {"dry run needs update", {"--dry-run", "A"}, 2, "--dry-run needs --update"},
-    {"flat layout needs C", {"--font", "--layout", "flat"}, 2, "--layout goes with --format c or arduino"},
-    {"strict font says why the quote is missed", {"--font", "--chars", "32-35", "-s", "-f", "c"}, 1,
-     "'\"' (U+0022) is never in the library: its file quotes each field and has no escape for a "
-     "quote; give it another glyph with --missing, or leave it out with --chars 32-33,35"},
-    {"convert to the same encoding", {"--convert", "windows-1252"}, 0,
-     "FONTSDAT.txt: Windows-1252 already, nothing to do"},
-    {"convert to an unknown encoding", {"--convert", "latin1"}, 2,
-     "--convert takes utf-8 or windows-1252, not 'latin1'"},
-    // Promised to lose nothing: a damaged library is left as it is.
-    {"convert keeps a damaged library", {"-l", "damaged.txt", "--convert", "utf-8"},
-     1,
-     "damaged.txt:5: the library is damaged: a quote is opened but never closed\n"
-     "vorlix-table: nothing was written (--convert)"},
-    {"strict read table keeps a damaged library",
-     {"-l", "damaged.txt", "--read-table", VORLIX_TEST_DATA "/pic_clock.asm", "--label",
-      "decimal", "--chars", "68-69", "-s"},
-     1,
-     "nothing was written (--strict)"},
-    // The file's own bytes, quoted: no escape reaches the terminal, no NUL cuts it.
-    {"read table number with a letter after it", {"--read-table", "trailing.asm", "--chars", "65"},
-     1, "trailing.asm:1: '0x7Eq' is no number"},
-    {"read table quotes control bytes", {"--read-table", "escape.asm", "--chars", "65"}, 1,
-     "'\\x1b[2J\\x00Z' is no number"},
-    {"label reserved in c", {"--label", "int", "-f", "c", "A"}, 2, "'int' is a reserved word"},
-    {"label reserved in PIC in any case", {"--label", "Movlw", "-f", "retlw", "A"}, 2,
-     "'Movlw' is a reserved word"},
-    {"label of dt", {"--label", "font5", "A"}, 0,
-     ";Total Columns = 5\r\nfont5:\r\n       dt  0x7E"},
-    {"label of retlw", {"--label", "font5", "-f", "retlw", "A"}, 0, "= 5\nfont5:\n        retlw"},
-    {"check of a record cut short", {"-c", "-l", "cut.txt"}, 1,
-     "cut.txt:1: reading stops here: a record cut short (3 of"},
-    {"baseline out of range", {"--import", "FONTSDAT.txt", "--baseline", "0"}, 2,
-     "--baseline is a row from 1 to 8, not"},
-    {"import of a missing font", {"--import", "no.ttf"}, 2, "no.ttf does not exist"},
-    {"import into a missing folder",
-     {"--import", VORLIX_TEST_DATA "/tiny.bdf", "-l", "no/lib.txt"}, 2,
-     "/no does not exist"},
-    {"import into a read only library",
-     {"--import", VORLIX_TEST_DATA "/tiny.bdf", "-l", "/proc/version"}, 2,
-     "is read-only"},
-    {"guard needs PIC", {"-f", "avr", "--guard", "A"}, 2, "dt or retlw only"},
-    {"empty library name", {"-l", "", "A"}, 2, "--library needs a file name"},
-    {"empty output name", {"-o", "", "A"}, 2, "--output needs a file name"},
-    {"empty render name", {"-r", "", "A"}, 2, "--render needs a file name"},
-    {"line break in the prefix", {"-p", "\r", "A"}, 2, "prefix holds a line break"},
-    {"output is the library", {"-o", "FONTSDAT.txt", "A"}, 2, "is the library itself"},
-    {"output is the library through a link", {"-l", "link.txt", "-o", "FONTSDAT.txt", "A"}, 2,
-     "is the library itself"},
-    {"render is the library", {"-r", "link.txt", "A"}, 2, "is the library itself"},
-    {"import of the library itself", {"--import", "FONTSDAT.txt"}, 2, "cannot import"},
-    {"render too long", {"-r", "old.png", QString(16667, 'A')}, 2, "at most 16666 characters"},
-    {"round render too long", {"-b", "--round", "-r", "old.png", QString(500, 'A')}, 2,
-     "on a ring: at most"},
-    // What --send refuses before it opens a port; the simulated stick's tests
-    // send for real.
-    {"send to a port that is not there", {"--send", "no/port", "--invert", "A"}, 2, "cannot open the serial port no/port: "},
-    {"baud needs send", {"--baud", "9600", "A"}, 2, "--baud needs --send"},
-    {"send takes no format", {"--send", "no/port", "-f", "c", "A"}, 2, "--format does not go with --send"},
-    {"send text takes no bit options", {"--send", "no/port", "--as-text", "--invert", "A"}, 2, "--invert does not go with it"},
-    {"send text of bytes only", {"--send", "no/port", "--as-text", "A\u2603"}, 2, "a character beyond code 255"},
-    {"send font of bytes only", {"--send", "no/port", "--font", "--chars", "250-256"}, 2, "codes from 0 to 255"},
-    {"send nothing", {"--send", "no/port", ""}, 2, "nothing to send"}};
-// clang-format on
-INSTANTIATE_TEST_SUITE_P(Cases, ExitCodes, testing::ValuesIn(cases), caseName<ExitCase>);
+std::vector<ExitCase> exitCases() {
+    QFile file(VORLIX_TEST_DATA "/exit_codes.txt");
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.errorString().toStdString();
+    std::vector<ExitCase> read;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+        const QStringList fields = line.split('\t');
+        if (line.isEmpty() || line.startsWith('#') || fields.size() < 3) {
+            continue;
+        }
+        QStringList arguments;
+        for (const QString& field : fields.mid(3)) {
+            arguments << unescaped(field);
+        }
+        read.push_back({fields[0].toStdString(), arguments, fields[1].toInt(),
+                        unescaped(fields[2]).toStdString()});
+    }
+    return read;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ExitCodes, testing::ValuesIn(exitCases()), caseName<ExitCase>);
 
 // Created, merged, replaced; --strict refuses a font whose glyphs lose dots
 // and then writes nothing.

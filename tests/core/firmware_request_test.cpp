@@ -8,20 +8,6 @@
 namespace vorlix {
 namespace {
 
-TEST(FirmwareRequest, NamesEveryFormOnceAndAsmAsDt) {
-    const std::vector<std::string_view> listed{"dt", "retlw", "avr", "gas", "c", "arduino", "bin"};
-    EXPECT_EQ(firmwareFormatNames(), listed);
-    EXPECT_EQ(firmwareFormatNames(true).size(), listed.size() + 1);
-    for (const std::string_view name : firmwareFormatNames(true)) {
-        const auto format = firmwareFormatNamed(name);
-        ASSERT_TRUE(format) << name;
-        EXPECT_EQ(firmwareFormatName(*format), name == "asm" ? "dt" : name);
-    }
-    EXPECT_EQ(firmwareFormatNamed("asm"), FirmwareFormat::dt);
-    EXPECT_FALSE(firmwareFormatNamed("C"));
-    EXPECT_FALSE(firmwareFormatNamed(""));
-}
-
 struct AskCase {
     const char* what;
     TableJob job;
@@ -43,6 +29,7 @@ TEST(FirmwareRequest, SaysWhatIsWrongWithAnAsk) {
     using enum AskProblem;
     using enum TableJob;
     using F = FirmwareFormat;
+    // clang-format off
     const AskCase cases[] = {
         {"a C keyword", font, F::c, "int", "", labelReserved},
         {"what C fonts use", font, F::arduino, "PROGMEM", "", labelReserved},
@@ -68,21 +55,18 @@ TEST(FirmwareRequest, SaysWhatIsWrongWithAnAsk) {
         {"widths in gas", font, F::gas, "t", "", none, false, false, true},
         {"an address in avr", message, F::avr, "t", "A", addressNotPic, false, false, false, true},
         {"an address in retlw", message, F::retlw, "t", "A", none, false, false, false, true},
-        {"a prefix in retlw", message, F::retlw, "t", "A", prefixNotDt, false, false, false, false,
-         true},
-        {"no space width", message, F::dt, "t", "A", spaceWidthOutOfRange, false, false, false,
-         false, false, 0},
-        {"six columns of space", message, F::dt, "t", "A", spaceWidthOutOfRange, false, false,
-         false, false, false, 6},
+        {"a prefix in retlw", message, F::retlw, "t", "A", prefixNotDt, false, false, false, false, true},
+        {"no space width", message, F::dt, "t", "A", spaceWidthOutOfRange, false, false, false, false, false, 0},
+        {"six columns of space", message, F::dt, "t", "A", spaceWidthOutOfRange, false, false, false, false, false, 6},
         {"five columns of space", font, F::c, "t", "", none, false, false, false, false, false, 5},
         {"a line break", message, F::dt, "t", "A\nB", lineBreakInMessage},
         {"a return in bin", message, F::bin, "t", "A\rB", none},
-        {"nothing to guard", message, F::dt, "t", "", emptyMessageGuarded, false, false, false,
-         true},
+        {"nothing to guard", message, F::dt, "t", "", emptyMessageGuarded, false, false, false, true},
         {"no empty C array", message, F::arduino, "t", "", emptyMessageInC},
         {"an empty dt table", message, F::dt, "t", "", none},
         {"a font has no message", font, F::c, "t", "", none},
     };
+    // clang-format on
     for (const AskCase& c : cases) {
         TableAsk ask;
         ask.job = c.job;

@@ -198,25 +198,6 @@ private slots:
     }
 
     // The check boxes' tips give an example; it holds.
-    void tipsExamplesHold_data() {
-        QTest::addColumn<QString>("dots");
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("after");
-        addRow("chkInvert", "2 3 4 5 6 7", "&H81", "&H7E");
-        addRow("chkMSB", "1", "&H7F", "&HFE");
-    }
-    void tipsExamplesHold() {
-        QFETCH(QString, dots);
-        QFETCH(QString, before);
-        QFETCH(QString, after);
-        const QString box = QTest::currentDataTag();
-        QVERIFY(f->find(box)->toolTip().contains(before + " becomes " + after));
-        CALL(f->act(dots));
-        QCOMPARE(f->text("txtHEX(1)"), before);
-        CALL(f->act(box));
-        QCOMPARE(f->text("txtHEX(1)"), after);
-    }
-
     void fontsListToggleCoversTheEditor() {
         for (const QString caption : {"Hide fonts list", "View fonts list", "Hide fonts list"}) {
             CALL(f->act("cmdLIST"));
