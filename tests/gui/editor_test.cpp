@@ -131,7 +131,7 @@ private slots:
     // state, as one undo step; a press released inside its dot is one click.
     void dragPaintsOneStroke_data() {
         QTest::addColumn<QString>("drawn"); // clicked first
-        QTest::addColumn<QString>("path");  // pressed, moved to (a corner: +), released
+        QTest::addColumn<QString>("path"); // pressed, moved to (a corner +, below v), released
         QTest::addColumn<QString>("dots");
         addRow("click", "", "1 1", "X....... ........ ........ ........ ........");
         addRow("wiggle in the dot", "", "1 1+ 1", "X....... ........ ........ ........ ........");
@@ -139,6 +139,7 @@ private slots:
                "X....... X....... X....... X....... X.......");
         addRow("out and back", "", "1 9 1", "X....... X....... ........ ........ ........");
         addRow("from a lit dot", "1 9 17", "9 1", "........ ........ X....... ........ ........");
+        addRow("down past the bottom", "", "6 8 8v", ".....XXX ........ ........ ........ ........");
     }
     void dragPaintsOneStroke() {
         QFETCH(QString, drawn);
@@ -149,9 +150,10 @@ private slots:
         QWidget* pressed = f->find("cmdPixel(" + path.section(' ', 0, 0) + ")");
         const auto at = [&](QString name) {
             const bool corner = name.endsWith('+');
-            const auto* dot = f->find("cmdPixel(" + name.remove('+') + ")");
-            return pressed->mapFromGlobal(
-                dot->mapToGlobal(corner ? QPoint(1, 1) : dot->rect().center()));
+            const bool below = name.endsWith('v');
+            const auto* dot = f->find("cmdPixel(" + name.remove('+').remove('v') + ")");
+            return pressed->mapFromGlobal(dot->mapToGlobal(
+                corner ? QPoint(1, 1) : dot->rect().center() + QPoint(0, below ? 40 : 0)));
         };
         const QStringList steps = path.split(' ');
         QTest::mousePress(pressed, Qt::LeftButton, {}, at(steps.first()));
